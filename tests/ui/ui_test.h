@@ -1,0 +1,90 @@
+#pragma once
+
+#include "modal_watcher.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QFont>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include <string>
+
+// Finds a control by its name, the way a test drives the window: never by
+// the text it shows.
+template <typename Widget>
+Widget* control(QWidget* window, const char* name)
+{
+    auto* widget = window ? window->findChild<Widget*>(QString::fromLatin1(name)) : nullptr;
+    if (!widget)
+        qFatal("no control %s", name);
+    return widget;
+}
+
+// A label's caption as the program set it (carriage returns kept).
+inline QString caption(QWidget* window, const char* name)
+{
+    return control<QLabel>(window, name)->property("caption").toString();
+}
+
+inline QString text(QWidget* window, const char* name) { return control<QLineEdit>(window, name)->text(); }
+
+inline void click(QWidget* window, const char* name)
+{
+    auto* button = control<QAbstractButton>(window, name);
+    QVERIFY2(button->isEnabled(), name);
+    QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+}
+
+// Replaces the text of a box by typing into it.
+inline void type(QWidget* window, const char* name, const QString& typed)
+{
+    auto* edit = control<QLineEdit>(window, name);
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Delete);
+    QTest::keyClicks(edit, typed);
+}
+
+// Picks an item of a drop-down list the way a user does: opens the list
+// and clicks the item.
+inline void pick(QWidget* window, const char* name, const QString& item)
+{
+    auto* combo = control<QComboBox>(window, name);
+    QVERIFY2(combo->isEnabled(), name);
+    const int index = combo->findText(item);
+    QVERIFY2(index >= 0, qPrintable(item));
+    combo->showPopup();
+    QAbstractItemView* view = combo->view();
+    QTRY_VERIFY(view->isVisible());
+    const QModelIndex at = combo->model()->index(index, 0);
+    view->scrollTo(at);
+    const QPoint point = view->visualRect(at).center();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, point);
+    QTRY_VERIFY(!view->isVisible());
+}
+
+inline bool isEnabledOwn(QWidget* window, const char* name)
+{
+    return !control<QWidget>(window, name)->testAttribute(Qt::WA_ForceDisabled);
+}
+
+// Offscreen unless told otherwise, the application font the program uses.
+#define ZORET_UI_TEST_MAIN(TestClass)                                  \
+    int main(int argc, char** argv)                                    \
+    {                                                                  \
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))            \
+            qputenv("QT_QPA_PLATFORM", "offscreen");                   \
+        QApplication app(argc, argv);                                  \
+        QApplication::setFont(QFont("Liberation Sans", 8));            \
+        TestClass test;                                                \
+        return QTest::qExec(&test, argc, argv);                        \
+    }

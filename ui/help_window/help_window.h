@@ -1,0 +1,29 @@
+#pragma once
+
+#include "form.h"
+
+#include <string>
+
+namespace zoret::ui {
+
+// Form2: the fixed help text about the main window.
+class HelpWindow : public Form {
+public:
+    HelpWindow();
+
+    // The twenty lines joined by carriage returns.
+    static std::string helpText();
+
+protected:
+    void createControls(QWidget* window) override;
+    void Form_Load() override;
+
+private:
+    void XXX();
+    void Command1_Click();
+
+    Label Label1;
+    CommandButton Command1;
+};
+
+} // namespace zoret::ui

@@ -1,0 +1,28 @@
+#include "arrow_picture.h"
+
+#include <QIcon>
+#include <QPainter>
+#include <QPixmap>
+#include <QPolygonF>
+
+namespace zoret::ui {
+
+QIcon downArrowPicture()
+{
+    QIcon icon;
+    for (const int size : {16, 32}) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(Qt::black);
+        const double s = size / 16.0;
+        painter.drawPolygon(QPolygonF({{6 * s, 1 * s}, {10 * s, 1 * s}, {10 * s, 8 * s}, {14 * s, 8 * s},
+                                       {8 * s, 15 * s}, {2 * s, 8 * s}, {6 * s, 8 * s}}));
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
+} // namespace zoret::ui

@@ -1,0 +1,103 @@
+#pragma once
+
+#include "form.h"
+#include "number.h"
+#include "system_bet.h"
+
+#include <memory>
+
+namespace zoret::ui {
+
+class ForkWindow;
+class HelpWindow;
+
+// Form4: the odds list, the accumulator and system panels and the stake
+// calculator. Its variables are shared by all the procedures of the window.
+class MainWindow : public Form {
+public:
+    MainWindow();
+    ~MainWindow() override;
+
+    // Window-level variables, in their order of declaration.
+    Integer eventCount = 0;
+    Integer systemSize = 0;
+    Integer systemKey = 0;
+    double systemOdds = 0;
+    double accumulatorOdds = 0;
+    double winAmount = 0;
+    double coefficient = 0;
+    double stakeAmount = 0;
+    double resultAmount = 0;
+    OddsArray odds;
+    TailSums tailSums;
+    bool systemTicked = false;
+    Single systemVariantCount = 0;
+
+    ForkWindow& forkWindow() { return *fork_; }
+    HelpWindow& helpWindow() { return *help_; }
+
+protected:
+    void createControls(QWidget* window) override;
+    void Form_Load() override;
+
+private:
+    // Start-up, exit and the child windows.
+    void Command5_Click();
+    void Command6_Click();
+    void Command10_Click();
+    void LoaD1();
+
+    // The odds list.
+    void Command1_Click();
+    void Command2_Click();
+    void List1_DblClick();
+    void Command4_Click();
+    void Listic();
+    void Comic();
+    void removeSelectedEvent();
+    void showEventCount();
+
+    // Accumulator and system commands.
+    void Command3_Click();
+    void Command7_Click();
+    void Command8_Click();
+    void Command9_Click();
+    void Combo1_Click();
+    void Check1_Click();
+    void SQR();
+    void Syst();
+
+    // The stake calculator.
+    void optEndsum_Click();
+    void optKf_Click();
+    void optBeginsum_Click();
+    void ComBatRezult_Click();
+    struct StakeInputs {
+        double win = 0;
+        double coefficient = 0;
+        double stake = 0;
+    };
+    StakeInputs TTe() const;
+    StakeInputs TTk() const;
+    StakeInputs TTs() const;
+    void commitStakeInputs(const StakeInputs& in, double result);
+
+    void bindHandlers();
+
+    Label Label2, Label6, Label5, Label7, Label3, Label1, Label4;
+    Label lbSum, lbKf, lbStavka, lbRezultInfo, lbRezultSum;
+    TextBox Text1, textSum, textKf, textStavka;
+    CommandButton Command1, Command2, Command4, Command6, Command10, Command5;
+    CommandButton Command3, Command8, Command7, Command9, ComBatRezult;
+    ListBox List1;
+    ComboBox Combo1;
+    Frame Frame3, Frame4, Frame1;
+    OptionButton optEndsum, optKf, optBeginsum;
+    CheckBox Check1;
+
+    std::unique_ptr<ForkWindow> fork_;
+    std::unique_ptr<HelpWindow> help_;
+
+};
+
+} // namespace zoret::ui

@@ -1,0 +1,93 @@
+#include "main_window.h"
+
+#include "convert.h"
+#include "message_box.h"
+#include "system_captions.h"
+
+#include <array>
+#include <string>
+
+namespace zoret::ui {
+
+void MainWindow::Command3_Click()
+{
+    accumulatorOdds = 1;
+    Listic();
+    if (eventCount == 0)
+        return;
+    double product = 1;
+    for (int i = 0; i < eventCount; ++i)
+        product = checked(Val(List1.list(i)) * product);
+    accumulatorOdds = product;
+    Label1.setCaption(Str(accumulatorOdds));
+}
+
+void MainWindow::Command8_Click()
+{
+    textKf.setText(Str(accumulatorOdds));
+}
+
+void MainWindow::Combo1_Click()
+{
+    Listic();
+    Comic();
+    systemKey = zoret::systemKey(eventCount, systemSize);
+    Syst();
+    Command7.setEnabled(true);
+}
+
+void MainWindow::Syst()
+{
+    Label7.setCaption(systemName(eventCount, systemSize));
+    Label3.setCaption(countCaption(systemKey));
+}
+
+void MainWindow::Command7_Click()
+{
+    Listic();
+    Comic();
+    if (systemSize == 0) {
+        MsgBox(owner(), "Выберите размер системы");
+        Combo1.setFocus();
+        return;
+    }
+    if (eventCount == 0)
+        return;
+    // The captions must describe the list being evaluated, also after an
+    // event was removed while the size stayed chosen.
+    const Integer key = zoret::systemKey(eventCount, systemSize);
+    SQR();
+    systemKey = key;
+    Syst();
+    systemVariantCount = toSingle(Val(Label3.caption()));
+}
+
+void MainWindow::SQR()
+{
+    Comic();
+    if (systemSize < minSystemSize || systemSize > maxSystemSize) {
+        MsgBox(owner(), "Error: min-2 max 19", MsgBoxIcon::Warning);
+        return;
+    }
+    std::array<std::string, systemPositions> items;
+    for (int i = 0; i < systemPositions; ++i)
+        items[static_cast<std::size_t>(i)] = List1.list(i);
+    const SystemEvaluation evaluation = evaluateSystem(items, systemSize);
+    const std::string caption = systemTotalText(systemSize, evaluation.total);
+    odds = evaluation.odds;
+    tailSums = evaluation.tailSums;
+    Label4.setCaption(caption);
+    systemOdds = evaluation.total;
+}
+
+void MainWindow::Command9_Click()
+{
+    textKf.setText(Str(systemOdds));
+}
+
+void MainWindow::Check1_Click()
+{
+    systemTicked = Check1.value() == 1;
+}
+
+} // namespace zoret::ui

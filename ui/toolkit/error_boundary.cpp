@@ -1,0 +1,37 @@
+#include "error_boundary.h"
+
+#include "message_box.h"
+#include "runtime_error.h"
+
+#include <exception>
+
+namespace zoret::ui {
+
+namespace {
+
+const char* errorText(ErrorCode code)
+{
+    switch (code) {
+    case ErrorCode::Overflow: return "Переполнение";
+    case ErrorCode::DivisionByZero: return "Деление на ноль";
+    case ErrorCode::TypeMismatch: return "Несоответствие типа";
+    }
+    return "Ошибка";
+}
+
+} // namespace
+
+void runHandler(QWidget* context, const std::function<void()>& handler)
+{
+    if (!handler)
+        return;
+    try {
+        handler();
+    } catch (const RuntimeError& error) {
+        MsgBox(context, errorText(error.code()), MsgBoxIcon::Warning);
+    } catch (const std::exception&) {
+        MsgBox(context, "Внутренняя ошибка", MsgBoxIcon::Warning);
+    }
+}
+
+} // namespace zoret::ui

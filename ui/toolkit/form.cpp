@@ -1,0 +1,121 @@
+#include "form.h"
+
+#include "error_boundary.h"
+
+#include <QKeyEvent>
+#include <QPushButton>
+
+#include <algorithm>
+#include <vector>
+
+namespace zoret::ui {
+
+FormWindow::FormWindow(QWidget* owner) : QDialog(owner)
+{
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+}
+
+void FormWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        if (cancel_ && cancel_->button() && cancel_->button()->isEnabled())
+            cancel_->button()->click();
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+Form::Form(std::string name, std::string caption, int clientWidthTwips, int clientHeightTwips)
+    : name_(std::move(name)), caption_(std::move(caption)), widthTwips_(clientWidthTwips),
+      heightTwips_(clientHeightTwips)
+{
+}
+
+Form::~Form()
+{
+    delete window_.data();
+}
+
+void Form::load(QWidget* owner)
+{
+    if (window_)
+        return;
+    auto* window = new FormWindow(owner);
+    window_ = window;
+    window->setObjectName(qs(name_));
+    window->setWindowTitle(qs(caption_));
+    window->setFixedSize(toPixels(widthTwips_), toPixels(heightTwips_));
+    // The close box unloads the window like its own close button does.
+    QObject::connect(window, &QDialog::finished, window, [this, window] {
+        if (!modal_ && window_ == window)
+            unload();
+    });
+    createControls(window);
+    runHandler(window, [this] { Form_Load(); });
+    window->show();
+}
+
+void Form::showModal(QWidget* owner)
+{
+    load(owner);
+    if (!window_)
+        return;
+    modal_ = true;
+    window_->exec();
+    modal_ = false;
+    unload();
+}
+
+void Form::unload()
+{
+    if (!window_)
+        return;
+    FormWindow* window = window_;
+    window_ = nullptr;
+    if (modal_ && window->isVisible()) {
+        // Leave the modal loop; showModal destroys the window afterwards.
+        window_ = window;
+        window->done(QDialog::Accepted);
+        return;
+    }
+    window->hide();
+    window->deleteLater();
+}
+
+void Form::setCaption(std::string_view caption)
+{
+    caption_ = caption;
+    if (window_)
+        window_->setWindowTitle(qs(caption));
+}
+
+void Form::setDefaultButton(CommandButton& button)
+{
+    if (button.button())
+        button.button()->setDefault(true);
+}
+
+void Form::setCancelButton(CommandButton& button)
+{
+    if (window_)
+        window_->setCancelButton(&button);
+}
+
+void Form::setTabOrder(std::initializer_list<Control*> controls)
+{
+    std::vector<Control*> ordered(controls);
+    std::stable_sort(ordered.begin(), ordered.end(),
+                     [](const Control* a, const Control* b) { return a->tabIndex() < b->tabIndex(); });
+    QWidget* previous = nullptr;
+    for (Control* control : ordered) {
+        QWidget* widget = control->widget();
+        if (!widget || widget->focusPolicy() == Qt::NoFocus)
+            continue;
+        if (previous)
+            QWidget::setTabOrder(previous, widget);
+        previous = widget;
+    }
+}
+
+} // namespace zoret::ui

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "controls.h"
+
+#include <QDialog>
+#include <QPointer>
+
+#include <string>
+
+namespace zoret::ui {
+
+class CommandButton;
+
+// The top-level window of a form: Enter clicks the default button (Qt's own
+// dialog rule), Esc clicks the cancel button, the close box unloads.
+class FormWindow : public QDialog {
+public:
+    explicit FormWindow(QWidget* owner);
+    void setCancelButton(CommandButton* button) { cancel_ = button; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    CommandButton* cancel_ = nullptr;
+};
+
+// A window controller: it owns the window-level variables and lives on
+// after its window is unloaded; each load creates the controls anew and runs
+// Form_Load again.
+class Form {
+public:
+    Form(std::string name, std::string caption, int clientWidthTwips, int clientHeightTwips);
+    virtual ~Form();
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    // Creates the window and its controls, runs Form_Load and shows it.
+    void load(QWidget* owner = nullptr);
+    // Loads the window and waits until it is unloaded.
+    void showModal(QWidget* owner = nullptr);
+    // Destroys the window and its controls; the controller stays.
+    void unload();
+    bool isLoaded() const { return !window_.isNull(); }
+    FormWindow* window() const { return window_; }
+
+protected:
+    virtual void createControls(QWidget* window) = 0;
+    virtual void Form_Load() = 0;
+
+    void setCaption(std::string_view caption);
+    void setDefaultButton(CommandButton& button);
+    void setCancelButton(CommandButton& button);
+    // Applies the tab order of the controls by their tab index.
+    void setTabOrder(std::initializer_list<Control*> controls);
+    QWidget* owner() const { return window_; }
+
+private:
+    std::string name_;
+    std::string caption_;
+    int widthTwips_;
+    int heightTwips_;
+    QPointer<FormWindow> window_;
+    bool modal_ = false;
+};
+
+} // namespace zoret::ui

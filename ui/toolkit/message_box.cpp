@@ -1,0 +1,15 @@
+#include "message_box.h"
+
+#include <QMessageBox>
+
+namespace zoret::ui {
+
+void MsgBox(QWidget* parent, const std::string& prompt, MsgBoxIcon icon, const std::string& title)
+{
+    QMessageBox box(icon == MsgBoxIcon::Warning ? QMessageBox::Warning : QMessageBox::NoIcon,
+                    QString::fromStdString(title), QString::fromStdString(prompt), QMessageBox::Ok, parent);
+    box.setObjectName("MsgBox");
+    box.exec();
+}
+
+} // namespace zoret::ui
