@@ -49,6 +49,7 @@ void ForkWindow::Command5_Click()
 
 void ForkWindow::showMarginState(Single shownMargin)
 {
+    // The hole is worked out first: its overflow must come before any change.
     const bool fork = isFork(shownMargin);
     const std::string hole = fork ? CStr(holePercent(shownMargin)) : "Норма";
     Label6.setCaption(CStr(shownMargin));
@@ -65,22 +66,27 @@ void ForkWindow::Command4_Click()
     if (Val(Text5.text()) == 0)
         return;
     const int n = outcomesOf(forkSize);
-    ForkOdds typed = forkOdds;
+    std::array<double, 4> read{};
     for (int i = 0; i < n; ++i) {
-        const double value = Val(oddsBoxes()[static_cast<std::size_t>(i)]->text());
-        if (value == 0 || isMissing(static_cast<Single>(value)))
+        const auto at = static_cast<std::size_t>(i);
+        read[at] = Val(oddsBoxes()[at]->text());
+        if (read[at] <= 0)
             return;
-        typed[static_cast<std::size_t>(i)] = toSingle(value);
     }
+    ForkOdds typed = forkOdds;
+    for (int i = 0; i < n; ++i)
+        typed[static_cast<std::size_t>(i)] = toSingle(read[static_cast<std::size_t>(i)]);
     const Single sum = toSingle(Val(Text5.text()));
 
     // The split must use the margin of the odds it divides with, not the one
-    // of an earlier "Маржа": otherwise the payouts disagree with "Итог".
+    // of an earlier "Маржа": otherwise the payouts disagree with "Итог", and
+    // odds edited into no fork at all would still be split.
     const Single computed = forkMargin(n, typed);
     if (!isFork(computed)) {
         showMarginState(computed);
         forkOdds = typed;
         margin = computed;
+        stakeSum = sum;
         return;
     }
     CentredSet centred{};
@@ -89,6 +95,8 @@ void ForkWindow::Command4_Click()
     const Integer key = zoret::centreKey(n, centred);
     const ForkSplit split = forkStakes(n, typed, sum, computed, centredSetFromKey(n, key));
 
+    // The arithmetic has all run; showMarginState can only fail before it
+    // changes a caption, so a failed click leaves the window as it was.
     showMarginState(computed);
     forkOdds = typed;
     margin = computed;

@@ -9,13 +9,15 @@ namespace zoret::ui {
 
 namespace {
 
-// Value labels: a single border on the scroll-bar colour.
+// Value labels sit on the colour of a scroll-bar track. Qt has no role for
+// it and its button colour is often the window colour itself, so take the
+// shade the common styles paint a track with: the button colour, darkened.
 void styleValueLabel(Label& label)
 {
     QLabel* widget = label.label();
     widget->setAutoFillBackground(true);
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, palette.color(QPalette::Button));
+    palette.setColor(QPalette::Window, palette.color(QPalette::Button).darker(112));
     widget->setPalette(palette);
 }
 
@@ -156,15 +158,11 @@ void ForkWindow::LoaD2()
 
 void ForkWindow::Combo1_Click()
 {
-    Integer outcomes = 0;
-    for (const Integer count : {2, 3, 4}) {
-        if (CDbl(Combo1.text()) == count) {
-            outcomes = count;
-            break;
-        }
-    }
-    if (outcomes == 0)
+    const double chosen = CDbl(Combo1.text());
+    // The list offers only 2, 3 and 4.
+    if (chosen != 2 && chosen != 3 && chosen != 4)
         return;
+    const auto outcomes = static_cast<Integer>(chosen);
     for (Control* control : std::initializer_list<Control*>{&Text3, &Label3, &Check3})
         control->setEnabled(outcomes >= 3);
     for (Control* control : std::initializer_list<Control*>{&Text4, &Label4, &Check4})

@@ -53,15 +53,18 @@ void Form::load(QWidget* owner)
     });
     createControls(window);
     runHandler(window, [this] { Form_Load(); });
+    // A modal window must be modal from its first show.
+    if (modal_)
+        window->setWindowModality(Qt::ApplicationModal);
     window->show();
 }
 
 void Form::showModal(QWidget* owner)
 {
-    load(owner);
-    if (!window_)
+    if (window_)
         return;
     modal_ = true;
+    load(owner);
     window_->exec();
     modal_ = false;
     unload();

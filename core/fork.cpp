@@ -1,0 +1,138 @@
+#include "fork.h"
+
+#include "convert.h"
+
+#include <stdexcept>
+#include <string>
+
+namespace zoret {
+
+namespace {
+
+constexpr int minOutcomes = 2;
+constexpr int maxOutcomes = 4;
+
+void requireOutcomes(int outcomes)
+{
+    if (outcomes < minOutcomes || outcomes > maxOutcomes)
+        throw std::invalid_argument("a fork has 2 to 4 outcomes");
+}
+
+} // namespace
+
+Single forkMargin(int outcomes, const ForkOdds& odds)
+{
+    requireOutcomes(outcomes);
+    const double k1 = odds[0];
+    const double k2 = odds[1];
+    const double k3 = odds[2];
+    const double k4 = odds[3];
+
+    // The operand order is deliberate: it decides the last bit of the margin.
+    switch (outcomes) {
+    case 2:
+        return toSingle(divide(k2 + k1, k2 * k1));
+    case 3:
+        return toSingle(divide(k1 * k3 + k2 * k1 + k2 * k3, k2 * k1 * k3));
+    default:
+        return toSingle(divide(k2 * k1 * k4 + k2 * k1 * k3 + k1 * k3 * k4 + k2 * k3 * k4,
+                               k2 * k1 * k3 * k4));
+    }
+}
+
+bool isFork(Single margin)
+{
+    return margin > 0 && margin < 1;
+}
+
+Single holePercent(Single margin)
+{
+    return toSingle(divide(100.0, margin) - 100.0);
+}
+
+ForkSplit forkStakes(int outcomes, const ForkOdds& odds, Single sum, Single margin,
+                     const CentredSet& centred)
+{
+    requireOutcomes(outcomes);
+    const auto n = static_cast<std::size_t>(outcomes);
+
+    ForkSplit split;
+    split.totalReturn = toSingle(divide(sum, margin));
+
+    std::array<std::size_t, maxOutcomes> ticked{};
+    std::size_t tickedCount = 0;
+    for (std::size_t i = 0; i < n; ++i)
+        if (centred[i])
+            ticked[tickedCount++] = i;
+
+    if (tickedCount == 0 || tickedCount == n) {
+        for (std::size_t i = 0; i < n; ++i)
+            split.stakes[i] = toSingle(divide(split.totalReturn, odds[i]));
+    } else {
+        // The uncentred outcomes only pay the sum back; the remainder is
+        // kept in double and shared among the centred ones.
+        double rest = sum;
+        for (std::size_t i = 0; i < n; ++i) {
+            if (centred[i])
+                continue;
+            split.stakes[i] = toSingle(divide(sum, odds[i]));
+            rest -= split.stakes[i];
+        }
+
+        if (tickedCount == 1) {
+            split.stakes[ticked[0]] = toSingle(rest);
+        } else {
+            double shares = 0;
+            if (tickedCount == 2) {
+                const double ka = odds[ticked[0]];
+                const double kb = odds[ticked[1]];
+                shares = divide(ka + kb, ka * kb);
+            } else {
+                const double ka = odds[ticked[0]];
+                const double kb = odds[ticked[1]];
+                const double kc = odds[ticked[2]];
+                shares = divide(ka * kb + ka * kc + kb * kc, ka * kb * kc);
+            }
+            const Single payout = toSingle(divide(rest, shares));
+            for (std::size_t t = 0; t < tickedCount; ++t)
+                split.stakes[ticked[t]] = toSingle(divide(payout, odds[ticked[t]]));
+        }
+    }
+
+    for (std::size_t i = 0; i < n; ++i)
+        split.payouts[i] = toSingle(double(odds[i]) * double(split.stakes[i]));
+    return split;
+}
+
+Integer centreKey(int outcomes, const CentredSet& centred)
+{
+    requireOutcomes(outcomes);
+    std::string digits;
+    for (int i = 1; i <= outcomes; ++i) {
+        const int code = centred[static_cast<std::size_t>(i - 1)] ? i : i + 4;
+        digits += CStr(static_cast<Integer>(code));
+    }
+    return CInt(digits);
+}
+
+CentredSet centredSetFromKey(int outcomes, Integer key)
+{
+    requireOutcomes(outcomes);
+    // Read the digits arithmetically, outcome n last; each must be the
+    // outcome's own number or that number plus four.
+    CentredSet centred{};
+    int rest = key;
+    for (int i = outcomes; i >= 1; --i) {
+        const int digit = rest % 10;
+        rest /= 10;
+        if (digit == i)
+            centred[static_cast<std::size_t>(i - 1)] = true;
+        else if (digit != i + 4)
+            throw std::invalid_argument("not a centred-set key");
+    }
+    if (rest != 0)
+        throw std::invalid_argument("not a centred-set key");
+    return centred;
+}
+
+} // namespace zoret

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "number.h"
+
+#include <array>
+
+// A fork (sure bet) over 2 to 4 outcomes: its margin, and how to split a
+// sum so every outcome pays back at least the sum.
+//
+// Every named figure is a single; the expressions are evaluated in double in
+// the order written and rounded once when stored, so the digits match what
+// users have seen before.
+namespace zoret {
+
+using ForkOdds = std::array<Single, 4>;   // k1..k4 at [0..3]
+using CentredSet = std::array<bool, 4>;   // outcome i centred at [i-1]
+
+// The sum of the reciprocals of the first `outcomes` odds (2..4), written
+// over the common denominator. Raises DivisionByZero/Overflow for zero odds.
+// Throws std::invalid_argument for an outcome count outside 2..4.
+Single forkMargin(int outcomes, const ForkOdds& odds);
+
+// A margin strictly between 0 and 1 is a fork.
+bool isFork(Single margin);
+
+// The profit of an even split, in percent: 100 / margin - 100.
+Single holePercent(Single margin);
+
+struct ForkSplit {
+    Single totalReturn = 0;            // what an even split pays on any outcome
+    std::array<Single, 4> stakes{};
+    std::array<Single, 4> payouts{};
+};
+
+// Splits `sum` over the outcomes. With nothing centred (or everything) every
+// outcome pays the same. Otherwise each uncentred outcome gets just enough to
+// pay the sum back, and what is left goes to the centred outcomes so that
+// they pay alike. Outcomes past `outcomes` get nothing.
+ForkSplit forkStakes(int outcomes, const ForkOdds& odds, Single sum, Single margin,
+                     const CentredSet& centred);
+
+// The digits i (ticked) or i+4 (not ticked) of outcomes 1..n read as one
+// number, outcome 1 leading: 12, 16, 52, 56; 123..567; 1234..5678.
+Integer centreKey(int outcomes, const CentredSet& centred);
+
+// The inverse of centreKey. Throws std::invalid_argument for a key that no
+// centred set of `outcomes` outcomes produces.
+CentredSet centredSetFromKey(int outcomes, Integer key);
+
+} // namespace zoret
