@@ -11,10 +11,11 @@ namespace zoret::ui {
 
 void MainWindow::Command3_Click()
 {
-    accumulatorOdds = 1;
     Listic();
-    if (eventCount == 0)
+    if (eventCount == 0) {
+        accumulatorOdds = 1;
         return;
+    }
     double product = 1;
     for (int i = 0; i < eventCount; ++i)
         product = checked(Val(List1.list(i)) * product);
