@@ -67,7 +67,12 @@ void MainWindow::createControls(QWidget* window)
     Label6.create(window, "Label6", {1440, 120, 975, 255}, 26, centred);
     List1.create(window, "List1", {1440, 480, 975, 3960}, 4);
     List1.setToolTip("Список коэффициентов");
-    Label5.create(window, "Label5", {2520, 120, 1215, 255}, 24, centred);
+    // The caption needs two lines at this width: a smaller font and the
+    // height down to the list below it keep both lines whole.
+    Label5.create(window, "Label5", {2520, 90, 1215, 375}, 24, centred);
+    QFont small = Label5.widget()->font();
+    small.setPointSize(7);
+    Label5.widget()->setFont(small);
     Combo1.create(window, "Combo1", {2520, 480, 1215, 315}, 5);
     Combo1.setToolTip("Размер экспрессов в системе");
     Label7.create(window, "Label7", {2520, 1200, 1695, 375}, 25, framed);
