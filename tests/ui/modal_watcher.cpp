@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QPointer>
 
 ModalWatcher::ModalWatcher()
 {
@@ -49,11 +50,22 @@ void ModalWatcher::poll()
             box->reject();
         return;
     }
+    if (scripted_.contains(modal))
+        return; // its script is about to run, or running
     const auto script = scripts_.find(modal->objectName());
     if (script != scripts_.end()) {
         auto run = std::move(script->second);
         scripts_.erase(script);
-        run(modal);
+        // Not from inside this timer's slot: Qt does not fire a timer again
+        // while its slot runs, and the script may provoke messages to answer.
+        scripted_.insert(modal);
+        QMetaObject::invokeMethod(
+            this, [this, run = std::move(run), window = QPointer<QWidget>(modal), key = modal] {
+                if (window)
+                    run(window);
+                scripted_.remove(key);
+            },
+            Qt::QueuedConnection);
         return;
     }
     unexpected_ << modal->objectName();

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QMessageBox>
 #include <QObject>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QTimer>
@@ -36,4 +37,5 @@ private:
     QList<ShownMessage> messages_;
     QStringList unexpected_;
     std::map<QString, std::function<void(QWidget*)>> scripts_;
+    QSet<QWidget*> scripted_;
 };

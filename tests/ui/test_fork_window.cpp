@@ -38,10 +38,31 @@ QStringList captions(QWidget* window, const char* const (&names)[4])
     return shown;
 }
 
+// Picks the number of outcomes as a user does: opens the list and clicks the
+// item. The click lands on the part of the row the popup shows: the rows of
+// this narrow list are laid out wider than the popup, and their centre
+// falls outside it.
+void pickCount(QWidget* window, int outcomes)
+{
+    auto* combo = control<QComboBox>(window, "Combo1");
+    QVERIFY(combo->isEnabled());
+    const int index = combo->findText(QString::number(outcomes));
+    QVERIFY(index >= 0);
+    combo->showPopup();
+    QAbstractItemView* view = combo->view();
+    QTRY_VERIFY(view->isVisible());
+    const QModelIndex at = combo->model()->index(index, 0);
+    view->scrollTo(at);
+    const QRect row = view->visualRect(at).intersected(view->viewport()->rect());
+    QVERIFY(!row.isEmpty());
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, row.center());
+    QTRY_VERIFY(!view->isVisible());
+}
+
 // Chooses the number of outcomes, types the odds and asks for the margin.
 void askMargin(QWidget* window, int outcomes, const QStringList& odds)
 {
-    pick(window, "Combo1", QString::number(outcomes));
+    pickCount(window, outcomes);
     for (int i = 0; i < odds.size(); ++i)
         type(window, oddsBoxes[i], odds[i]);
     click(window, "Command5");
@@ -143,7 +164,7 @@ private slots:
             {"Command4", {3000, 2640, 1095, 375}, "Сумма", false, 0, false},
             {"Command1", {120, 2040, 1095, 375}, "Очистить", true, 0, false},
             {"Command2", {120, 2640, 1095, 375}, "ОК", true, 0, false},
-            {"Frame1", {6120, 120, 1455, 1695}, "Центрирование", true, 0, false},
+            {"Frame1", {6120, 120, 1455, 1695}, "Центрирование", false, 0, false},
             {"Check1", {120, 240, 1215, 255}, "1-ый коэф.", false, 0, false},
             {"Check2", {120, 600, 1215, 255}, "2-ой коэф.", false, 0, false},
             {"Check3", {120, 960, 1215, 255}, "3-ий коэф.", false, 0, false},
@@ -271,7 +292,7 @@ private slots:
         ForkWindow fork;
         QWidget* window = open(fork);
         const QStringList before = snapshot(window, false);
-        pick(window, "Combo1", QString::number(outcomes));
+        pickCount(window, outcomes);
 
         QCOMPARE(fork.forkSize, outcomes);
         for (const char* name : {"Text1", "Text2", "Label1", "Label2", "Check1", "Check2", "Command5", "Label5",
@@ -299,7 +320,7 @@ private slots:
         const QString margin = caption(window, "Label6");
         QVERIFY(isEnabledOwn(window, "Command4"));
 
-        pick(window, "Combo1", "2");
+        pickCount(window, 2);
         QCOMPARE(fork.forkSize, 2);
         QCOMPARE(text(window, "Text3"), QString("4.5"));
         QCOMPARE(text(window, "Text4"), QString("5"));
@@ -339,10 +360,10 @@ private slots:
         QFETCH(bool, fork);
         ForkWindow form;
         QWidget* window = open(form);
-        pick(window, "Combo1", "4"); // so that every box takes text
+        pickCount(window, 4); // so that every box takes text
         for (int i = 0; i < odds.size(); ++i)
             type(window, oddsBoxes[i], odds[i]);
-        pick(window, "Combo1", QString::number(outcomes));
+        pickCount(window, outcomes);
         click(window, "Command5");
 
         QCOMPARE(caption(window, "Label6"), margin);
@@ -516,7 +537,7 @@ private slots:
         QCOMPARE(captions(window, stakeLabels), stakes);
         QCOMPARE(captions(window, payoutLabels), payouts);
         QCOMPARE(fork.centreKey, key);
-        QCOMPARE(fork.stakeSum, float(QString(sum).replace(',', ' ').split(' ')[0].toDouble()));
+        QCOMPARE(fork.stakeSum, float(sum.section(',', 0, 0).toDouble()));
         QCOMPARE(QString::number(fork.totalReturn, 'g', 7), total.trimmed());
     }
 
@@ -551,7 +572,7 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::newRow("sum empty") << "Text5" << "";
         QTest::newRow("sum zero") << "Text5" << "0";
-        QTest::newRow("sum not a number") << "Text5" << "сто";
+        QTest::newRow("sum not a number") << "Text5" << "x100";
         QTest::newRow("odds cleared") << "Text2" << "";
         QTest::newRow("odds zero") << "Text1" << "0";
         QTest::newRow("odds negative") << "Text2" << "-1.9";
@@ -576,7 +597,9 @@ private slots:
         QCOMPARE(variables(fork), held);
     }
 
-    // The margin a split divides by is that of the odds it splits.
+    // The margin a split divides by is that of the odds it splits: the
+    // stakes add up to the sum, and the window shows just what asking for
+    // the margin first would have shown.
     void staleMarginStillAFork()
     {
         ForkWindow fork;
@@ -588,12 +611,14 @@ private slots:
 
         const QString total = caption(window, "Label14");
         QCOMPARE(captions(window, payoutLabels), QStringList({total, total, " 0", " 0"}));
-        const QString shown = caption(window, "Label6");
-        QVERIFY(shown != first);
-        const QString hole = caption(window, "Label8");
+        QVERIFY(caption(window, "Label6") != first);
+        QVERIFY(qAbs(caption(window, "Label9").toDouble() + caption(window, "Label10").toDouble() - 100) < 1e-3);
+        const QStringList shown = snapshot(window);
+        const QString held = variables(fork);
         click(window, "Command5");
-        QCOMPARE(caption(window, "Label6"), shown);
-        QCOMPARE(caption(window, "Label8"), hole);
+        click(window, "Command4");
+        QCOMPARE(snapshot(window), shown);
+        QCOMPARE(variables(fork), held);
     }
 
     void staleMarginNoLongerAFork()
@@ -610,7 +635,8 @@ private slots:
         const auto key = fork.centreKey;
 
         type(window, "Text3", "1.5");
-        askStakes(window, "300");
+        askStakes(window, "250");
+        QCOMPARE(fork.stakeSum, 250.0f);
         QCOMPARE(caption(window, "Label7"), QString());
         QCOMPARE(caption(window, "Label8"), QString("Норма"));
         for (const char* name : {"Command4", "Label16", "Text5", "Frame1"})
@@ -710,24 +736,24 @@ private slots:
 
     void closeAndReopen_data()
     {
-        QTest::addColumn<int>("how");
-        QTest::newRow("ОК") << 0;
-        QTest::newRow("Esc") << 1;
-        QTest::newRow("close box") << 2;
+        QTest::addColumn<QString>("how");
+        QTest::newRow("ОК") << "button";
+        QTest::newRow("Esc") << "key";
+        QTest::newRow("close box") << "close box";
     }
 
     void closeAndReopen()
     {
-        QFETCH(int, how);
+        QFETCH(QString, how);
         ForkWindow fork;
         QPointer<QWidget> window = open(fork);
         askMargin(window, 4, {"4", "4", "4.5", "5"});
         for (const char* name : {"Check1", "Check2", "Check3"})
             click(window, name);
         askStakes(window, "1000");
-        if (how == 0)
+        if (how == "button")
             click(window, "Command2");
-        else if (how == 1)
+        else if (how == "key")
             QTest::keyClick(window->focusWidget(), Qt::Key_Escape);
         else
             window->close();

@@ -44,6 +44,17 @@ inline void click(QWidget* window, const char* name)
     QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
 }
 
+// Types text key by key, Cyrillic letters included.
+inline void typeKeys(QWidget* widget, const QString& typed)
+{
+    for (const QChar c : typed) {
+        if (c.unicode() < 128)
+            QTest::keyClicks(widget, QString(c));
+        else
+            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+}
+
 // Replaces the text of a box by typing into it.
 inline void type(QWidget* window, const char* name, const QString& typed)
 {
@@ -51,11 +62,11 @@ inline void type(QWidget* window, const char* name, const QString& typed)
     edit->setFocus();
     edit->selectAll();
     QTest::keyClick(edit, Qt::Key_Delete);
-    QTest::keyClicks(edit, typed);
+    typeKeys(edit, typed);
 }
 
-// Picks an item of a drop-down list the way a user does: opens the list
-// and clicks the item.
+// Picks an item of a drop-down list the way a user does: opens the list,
+// moves to the item and presses Enter.
 inline void pick(QWidget* window, const char* name, const QString& item)
 {
     auto* combo = control<QComboBox>(window, name);
@@ -65,10 +76,8 @@ inline void pick(QWidget* window, const char* name, const QString& item)
     combo->showPopup();
     QAbstractItemView* view = combo->view();
     QTRY_VERIFY(view->isVisible());
-    const QModelIndex at = combo->model()->index(index, 0);
-    view->scrollTo(at);
-    const QPoint point = view->visualRect(at).center();
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, point);
+    view->setCurrentIndex(combo->model()->index(index, 0));
+    QTest::keyClick(view, Qt::Key_Return);
     QTRY_VERIFY(!view->isVisible());
 }
 

@@ -64,6 +64,8 @@ private:
     void Command9_Click();
     void Combo1_Click();
     void Check1_Click();
+    // Loads the first twenty odds and forms what the chosen size needs.
+    SystemEvaluation Priz() const;
     void SQR();
     void Syst();
 

@@ -63,6 +63,14 @@ void MainWindow::Command7_Click()
     systemVariantCount = toSingle(Val(Label3.caption()));
 }
 
+SystemEvaluation MainWindow::Priz() const
+{
+    std::array<std::string, systemPositions> items;
+    for (int i = 0; i < systemPositions; ++i)
+        items[static_cast<std::size_t>(i)] = List1.list(i);
+    return evaluateSystem(items, systemSize);
+}
+
 void MainWindow::SQR()
 {
     Comic();
@@ -70,10 +78,7 @@ void MainWindow::SQR()
         MsgBox(owner(), "Error: min-2 max 19", MsgBoxIcon::Warning);
         return;
     }
-    std::array<std::string, systemPositions> items;
-    for (int i = 0; i < systemPositions; ++i)
-        items[static_cast<std::size_t>(i)] = List1.list(i);
-    const SystemEvaluation evaluation = evaluateSystem(items, systemSize);
+    const SystemEvaluation evaluation = Priz();
     const std::string caption = systemTotalText(systemSize, evaluation.total);
     odds = evaluation.odds;
     tailSums = evaluation.tailSums;
