@@ -3,6 +3,7 @@
 #include "geometry.h"
 #include "main_window.h"
 #include "window_test.h"
+#include "window_test_case.h"
 
 #include <QRegularExpression>
 
@@ -111,10 +112,8 @@ QString variables(const ForkWindow& fork)
 
 } // namespace
 
-class ForkWindowTest : public QObject {
+class ForkWindowTest : public WindowTestCase {
     Q_OBJECT
-
-    ModalWatcher* watcher = nullptr;
 
     void setSeparators(bool comma)
     {
@@ -122,20 +121,6 @@ class ForkWindowTest : public QObject {
     }
 
 private slots:
-    void init()
-    {
-        setSeparators(false);
-        watcher = new ModalWatcher;
-    }
-
-    void cleanup()
-    {
-        QCOMPARE(watcher->takeUnexpected(), QStringList());
-        QCOMPARE(watcher->takeMessageTexts(), QStringList());
-        delete watcher;
-        setSeparators(false);
-    }
-
     void controlsAtOpen_data()
     {
         QTest::addColumn<QString>("name");

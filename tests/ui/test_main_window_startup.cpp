@@ -1,6 +1,7 @@
 #include "main_window.h"
 #include "help_window.h"
 #include "window_test.h"
+#include "window_test_case.h"
 
 #include <QGroupBox>
 #include <QSignalSpy>
@@ -8,20 +9,10 @@
 using zoret::ui::MainWindow;
 
 // The main window right after start: captions, enabling, keyboard, help.
-class MainWindowStartup : public QObject {
+class MainWindowStartup : public WindowTestCase {
     Q_OBJECT
 
-    ModalWatcher* watcher = nullptr;
-
 private slots:
-    void init() { watcher = new ModalWatcher; }
-    void cleanup()
-    {
-        QCOMPARE(watcher->takeUnexpected(), QStringList());
-        QCOMPARE(watcher->takeMessageTexts(), QStringList());
-        delete watcher;
-    }
-
     void windowCaptionAndName()
     {
         MainWindow form;

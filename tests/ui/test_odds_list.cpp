@@ -1,23 +1,14 @@
 #include "main_window.h"
 #include "main_window_steps.h"
+#include "window_test_case.h"
 
 using zoret::ui::MainWindow;
 
 // Adding, removing and clearing coefficients, and what the count enables.
-class OddsList : public QObject {
+class OddsList : public WindowTestCase {
     Q_OBJECT
 
-    ModalWatcher* watcher = nullptr;
-
 private slots:
-    void init() { watcher = new ModalWatcher; }
-    void cleanup()
-    {
-        QCOMPARE(watcher->takeUnexpected(), QStringList());
-        QCOMPARE(watcher->takeMessageTexts(), QStringList());
-        delete watcher;
-    }
-
     void typedTextIsListedAsStrOfVal_data()
     {
         QTest::addColumn<QString>("typed");

@@ -1,5 +1,6 @@
 #include "main_window.h"
 #include "main_window_steps.h"
+#include "window_test_case.h"
 
 using zoret::ui::MainWindow;
 
@@ -31,20 +32,10 @@ void tick(QWidget* w)
 
 // The "Считать..." panel: which value is solved from which, with and without
 // the whole system.
-class StakePanel : public QObject {
+class StakePanel : public WindowTestCase {
     Q_OBJECT
 
-    ModalWatcher* watcher = nullptr;
-
 private slots:
-    void init() { watcher = new ModalWatcher; }
-    void cleanup()
-    {
-        QCOMPARE(watcher->takeUnexpected(), QStringList());
-        QCOMPARE(watcher->takeMessageTexts(), QStringList());
-        delete watcher;
-    }
-
     void eachModeEnablesItsInputs_data()
     {
         QTest::addColumn<int>("mode");

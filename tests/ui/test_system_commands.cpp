@@ -1,23 +1,14 @@
 #include "main_window.h"
 #include "main_window_steps.h"
+#include "window_test_case.h"
 
 using zoret::ui::MainWindow;
 
 // "Экспресс", picking a size, "Система" and the arrows.
-class SystemCommands : public QObject {
+class SystemCommands : public WindowTestCase {
     Q_OBJECT
 
-    ModalWatcher* watcher = nullptr;
-
 private slots:
-    void init() { watcher = new ModalWatcher; }
-    void cleanup()
-    {
-        QCOMPARE(watcher->takeUnexpected(), QStringList());
-        QCOMPARE(watcher->takeMessageTexts(), QStringList());
-        delete watcher;
-    }
-
     void accumulatorMultipliesEveryListedEvent_data()
     {
         QTest::addColumn<QStringList>("odds");

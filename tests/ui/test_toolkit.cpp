@@ -1,6 +1,7 @@
 #include "form.h"
 #include "runtime_error.h"
 #include "window_test.h"
+#include "window_test_case.h"
 
 using namespace zoret::ui;
 
@@ -72,20 +73,10 @@ protected:
 
 } // namespace
 
-class Toolkit : public QObject {
+class Toolkit : public WindowTestCase {
     Q_OBJECT
 
-    ModalWatcher* watcher = nullptr;
-
 private slots:
-    void init() { watcher = new ModalWatcher; }
-    void cleanup()
-    {
-        QCOMPARE(watcher->takeUnexpected(), QStringList());
-        QCOMPARE(watcher->takeMessageTexts(), QStringList());
-        delete watcher;
-    }
-
     void checkBoxValueRunsClickOnlyOnAChange_data()
     {
         QTest::addColumn<QList<int>>("values");

@@ -1,0 +1,22 @@
+#include "window_test_case.h"
+
+#include "convert.h"
+
+#include <QTest>
+
+void WindowTestCase::init()
+{
+    zoret::setLocaleSeparators({".", ","});
+    watcher = new ModalWatcher;
+}
+
+void WindowTestCase::cleanup()
+{
+    const QStringList unexpected = watcher->takeUnexpected();
+    const QStringList messages = watcher->takeMessageTexts();
+    delete watcher;
+    watcher = nullptr;
+    zoret::setLocaleSeparators({".", ","});
+    QCOMPARE(unexpected, QStringList());
+    QCOMPARE(messages, QStringList());
+}
