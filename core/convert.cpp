@@ -218,6 +218,12 @@ template <typename T>
 std::string formatNumber(T value, const Style& style)
 {
     std::string out;
+    // The checked arithmetic never lets these reach a caption; should one
+    // arrive anyway it is named rather than misread as a number.
+    if (std::isnan(value))
+        return style.leadingBlank ? " NaN" : "NaN";
+    if (std::isinf(value))
+        return value < 0 ? "-Inf" : (style.leadingBlank ? " Inf" : "Inf");
     if (std::signbit(value) && value != 0)
         out += '-';
     else if (style.leadingBlank)

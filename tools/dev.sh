@@ -9,7 +9,10 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${ZORET_BUILD_DIR:-$root/build}"
 
 packages=(cmake g++ ninja-build pkgconf qt6-base-dev qt6-qpa-plugins libgl-dev libgtest-dev googletest libbenchmark-dev
-          fonts-dejavu-core fonts-liberation)
+          fonts-dejavu-core fonts-liberation
+          # the packaging tests, the fuzz targets, the Debian package and
+          # the start-up figures
+          appstream desktop-file-utils file clang libclang-rt-14-dev dpkg-dev time)
 
 install_missing() {
     local missing=()
@@ -39,7 +42,33 @@ test)
     install_missing
     configure_and_build
     cd "$build"
-    QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)"
+    summary_file=$(mktemp)
+    status=0
+    QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)" | tee "$summary_file" || status=$?
+    ctest_summary=$(grep -E '^[0-9]+% tests passed' "$summary_file" | tail -n 1 || true)
+    rm -f "$summary_file"
+    # The full check (CI, or ZORET_FULL_CHECK=1): the Debian package, the fuzz
+    # targets, then the whole suite under the sanitizers, each building its
+    # own tree one after the other (about 15 minutes on two cores). Every
+    # stage runs even when an earlier one failed, so one run shows them all.
+    if [ "${CI:-}" = true ] || [ "${ZORET_FULL_CHECK:-0}" = 1 ]; then
+        results=()
+        for stage in package fuzz sanitizers; do
+            echo "==== stage: $stage"
+            started=$SECONDS
+            if bash "$root/tools/ci/$stage.sh"; then
+                results+=("$stage: passed in $((SECONDS - started)) s")
+            else
+                results+=("$stage: FAILED after $((SECONDS - started)) s")
+                status=1
+            fi
+        done
+        echo "==== full check"
+        printf '  %s\n' "${results[@]}"
+    fi
+    # ctest's own closing line, last, whatever the stages printed.
+    [ -n "$ctest_summary" ] && echo "$ctest_summary"
+    exit "$status"
     ;;
 *)
     echo "usage: $0 run|test" >&2

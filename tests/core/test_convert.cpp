@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <limits>
 #include <random>
 
 using namespace zoret;
@@ -108,6 +109,16 @@ INSTANTIATE_TEST_SUITE_P(Conversions, SingleText, testing::Values(
     SingleCase{1.9e38f, " 1.9E+38", "1,9E+38"}, SingleCase{0.952381f, " .952381", "0,952381"},
     SingleCase{4.999993f, " 4.999993", "4,999993"}, SingleCase{0, " 0", "0"}, SingleCase{100, " 100", "100"},
     SingleCase{119.241455078125f, " 119.2415", "119,2415"}, SingleCase{-700, "-700", "-700"}));
+
+TEST(StrOfNonFinite, NamesItInsteadOfShowingANumber)
+{
+    const double inf = std::numeric_limits<double>::infinity();
+    EXPECT_EQ(Str(inf), " Inf");
+    EXPECT_EQ(Str(-inf), "-Inf");
+    EXPECT_EQ(Str(std::numeric_limits<double>::quiet_NaN()), " NaN");
+    EXPECT_EQ(Str(std::numeric_limits<float>::infinity()), " Inf");
+    EXPECT_EQ(CStr(-std::numeric_limits<float>::infinity()), "-Inf");
+}
 
 TEST(CStrOfInteger, PlainDigits)
 {

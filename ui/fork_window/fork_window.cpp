@@ -2,6 +2,7 @@
 
 #include "convert.h"
 
+#include <QFont>
 #include <QLabel>
 #include <QPalette>
 
@@ -62,6 +63,11 @@ void ForkWindow::createControls(QWidget* window)
         oddsBoxes()[at]->setEnabled(false);
         Label* outcome[] = {&Label1, &Label2, &Label3, &Label4};
         outcome[i]->create(window, outcomeNames[at], {120, top, 1455, 255}, 37 - i, left);
+        // "1-ый коэффициент" needs the whole width at the usual size and
+        // would wrap out of sight: a little smaller keeps it on one line.
+        QFont smaller = outcome[i]->widget()->font();
+        smaller.setPointSizeF(7.5);
+        outcome[i]->widget()->setFont(smaller);
         outcome[i]->setEnabled(false);
         stakeLabels()[at]->create(window, stakeNames[at], {3000, top, 1455, 285}, 18 + i, valueRight);
         styleValueLabel(*stakeLabels()[at]);

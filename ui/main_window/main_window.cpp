@@ -1,6 +1,6 @@
 #include "main_window.h"
 
-#include "arrow_picture.h"
+#include "pictures.h"
 #include "convert.h"
 #include "fork_window.h"
 #include "help_window.h"
@@ -124,7 +124,7 @@ void MainWindow::createControls(QWidget* window)
     setTabOrder({&Text1, &Command1, &Command2, &Command4, &List1, &Combo1, &Command3, &Command8, &Command7,
                  &Command9, &optEndsum, &optKf, &optBeginsum, &textSum, &textKf, &textStavka, &Check1,
                  &ComBatRezult, &Command6, &Command10, &Command5});
-    window->setWindowIcon(QIcon(":/icons/zoret-32.png"));
+    window->setWindowIcon(windowIcon());
 }
 
 void MainWindow::Form_Load()

@@ -8,4 +8,7 @@ namespace zoret::ui {
 // stake calculator below them.
 QIcon downArrowPicture();
 
+// The program's own icon, 16 and 32 pixels.
+QIcon windowIcon();
+
 } // namespace zoret::ui

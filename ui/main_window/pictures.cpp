@@ -1,4 +1,4 @@
-#include "arrow_picture.h"
+#include "pictures.h"
 
 #include <QIcon>
 #include <QPainter>
@@ -22,6 +22,15 @@ QIcon downArrowPicture()
                                        {8 * s, 15 * s}, {2 * s, 8 * s}, {6 * s, 8 * s}}));
         icon.addPixmap(pixmap);
     }
+    return icon;
+}
+
+QIcon windowIcon()
+{
+    // Naming the format spares a probe through every image plugin at start-up.
+    QIcon icon;
+    for (const char* file : {":/icons/zoret-16.png", ":/icons/zoret-32.png"})
+        icon.addPixmap(QPixmap(QString::fromLatin1(file), "PNG"));
     return icon;
 }
 

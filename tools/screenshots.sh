@@ -1,0 +1,105 @@
+#!/usr/bin/env bash
+# Screenshots of the three windows under a private Xvfb server, for the
+# documentation: docs/screenshots/main.png, fork.png and help.png.
+# The child windows are opened by clicking their buttons on the main window;
+# a button's centre is its twip rectangle divided by 15. Each child is moved
+# to the corner of the screen before it is taken: under X11, Qt 6.4 leaves a
+# modal dialog that lies wholly inside its parent unpainted until it moves.
+# Needs xvfb, xdotool, x11-apps (xwd), x11-utils (xdpyinfo) and imagemagick.
+# usage: tools/screenshots.sh [zoret binary]
+set -euo pipefail
+export LC_ALL=C.UTF-8
+
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+out="$root/docs/screenshots"
+build="${ZORET_SCREENSHOT_BUILD_DIR:-$root/build-rel}"
+binary="${1:-}"
+if [ -z "$binary" ]; then
+    cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DZORET_BUILD_TESTS=OFF >/dev/null
+    cmake --build "$build" -j "${ZORET_JOBS:-2}" --target zoret >/dev/null
+    binary="$build/app/zoret"
+fi
+# The stand-in some machines put first in PATH is not ImageMagick.
+convert=/usr/bin/convert
+for tool in Xvfb xdotool xwd xdpyinfo "$convert"; do
+    command -v "$tool" >/dev/null || { echo "missing: $tool" >&2; exit 2; }
+done
+
+display=99
+while [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
+export DISPLAY=":$display"
+pids=()
+cleanup() { for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done; }
+trap cleanup EXIT
+
+Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+pids+=($!)
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+xdpyinfo >/dev/null 2>&1 || { echo "Xvfb did not start on $DISPLAY" >&2; exit 1; }
+
+visible_windows() { xdotool search --onlyvisible --name '' 2>/dev/null | sort; }
+
+# Waits for a visible window that is not in $1 and prints its id.
+new_window() {
+    local before=$1 id
+    for _ in $(seq 100); do
+        id=$(comm -13 <(echo "$before") <(visible_windows) | tail -n 1)
+        if [ -n "$id" ]; then
+            sleep 0.5 # let it paint
+            echo "$id"
+            return 0
+        fi
+        sleep 0.1
+    done
+    echo "no new window appeared" >&2
+    return 1
+}
+
+blank=()
+shoot() { # window id, output file
+    local X Y WIDTH HEIGHT SCREEN WINDOW
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    xwd -root -silent | "$convert" xwd:- -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "png:$2"
+    echo "$(basename "$2"): ${WIDTH}x${HEIGHT}, title: $(xdotool getwindowname "$1")"
+    # A picture of one colour is a window that never painted.
+    if [ "$("$convert" "$2" -format '%[fx:standard_deviation==0]' info:)" = 1 ]; then
+        blank+=("$(basename "$2")")
+    fi
+}
+
+to_corner() { xdotool windowmove "$1" 0 0; sleep 0.5; }
+
+# Clicks the centre of a button given in twips, inside a window.
+click_button() { # window id, left, top, width, height (twips)
+    xdotool mousemove --window "$1" $((($2 + $4 / 2) / 15)) $((($3 + $5 / 2) / 15)) click 1
+}
+
+mkdir -p "$out"
+before=$(visible_windows)
+log=$(mktemp)
+"$binary" >"$log" 2>&1 &
+pids+=($!)
+main=$(new_window "$before") || { echo "zoret showed no window; its output:" >&2; cat "$log" >&2; exit 1; }
+rm -f "$log"
+shoot "$main" "$out/main.png"
+
+before=$(visible_windows)
+click_button "$main" 120 3120 1215 375 # Вилка...
+fork=$(new_window "$before")
+to_corner "$fork"
+shoot "$fork" "$out/fork.png"
+click_button "$fork" 120 2640 1095 375 # ОК
+sleep 0.5
+
+before=$(visible_windows)
+click_button "$main" 120 3600 1215 375 # Помощь...
+help=$(new_window "$before")
+to_corner "$help"
+shoot "$help" "$out/help.png"
+click_button "$help" 1868 6000 1335 375 # OK
+
+if [ ${#blank[@]} -ne 0 ]; then
+    echo "unpainted (one colour): ${blank[*]}" >&2
+    exit 1
+fi
+echo "screenshots written to ${out#"$root"/}"
