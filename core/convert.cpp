@@ -289,7 +289,7 @@ bool isBlank(char c) { return c == ' ' || c == '\t'; }
 void setLocaleSeparators(LocaleSeparators separators)
 {
     if (separators.decimal.empty())
-        separators.decimal = ".";
+        separators.decimal.assign(1, '.');
     separatorsStorage() = std::move(separators);
 }
 

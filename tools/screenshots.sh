@@ -3,8 +3,9 @@
 # documentation: docs/screenshots/main.png, fork.png and help.png.
 # The child windows are opened by clicking their buttons on the main window;
 # a button's centre is its twip rectangle divided by 15. Each child is moved
-# to the corner of the screen before it is taken: under X11, Qt 6.4 leaves a
-# modal dialog that lies wholly inside its parent unpainted until it moves.
+# to the corner of the screen before it is taken: on this Xvfb a capture of
+# the root window shows a child window that lies over its parent as black,
+# although the window itself is painted (xwd -id shows it whole).
 # Needs xvfb, xdotool, x11-apps (xwd), x11-utils (xdpyinfo) and imagemagick.
 # usage: tools/screenshots.sh [zoret binary]
 set -euo pipefail

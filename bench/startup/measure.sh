@@ -17,8 +17,12 @@ runs="${1:-15}"
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DZORET_BUILD_TESTS=OFF >/dev/null
 cmake --build "$build" -j "${ZORET_JOBS:-2}" --target zoret bench_bare_window >/dev/null
 
-programs=(zoret bare)
-declare -A binary=([zoret]="$build/app/zoret" [bare]="$build/bench/startup/bench_bare_window")
+# "bare" is an empty window; "text" the same window with one caption, which
+# makes it load the font database as any window with words on it must.
+programs=(zoret bare text)
+declare -A binary=([zoret]="$build/app/zoret" [bare]="$build/bench/startup/bench_bare_window"
+                   [text]="$build/bench/startup/bench_bare_window")
+declare -A extra_env=([zoret]="" [bare]="" [text]="ZORET_BARE_TEXT=1")
 declare -A times memories
 rss_file=$(mktemp)
 trap 'rm -f "$rss_file"' EXIT
@@ -29,7 +33,7 @@ now_us() { local t=$EPOCHREALTIME; echo "${t/[.,]/}"; }
 run_once() {
     local start end status=0
     start=$(now_us)
-    QT_QPA_PLATFORM=offscreen ZORET_EXIT_AFTER_FIRST_PAINT=1 \
+    env QT_QPA_PLATFORM=offscreen ZORET_EXIT_AFTER_FIRST_PAINT=1 ${2:-} \
         timeout 30 /usr/bin/time -f %M -o "$rss_file" "$1" >/dev/null 2>&1 || status=$?
     end=$(now_us)
     if [ "$status" -ne 0 ]; then
@@ -46,11 +50,11 @@ ratio() { local r=$(( ($1 * 100 + $2 / 2) / $2 )); printf '%d.%02d' $((r / 100))
 ms() { local tenths=$(( ($1 + 50) / 100 )); printf '%d.%d' $((tenths / 10)) $((tenths % 10)); }
 
 # Warm the page cache and the font cache first.
-for p in "${programs[@]}"; do run_once "${binary[$p]}" >/dev/null; done
+for p in "${programs[@]}"; do run_once "${binary[$p]}" "${extra_env[$p]}" >/dev/null; done
 
 for ((i = 1; i <= runs; i++)); do
     for p in "${programs[@]}"; do
-        read -r us kb < <(run_once "${binary[$p]}")
+        read -r us kb < <(run_once "${binary[$p]}" "${extra_env[$p]}")
         times[$p]+="$us "
         memories[$p]+="$kb "
     done
@@ -64,7 +68,9 @@ for p in "${programs[@]}"; do
     mm[$p]=$(tr ' ' '\n' <<<"${memories[$p]}" | grep . | median)
     printf '%-8s %12s %14s\n' "$p" "$(ms "${mt[$p]}")" "${mm[$p]}"
 done
-echo "ratio of medians, zoret / bare window: time x$(ratio "${mt[zoret]}" "${mt[bare]}"), memory x$(ratio "${mm[zoret]}" "${mm[bare]}")"
+for base in bare text; do
+    echo "ratio of medians, zoret / $base window: time x$(ratio "${mt[zoret]}" "${mt[$base]}"), memory x$(ratio "${mm[zoret]}" "${mm[$base]}")"
+done
 
 # The runs alternate, so run i of each program saw the same machine state.
 paired() {
@@ -73,6 +79,8 @@ paired() {
     read -r -a b <<<"$2"
     for ((i = 0; i < ${#a[@]}; i++)); do echo $(( (a[i] * 10000 + b[i] / 2) / b[i] )); done | median
 }
-pt=$(paired "${times[zoret]}" "${times[bare]}")
-pm=$(paired "${memories[zoret]}" "${memories[bare]}")
-echo "median of paired ratios:            time x$(ratio "$pt" 10000), memory x$(ratio "$pm" 10000)"
+for base in bare text; do
+    pt=$(paired "${times[zoret]}" "${times[$base]}")
+    pm=$(paired "${memories[zoret]}" "${memories[$base]}")
+    echo "median of paired ratios, zoret / $base window: time x$(ratio "$pt" 10000), memory x$(ratio "$pm" 10000)"
+done
