@@ -2,6 +2,7 @@
 
 #include "pictures.h"
 #include "convert.h"
+#include "fonts.h"
 #include "fork_window.h"
 #include "help_window.h"
 
@@ -67,12 +68,9 @@ void MainWindow::createControls(QWidget* window)
     Label6.create(window, "Label6", {1440, 120, 975, 255}, 26, centred);
     List1.create(window, "List1", {1440, 480, 975, 3960}, 4);
     List1.setToolTip("Список коэффициентов");
-    // The caption needs two lines at this width: a smaller font and the
-    // height down to the list below it keep both lines whole.
-    Label5.create(window, "Label5", {2520, 90, 1215, 375}, 24, centred);
-    QFont small = Label5.widget()->font();
-    small.setPointSize(7);
-    Label5.widget()->setFont(small);
+    // The caption needs two lines at this width: the label reaches up and
+    // down to the list below it so that both lines stay whole.
+    Label5.create(window, "Label5", {2520, 45, 1215, 435}, 24, centred);
     Combo1.create(window, "Combo1", {2520, 480, 1215, 315}, 5);
     Combo1.setToolTip("Размер экспрессов в системе");
     Label7.create(window, "Label7", {2520, 1200, 1695, 375}, 25, framed);
@@ -113,10 +111,10 @@ void MainWindow::createControls(QWidget* window)
     lbStavka.create(stake, "lbStavka", {120, 1320, 1095, 285}, 31, right);
     textStavka.create(stake, "textStavka", {1320, 1320, 2775, 300}, 16);
     lbRezultInfo.create(stake, "lbRezultInfo", {120, 1800, 1575, 300}, 35, centred);
-    lbRezultInfo.widget()->setFont(QFont("Times New Roman", 8));
+    lbRezultInfo.widget()->setFont(designFont("Times New Roman", 8.25));
     lbRezultInfo.label()->setWordWrap(false);
     lbRezultSum.create(stake, "lbRezultSum", {1800, 1800, 2295, 300}, 34, {Align::Center, true});
-    lbRezultSum.widget()->setFont(QFont("Arial Narrow", 10));
+    lbRezultSum.widget()->setFont(designFont("Arial Narrow", 9.75));
     ComBatRezult.create(stake, "ComBatRezult", {4680, 1800, 855, 315}, 18);
 
     setDefaultButton(Command1);

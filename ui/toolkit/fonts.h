@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QFont>
+
+namespace zoret::ui {
+
+// A font named in the window design, or its metric-compatible stand-in when
+// the original is not installed (Times New Roman -> Liberation Serif, Arial
+// Narrow -> Liberation Sans Narrow). Naming the stand-in directly spares
+// fontconfig a fallback search at start-up.
+QFont designFont(const char* family, double points);
+
+} // namespace zoret::ui
