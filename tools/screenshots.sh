@@ -82,12 +82,47 @@ log=$(mktemp)
 pids+=($!)
 main=$(new_window "$before") || { echo "zoret showed no window; its output:" >&2; cat "$log" >&2; exit 1; }
 rm -f "$log"
+
+# A short session, so the pictures show the windows at work: four odds, the
+# accumulator, a system of 2 out of 4 and the win of a stake on it.
+type_in() { xdotool type --delay 20 "$1"; }
+for odd in 1.85 2.10 1.50 3.00; do
+    type_in "$odd"
+    xdotool key Return
+done
+click_button "$main" 4440 480 1215 375   # Экспресс
+click_button "$main" 2520 480 1215 315   # the system sizes
+sleep 0.3
+xdotool key Return                       # size 2: the open list starts on it
+click_button "$main" 4440 1440 1215 375  # Система
+click_button "$main" 7800 1440 615 375   # the arrow: coefficient to the stake panel
+click_button "$main" 2640 2400 1815 255  # Размер выигрыша
+click_button "$main" 3840 3480 2775 300  # the stake
+type_in 100
+click_button "$main" 7200 3960 855 315   # =
+sleep 0.5
 shoot "$main" "$out/main.png"
 
 before=$(visible_windows)
 click_button "$main" 120 3120 1215 375 # Вилка...
 fork=$(new_window "$before")
 to_corner "$fork"
+# Three outcomes at 2.5, 4.2 and 6; the margin; 300 split with outcome 1
+# centred.
+click_button "$fork" 1680 2160 975 315   # Размер вилки
+sleep 0.3
+xdotool key Down Return                  # 3
+for box in "360 2.5" "720 4.2" "1080 6"; do
+    set -- $box
+    click_button "$fork" 1680 "$1" 1215 285
+    type_in "$2"
+done
+click_button "$fork" 3000 2040 1095 375  # Маржа
+click_button "$fork" 1680 2760 975 285   # Сумма (the box)
+type_in 300
+xdotool mousemove --window "$fork" $(((6120 + 120 + 150) / 15)) $(((120 + 240 + 127) / 15)) click 1 # centre outcome 1
+click_button "$fork" 3000 2640 1095 375  # Сумма
+sleep 0.5
 shoot "$fork" "$out/fork.png"
 click_button "$fork" 120 2640 1095 375 # ОК
 sleep 0.5
