@@ -67,7 +67,10 @@ void Form::showModal(QWidget* owner)
     load(owner);
     window_->exec();
     modal_ = false;
-    unload();
+    // None of the window's handlers is running any more: destroy it now, so
+    // that nothing of it outlives the program's last window.
+    delete window_.data();
+    window_ = nullptr;
 }
 
 void Form::unload()
