@@ -1,6 +1,7 @@
 #include "help_window.h"
 
 #include <array>
+#include <string>
 #include <string_view>
 
 namespace zoret::ui {
@@ -33,14 +34,9 @@ constexpr std::array<std::string_view, 20> helpLines = {
     "Удачи!!!",
 };
 
-} // namespace
-
-HelpWindow::HelpWindow() : Form("Form2", "Помощь", 5070, 6495)
-{
-    Command1.onClick([this] { Command1_Click(); });
-}
-
-std::string HelpWindow::helpText()
+// The twenty lines joined by carriage returns, which the label shows as
+// line breaks.
+std::string helpText()
 {
     std::string text;
     for (std::size_t i = 0; i < helpLines.size(); ++i) {
@@ -49,6 +45,13 @@ std::string HelpWindow::helpText()
         text += helpLines[i];
     }
     return text;
+}
+
+} // namespace
+
+HelpWindow::HelpWindow() : Form("Form2", "Помощь", 5070, 6495)
+{
+    Command1.onClick([this] { Command1_Click(); });
 }
 
 void HelpWindow::createControls(QWidget* window)

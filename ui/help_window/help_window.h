@@ -2,17 +2,12 @@
 
 #include "form.h"
 
-#include <string>
-
 namespace zoret::ui {
 
 // Form2: the fixed help text about the main window.
 class HelpWindow : public Form {
 public:
     HelpWindow();
-
-    // The twenty lines joined by carriage returns.
-    static std::string helpText();
 
 protected:
     void createControls(QWidget* window) override;

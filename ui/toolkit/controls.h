@@ -34,7 +34,6 @@ inline std::string ss(const QString& text) { return text.toStdString(); }
 class Control {
 public:
     QWidget* widget() const { return widget_; }
-    bool exists() const { return !widget_.isNull(); }
     // The control's own state: a control inside a disabled frame keeps it.
     bool enabled() const;
     void setEnabled(bool on);
