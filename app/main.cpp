@@ -1,7 +1,7 @@
-#include "convert.h"
-#include "first_paint_exit.h"
-#include "main_window.h"
-#include "pictures.h"
+#include "core/convert.h"
+#include "app/first_paint_exit.h"
+#include "ui/main_window/main_window.h"
+#include "ui/main_window/pictures.h"
 
 #include <QApplication>
 #include <QFont>

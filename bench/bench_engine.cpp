@@ -1,5 +1,5 @@
-#include "fork.h"
-#include "system_bet.h"
+#include "core/fork.h"
+#include "core/system_bet.h"
 
 #include <benchmark/benchmark.h>
 
@@ -12,9 +12,9 @@ namespace {
 // fits the single range.
 const std::vector<std::string>& twentyEvents()
 {
-    static const std::vector<std::string> items{
-        " 1.85", " 2.1", " 1.5", " 3",    " 2.24", " 2.69", " 1.25", " 2.78", " 2.65", " 1.4",
-        " 1.95", " 2.05", " 3.4", " 1.72", " 2.5", " 1.33", " 4.1",  " 1.6",  " 2.9",  " 1.15"};
+    static const std::vector<std::string> items{" 1.85", " 2.1",  " 1.5", " 3",    " 2.24", " 2.69", " 1.25",
+                                                " 2.78", " 2.65", " 1.4", " 1.95", " 2.05", " 3.4",  " 1.72",
+                                                " 2.5",  " 1.33", " 4.1", " 1.6",  " 2.9",  " 1.15"};
     return items;
 }
 

@@ -1,7 +1,7 @@
 // Times the odds list handlers of the main window with a long list: adding
 // and removing the 5,000th event must cost about what the 50th does, since
 // only the end of the size list changes.
-#include "main_window.h"
+#include "ui/main_window/main_window.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -34,10 +34,7 @@ struct Driver {
     void removeSelected() { remove->click(); }
 };
 
-double microseconds(Clock::duration d)
-{
-    return std::chrono::duration<double, std::micro>(d).count();
-}
+double microseconds(Clock::duration d) { return std::chrono::duration<double, std::micro>(d).count(); }
 
 // Median time of adding the n-th event and of removing it again.
 std::pair<double, double> timeAt(Driver& driver, int n, int repeats)

@@ -1,6 +1,6 @@
-#include "convert.h"
+#include "core/convert.h"
 
-#include "runtime_error.h"
+#include "core/runtime_error.h"
 
 #include <charconv>
 #include <cmath>
@@ -182,15 +182,15 @@ ScannedNumber scanDecimal(std::string_view text, std::string_view decimal, std::
 
 struct Digits {
     std::string significant; // no trailing zeros, at least one digit
-    int exponent = 0;        // power of ten of the first digit
+    int exponent = 0; // power of ten of the first digit
 };
 
 template <typename T>
 Digits roundToDigits(T magnitude, int digits)
 {
     char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
-                                      std::chars_format::scientific, digits - 1);
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, digits - 1);
     const std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
     const std::size_t e = text.find('e');
     Digits out;
@@ -205,8 +205,8 @@ Digits roundToDigits(T magnitude, int digits)
 
 struct Style {
     int digits;
-    int largeExponent;   // exponent form from 10^largeExponent
-    bool leadingBlank;   // Str's blank before non-negative numbers
+    int largeExponent; // exponent form from 10^largeExponent
+    bool leadingBlank; // Str's blank before non-negative numbers
     bool zeroBeforePoint;
     std::string_view decimal;
 };
@@ -310,15 +310,9 @@ double Val(std::string_view text)
     return toDouble(number.negative, number.mantissa, number.exponent);
 }
 
-std::string Str(double value)
-{
-    return formatNumber(value, Style{15, 15, true, false, "."});
-}
+std::string Str(double value) { return formatNumber(value, Style{15, 15, true, false, "."}); }
 
-std::string Str(Single value)
-{
-    return formatNumber(value, Style{7, 7, true, false, "."});
-}
+std::string Str(Single value) { return formatNumber(value, Style{7, 7, true, false, "."}); }
 
 std::string CStr(Integer value)
 {
@@ -327,10 +321,7 @@ std::string CStr(Integer value)
     return std::string(buffer, result.ptr);
 }
 
-std::string CStr(Single value)
-{
-    return formatNumber(value, Style{7, 7, false, true, localeSeparators().decimal});
-}
+std::string CStr(Single value) { return formatNumber(value, Style{7, 7, false, true, localeSeparators().decimal}); }
 
 Integer CInt(double value) { return roundHalfEven<Integer>(value); }
 
@@ -346,7 +337,8 @@ double CDbl(std::string_view text)
         text.remove_suffix(1);
     if (!text.empty() && text.front() == '&') {
         const std::string_view digits = text.substr(1);
-        const bool radixPrefix = !digits.empty() && (digits[0] == 'H' || digits[0] == 'h' || digits[0] == 'O' || digits[0] == 'o');
+        const bool radixPrefix =
+            !digits.empty() && (digits[0] == 'H' || digits[0] == 'h' || digits[0] == 'O' || digits[0] == 'o');
         const std::string_view body = radixPrefix ? digits.substr(1) : digits;
         const unsigned base = (radixPrefix && (digits[0] == 'H' || digits[0] == 'h')) ? 16 : 8;
         if (body.empty())

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "number.h"
+#include "core/number.h"
 
 #include <string>
 #include <string_view>

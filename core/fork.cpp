@@ -1,6 +1,6 @@
-#include "fork.h"
+#include "core/fork.h"
 
-#include "convert.h"
+#include "core/convert.h"
 
 #include <stdexcept>
 #include <string>
@@ -35,23 +35,15 @@ Single forkMargin(int outcomes, const ForkOdds& odds)
     case 3:
         return toSingle(divide(k1 * k3 + k2 * k1 + k2 * k3, k2 * k1 * k3));
     default:
-        return toSingle(divide(k2 * k1 * k4 + k2 * k1 * k3 + k1 * k3 * k4 + k2 * k3 * k4,
-                               k2 * k1 * k3 * k4));
+        return toSingle(divide(k2 * k1 * k4 + k2 * k1 * k3 + k1 * k3 * k4 + k2 * k3 * k4, k2 * k1 * k3 * k4));
     }
 }
 
-bool isFork(Single margin)
-{
-    return margin > 0 && margin < 1;
-}
+bool isFork(Single margin) { return margin > 0 && margin < 1; }
 
-Single holePercent(Single margin)
-{
-    return toSingle(divide(100.0, margin) - 100.0);
-}
+Single holePercent(Single margin) { return toSingle(divide(100.0, margin) - 100.0); }
 
-ForkSplit forkStakes(int outcomes, const ForkOdds& odds, Single sum, Single margin,
-                     const CentredSet& centred)
+ForkSplit forkStakes(int outcomes, const ForkOdds& odds, Single sum, Single margin, const CentredSet& centred)
 {
     requireOutcomes(outcomes);
     const auto n = static_cast<std::size_t>(outcomes);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "number.h"
+#include "core/number.h"
 
 #include <array>
 
@@ -12,8 +12,8 @@
 // users have seen before.
 namespace zoret {
 
-using ForkOdds = std::array<Single, 4>;   // k1..k4 at [0..3]
-using CentredSet = std::array<bool, 4>;   // outcome i centred at [i-1]
+using ForkOdds = std::array<Single, 4>; // k1..k4 at [0..3]
+using CentredSet = std::array<bool, 4>; // outcome i centred at [i-1]
 
 // The sum of the reciprocals of the first `outcomes` odds (2..4), written
 // over the common denominator. Raises DivisionByZero/Overflow for zero odds.
@@ -27,7 +27,7 @@ bool isFork(Single margin);
 Single holePercent(Single margin);
 
 struct ForkSplit {
-    Single totalReturn = 0;            // what an even split pays on any outcome
+    Single totalReturn = 0; // what an even split pays on any outcome
     std::array<Single, 4> stakes{};
     std::array<Single, 4> payouts{};
 };
@@ -36,8 +36,7 @@ struct ForkSplit {
 // outcome pays the same. Otherwise each uncentred outcome gets just enough to
 // pay the sum back, and what is left goes to the centred outcomes so that
 // they pay alike. Outcomes past `outcomes` get nothing.
-ForkSplit forkStakes(int outcomes, const ForkOdds& odds, Single sum, Single margin,
-                     const CentredSet& centred);
+ForkSplit forkStakes(int outcomes, const ForkOdds& odds, Single sum, Single margin, const CentredSet& centred);
 
 // The digits i (ticked) or i+4 (not ticked) of outcomes 1..n read as one
 // number, outcome 1 leading: 12, 16, 52, 56; 123..567; 1234..5678.

@@ -1,6 +1,6 @@
-#include "number.h"
+#include "core/number.h"
 
-#include "runtime_error.h"
+#include "core/runtime_error.h"
 
 #include <cmath>
 #include <limits>
@@ -10,9 +10,12 @@ namespace zoret {
 const char* RuntimeError::what() const noexcept
 {
     switch (code_) {
-    case ErrorCode::Overflow: return "Overflow";
-    case ErrorCode::DivisionByZero: return "Division by zero";
-    case ErrorCode::TypeMismatch: return "Type mismatch";
+    case ErrorCode::Overflow:
+        return "Overflow";
+    case ErrorCode::DivisionByZero:
+        return "Division by zero";
+    case ErrorCode::TypeMismatch:
+        return "Type mismatch";
     }
     return "Run-time error";
 }

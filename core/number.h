@@ -8,8 +8,8 @@ namespace zoret {
 
 using Integer = std::int16_t; // counts, sizes, keys
 using Long = std::int32_t;
-using Single = float;          // 32-bit IEEE
-using Double = double;         // 64-bit IEEE
+using Single = float; // 32-bit IEEE
+using Double = double; // 64-bit IEEE
 
 // A double result that is infinite or NaN is an overflow (error 6).
 double checked(double value);

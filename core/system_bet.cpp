@@ -1,6 +1,6 @@
-#include "system_bet.h"
+#include "core/system_bet.h"
 
-#include "convert.h"
+#include "core/convert.h"
 
 #include <stdexcept>
 #include <string_view>
@@ -22,8 +22,7 @@ OddsArray loadOdds(std::span<const std::string> items)
     OddsArray odds;
     for (int i = 1; i <= systemPositions; ++i) {
         const auto index = static_cast<std::size_t>(i - 1);
-        const std::string_view text = index < items.size() ? std::string_view(items[index])
-                                                            : std::string_view();
+        const std::string_view text = index < items.size() ? std::string_view(items[index]) : std::string_view();
         odds.at[i] = toSingle(Val(text));
     }
     return odds;

@@ -1,6 +1,6 @@
-#include "system_captions.h"
+#include "core/system_captions.h"
 
-#include "convert.h"
+#include "core/convert.h"
 
 #include <map>
 
@@ -55,10 +55,7 @@ std::string decimalDigits(Long value)
 
 } // namespace
 
-Integer systemKey(Integer eventCount, Integer systemSize)
-{
-    return CInt(CStr(eventCount) + CStr(systemSize));
-}
+Integer systemKey(Integer eventCount, Integer systemSize) { return CInt(CStr(eventCount) + CStr(systemSize)); }
 
 std::string systemName(Integer eventCount, Integer systemSize)
 {

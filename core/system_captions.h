@@ -1,6 +1,6 @@
 #pragma once
 
-#include "number.h"
+#include "core/number.h"
 
 #include <optional>
 #include <string>

@@ -2,7 +2,7 @@
 // RuntimeError escapes, CInt is CDbl rounded half to even (or Overflow past
 // the Integer range, or CDbl's own error), CInt/CLng of a number round half
 // to even, and text CDbl accepts reads the same through Val.
-#include "fuzz_support.h"
+#include "fuzz/fuzz_support.h"
 
 #include <limits>
 
@@ -50,7 +50,8 @@ Outcome roundedInto(double value, double low, double high)
 
 void same(const Outcome& actual, const Outcome& expected, const std::string& what)
 {
-    const bool match = actual.ok == expected.ok && (actual.ok ? actual.value == expected.value : actual.code == expected.code);
+    const bool match =
+        actual.ok == expected.ok && (actual.ok ? actual.value == expected.value : actual.code == expected.code);
     FUZZ_CHECK(match, what + " gave " + describe(actual) + ", expected " + describe(expected));
 }
 

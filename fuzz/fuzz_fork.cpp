@@ -3,9 +3,9 @@
 // positive odds that form a fork the stakes add up to the sum, uncentred
 // outcomes pay the sum back, centred ones pay alike, and centring every
 // outcome splits exactly like centring none. Centre keys round-trip.
-#include "fuzz_support.h"
+#include "fuzz/fuzz_support.h"
 
-#include "fork.h"
+#include "core/fork.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -92,8 +92,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t i = 0; i < n; ++i)
         reciprocals += 1.0L / odds[i];
     if (checked)
-        FUZZ_CHECK(near(margin, static_cast<double>(reciprocals)),
-                   where + ": margin " + show(margin) + ", sum of reciprocals " + show(static_cast<double>(reciprocals)));
+        FUZZ_CHECK(near(margin, static_cast<double>(reciprocals)), where + ": margin " + show(margin)
+                                                                       + ", sum of reciprocals "
+                                                                       + show(static_cast<double>(reciprocals)));
 
     zoret::ForkSplit split;
     try {
@@ -140,7 +141,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         } else if (!centred[i]) {
             FUZZ_CHECK(near(payout, sum), where + ": uncentred outcome " + show(i + 1) + " pays " + show(payout));
         } else {
-            FUZZ_CHECK(payout >= sum * (1 - tolerance), where + ": centred outcome " + show(i + 1) + " pays only " + show(payout));
+            FUZZ_CHECK(payout >= sum * (1 - tolerance),
+                       where + ": centred outcome " + show(i + 1) + " pays only " + show(payout));
             if (centredPayout >= 0)
                 FUZZ_CHECK(near(payout, centredPayout), where + ": centred outcomes pay unlike");
             centredPayout = static_cast<float>(payout);

@@ -3,7 +3,7 @@
 // that many digits (rounded here independently with std::to_chars). The
 // locale forms CStr/CDbl must agree under any separator pair, and an Integer
 // must survive CStr/CInt unchanged.
-#include "fuzz_support.h"
+#include "fuzz/fuzz_support.h"
 
 namespace {
 
@@ -23,7 +23,7 @@ void expectReadBack(const std::string& what, const std::string& text, std::optio
         back = read(text);
     } catch (const RuntimeError& error) {
         FUZZ_CHECK(!expected && error.code() == ErrorCode::Overflow,
-              where + " read back raised " + fuzz::codeName(error.code()));
+                   where + " read back raised " + fuzz::codeName(error.code()));
         return;
     }
     FUZZ_CHECK(expected.has_value(), where + " read back as " + show(back) + " instead of Overflow");
@@ -56,9 +56,11 @@ void singleRoundTrip(float f, const zoret::LocaleSeparators& locale)
 
     zoret::setLocaleSeparators(locale);
     const std::string localeText = zoret::CStr(f);
-    FUZZ_CHECK(!localeText.empty() && localeText[0] != ' ', "CStr(" + show(f) + "f) = " + quoted(localeText) + " has a lead blank");
+    FUZZ_CHECK(!localeText.empty() && localeText[0] != ' ',
+               "CStr(" + show(f) + "f) = " + quoted(localeText) + " has a lead blank");
     FUZZ_CHECK(locale.decimal == "." || localeText.find('.') == std::string::npos,
-          "CStr(" + show(f) + "f) = " + quoted(localeText) + " ignores the decimal mark " + quoted(locale.decimal));
+               "CStr(" + show(f) + "f) = " + quoted(localeText) + " ignores the decimal mark "
+                   + quoted(locale.decimal));
     expectReadBack("CStr(" + show(f) + "f) with decimal " + quoted(locale.decimal), localeText, expected,
                    [](const std::string& t) { return zoret::CDbl(t); });
     zoret::setLocaleSeparators({});

@@ -5,8 +5,8 @@
 // failure report that ends the run so libFuzzer (or the corpus replay) keeps
 // the input.
 
-#include "convert.h"
-#include "runtime_error.h"
+#include "core/convert.h"
+#include "core/runtime_error.h"
 
 #include <charconv>
 #include <cmath>
@@ -28,10 +28,7 @@ public:
     bool empty() const { return pos_ >= size_; }
     std::size_t remaining() const { return size_ - pos_; }
 
-    std::uint8_t byte()
-    {
-        return pos_ < size_ ? data_[pos_++] : 0;
-    }
+    std::uint8_t byte() { return pos_ < size_ ? data_[pos_++] : 0; }
 
     template <typename T>
     T raw()
@@ -120,7 +117,8 @@ namespace fuzz {
 inline std::optional<double> roundedTo(double value, int digits)
 {
     char buffer[64];
-    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, digits - 1);
+    const auto written =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, digits - 1);
     double back = 0;
     const auto read = std::from_chars(buffer, written.ptr, back);
     if (read.ec == std::errc::result_out_of_range)
@@ -144,9 +142,12 @@ inline double halfEven(double value)
 inline const char* codeName(zoret::ErrorCode code)
 {
     switch (code) {
-    case zoret::ErrorCode::Overflow: return "Overflow";
-    case zoret::ErrorCode::DivisionByZero: return "DivisionByZero";
-    case zoret::ErrorCode::TypeMismatch: return "TypeMismatch";
+    case zoret::ErrorCode::Overflow:
+        return "Overflow";
+    case zoret::ErrorCode::DivisionByZero:
+        return "DivisionByZero";
+    case zoret::ErrorCode::TypeMismatch:
+        return "TypeMismatch";
     }
     return "unknown error code";
 }
@@ -155,12 +156,8 @@ inline const char* codeName(zoret::ErrorCode code)
 inline zoret::LocaleSeparators separators(std::uint8_t choice)
 {
     static const zoret::LocaleSeparators table[] = {
-        {".", ","},
-        {",", " "},
-        {",", "\xc2\xa0"},           // no-break space, as Russian locales have it
-        {",", "."},
-        {".", "'"},
-        {"\xd9\xab", "\xd9\xac"},    // Arabic decimal and thousands marks
+        {".", ","}, {",", " "}, {",", "\xc2\xa0"}, // no-break space, as Russian locales have it
+        {",", "."}, {".", "'"}, {"\xd9\xab", "\xd9\xac"}, // Arabic decimal and thousands marks
         {".", ""},
     };
     return table[choice % (sizeof table / sizeof table[0])];

@@ -4,9 +4,9 @@
 // in long double the textbook way; it is exactly 0 with fewer than k odds;
 // and Overflow is raised only when a stored figure really leaves the single
 // range.
-#include "fuzz_support.h"
+#include "fuzz/fuzz_support.h"
 
-#include "system_bet.h"
+#include "core/system_bet.h"
 
 #include <array>
 #include <limits>
@@ -80,8 +80,7 @@ std::vector<std::string> numericItems(fuzz::Input& in)
             // from the window either.
             const float any = in.raw<float>();
             items.push_back(std::isfinite(any) ? zoret::Str(any) : std::string());
-        }
-        else
+        } else
             items.push_back(zoret::Str(static_cast<float>(1.0 + 999.0 * (code - 1) / 65533.0)));
     }
     return items;

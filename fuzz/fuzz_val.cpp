@@ -1,7 +1,7 @@
 // Val over arbitrary text: it never rejects text, raises nothing but
 // Overflow, and reads the same number as an independent regular-expression
 // scan followed by std::from_chars.
-#include "fuzz_support.h"
+#include "fuzz/fuzz_support.h"
 
 #include <regex>
 
@@ -83,8 +83,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (char c : text)
         if (c != ' ' && c != '\t' && c != '\n')
             compact += c;
-    const Expected expected = !compact.empty() && compact[0] == '&' ? radixExpectation(compact)
-                                                                     : decimalExpectation(compact);
+    const Expected expected =
+        !compact.empty() && compact[0] == '&' ? radixExpectation(compact) : decimalExpectation(compact);
     const std::string where = "Val(" + fuzz::quoted(text) + ")";
 
     double value = 0;
@@ -102,6 +102,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     FUZZ_CHECK(value == expected.value && std::signbit(value) == std::signbit(expected.value),
-          where + " gave " + show(value) + ", expected " + show(expected.value));
+               where + " gave " + show(value) + ", expected " + show(expected.value));
     return 0;
 }

@@ -28,7 +28,7 @@ install_missing() {
 }
 
 configure_and_build() {
-    cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+    cmake -S "$root" --preset dev -B "$build" "$@" >/dev/null
     cmake --build "$build" -j "$(nproc)"
 }
 

@@ -16,7 +16,7 @@ out="$root/docs/screenshots"
 build="${ZORET_SCREENSHOT_BUILD_DIR:-$root/build-rel}"
 binary="${1:-}"
 if [ -z "$binary" ]; then
-    cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DZORET_BUILD_TESTS=OFF >/dev/null
+    cmake -S "$root" --preset release -B "$build" >/dev/null
     cmake --build "$build" -j "${ZORET_JOBS:-2}" --target zoret >/dev/null
     binary="$build/app/zoret"
 fi

@@ -1,7 +1,7 @@
 // The baseline for start-up figures: the least a Qt Widgets program does to
 // put one window on the screen. It is the size of Zoret's main window so the
 // two paint the same area.
-#include "first_paint_exit.h"
+#include "app/first_paint_exit.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -9,12 +9,12 @@ set -euo pipefail
 export LC_ALL=C
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
-build="${ZORET_BENCH_BUILD_DIR:-$root/build-rel}"
+build="${ZORET_BENCH_BUILD_DIR:-$root/build-bench}"
 runs="${1:-15}"
 [ "$runs" -ge 10 ] || { echo "use at least 10 runs" >&2; exit 2; }
 [ -x /usr/bin/time ] || { echo "/usr/bin/time is missing (Debian package 'time')" >&2; exit 2; }
 
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DZORET_BUILD_TESTS=OFF >/dev/null
+cmake -S "$root" --preset release -B "$build" -DZORET_BUILD_BENCH=ON >/dev/null
 cmake --build "$build" -j "${ZORET_JOBS:-2}" --target zoret bench_bare_window >/dev/null
 
 # "bare" is an empty window; "text" the same window with one caption, which

@@ -1,7 +1,7 @@
-#include "fork.h"
+#include "core/fork.h"
 
-#include "convert.h"
-#include "runtime_error.h"
+#include "core/convert.h"
+#include "core/runtime_error.h"
 
 #include <gtest/gtest.h>
 
@@ -38,16 +38,15 @@ TEST_P(ForkMargin, MatchesToTheLastDigit)
     EXPECT_EQ(isFork(margin), c.fork);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Examples, ForkMargin,
-    ::testing::Values(MarginCase{"Even2_1", 2, {2.1f, 2.1f, 0, 0}, " .952381", true},
-                      MarginCase{"EvenMoney", 2, {2, 2, 0, 0}, " 1", false},
-                      MarginCase{"Even1_9", 2, {1.9f, 1.9f, 0, 0}, " 1.052632", false},
-                      MarginCase{"NegativeOdds", 2, {-2, 3, 0, 0}, "-.1666667", false},
-                      MarginCase{"ThreeWay", 3, {2.5f, 4.2f, 6, 0}, " .8047619", true},
-                      MarginCase{"FourWay", 4, {4, 4, 4.5f, 5}, " .9222222", true},
-                      MarginCase{"LaterOddsIgnored", 2, {2, 2, 0, 0.5f}, " 1", false}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Examples, ForkMargin,
+                         ::testing::Values(MarginCase{"Even2_1", 2, {2.1f, 2.1f, 0, 0}, " .952381", true},
+                                           MarginCase{"EvenMoney", 2, {2, 2, 0, 0}, " 1", false},
+                                           MarginCase{"Even1_9", 2, {1.9f, 1.9f, 0, 0}, " 1.052632", false},
+                                           MarginCase{"NegativeOdds", 2, {-2, 3, 0, 0}, "-.1666667", false},
+                                           MarginCase{"ThreeWay", 3, {2.5f, 4.2f, 6, 0}, " .8047619", true},
+                                           MarginCase{"FourWay", 4, {4, 4, 4.5f, 5}, " .9222222", true},
+                                           MarginCase{"LaterOddsIgnored", 2, {2, 2, 0, 0.5f}, " 1", false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Fork, HoleOfAnEvenFork)
 {
@@ -74,10 +73,8 @@ TEST(Fork, ZeroOddsAreRunTimeErrors)
     EXPECT_EQ(codeOf([] { holePercent(0); }), ErrorCode::DivisionByZero);
     EXPECT_EQ(codeOf([] { forkStakes(2, {2, 2, 0, 0}, 100, 0, {}); }), ErrorCode::DivisionByZero);
     // An even split whose return leaves the single range.
-    EXPECT_EQ(codeOf([] { forkStakes(2, {2.1f, 2.1f, 0, 0}, 3.3e38f, 0.952381f, {}); }),
-              ErrorCode::Overflow);
-    EXPECT_EQ(codeOf([] { forkStakes(2, {2.1f, 2.1f, 0, 0}, 1e38f, 0.25f, {true, false}); }),
-              ErrorCode::Overflow);
+    EXPECT_EQ(codeOf([] { forkStakes(2, {2.1f, 2.1f, 0, 0}, 3.3e38f, 0.952381f, {}); }), ErrorCode::Overflow);
+    EXPECT_EQ(codeOf([] { forkStakes(2, {2.1f, 2.1f, 0, 0}, 1e38f, 0.25f, {true, false}); }), ErrorCode::Overflow);
 }
 
 TEST(Fork, RejectsOutcomeCountsOutsideTheRange)
@@ -118,31 +115,64 @@ TEST_P(ForkSplitExample, MatchesToTheLastDigit)
         EXPECT_EQ(Str(split.payouts[i]), c.payouts[i]) << "payout " << i + 1;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Examples, ForkSplitExample,
-    ::testing::Values(
-        SplitCase{"TwoEven", 2, {2.2f, 1.9f, 0, 0}, 100, {}, " 101.9512",
-                  {" 46.34146", " 53.65854", " 0", " 0"},
-                  {" 101.9512", " 101.9512", " 0", " 0"}},
-        SplitCase{"TwoFirstCentred", 2, {2.2f, 1.9f, 0, 0}, 100, {true, false}, " 101.9512",
-                  {" 47.36842", " 52.63158", " 0", " 0"},
-                  {" 104.2105", " 100", " 0", " 0"}},
-        SplitCase{"ThreeFirstCentred", 3, {2.5f, 4.2f, 6, 0}, 300, {true, false, false},
-                  " 372.7811", {" 178.5714", " 71.42857", " 50", " 0"},
-                  {" 446.4286", " 300", " 300", " 0"}},
-        SplitCase{"ThreeTwoCentred", 3, {2.5f, 4.2f, 6, 0}, 300, {true, true, false},
-                  " 372.7811", {" 156.7164", " 93.28358", " 50", " 0"},
-                  {" 391.791", " 391.791", " 300", " 0"}},
-        SplitCase{"FourThreeCentred", 4, {4, 4, 4.5f, 5}, 1000, {true, true, true, false},
-                  " 1084.337", {" 276.9231", " 276.9231", " 246.1538", " 200"},
-                  {" 1107.692", " 1107.692", " 1107.692", " 1000"}},
-        SplitCase{"FourEven", 4, {4, 4, 4.5f, 5}, 1000, {}, " 1084.337", {},
-                  {" 1084.337", " 1084.337", " 1084.337", " 1084.337"}},
-        SplitCase{"CentredPastTheCountIgnored", 2, {2.2f, 1.9f, 7, 7}, 100,
-                  {false, false, true, true}, " 101.9512",
-                  {" 46.34146", " 53.65854", " 0", " 0"},
-                  {" 101.9512", " 101.9512", " 0", " 0"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Examples, ForkSplitExample,
+                         ::testing::Values(SplitCase{"TwoEven",
+                                                     2,
+                                                     {2.2f, 1.9f, 0, 0},
+                                                     100,
+                                                     {},
+                                                     " 101.9512",
+                                                     {" 46.34146", " 53.65854", " 0", " 0"},
+                                                     {" 101.9512", " 101.9512", " 0", " 0"}},
+                                           SplitCase{"TwoFirstCentred",
+                                                     2,
+                                                     {2.2f, 1.9f, 0, 0},
+                                                     100,
+                                                     {true, false},
+                                                     " 101.9512",
+                                                     {" 47.36842", " 52.63158", " 0", " 0"},
+                                                     {" 104.2105", " 100", " 0", " 0"}},
+                                           SplitCase{"ThreeFirstCentred",
+                                                     3,
+                                                     {2.5f, 4.2f, 6, 0},
+                                                     300,
+                                                     {true, false, false},
+                                                     " 372.7811",
+                                                     {" 178.5714", " 71.42857", " 50", " 0"},
+                                                     {" 446.4286", " 300", " 300", " 0"}},
+                                           SplitCase{"ThreeTwoCentred",
+                                                     3,
+                                                     {2.5f, 4.2f, 6, 0},
+                                                     300,
+                                                     {true, true, false},
+                                                     " 372.7811",
+                                                     {" 156.7164", " 93.28358", " 50", " 0"},
+                                                     {" 391.791", " 391.791", " 300", " 0"}},
+                                           SplitCase{"FourThreeCentred",
+                                                     4,
+                                                     {4, 4, 4.5f, 5},
+                                                     1000,
+                                                     {true, true, true, false},
+                                                     " 1084.337",
+                                                     {" 276.9231", " 276.9231", " 246.1538", " 200"},
+                                                     {" 1107.692", " 1107.692", " 1107.692", " 1000"}},
+                                           SplitCase{"FourEven",
+                                                     4,
+                                                     {4, 4, 4.5f, 5},
+                                                     1000,
+                                                     {},
+                                                     " 1084.337",
+                                                     {},
+                                                     {" 1084.337", " 1084.337", " 1084.337", " 1084.337"}},
+                                           SplitCase{"CentredPastTheCountIgnored",
+                                                     2,
+                                                     {2.2f, 1.9f, 7, 7},
+                                                     100,
+                                                     {false, false, true, true},
+                                                     " 101.9512",
+                                                     {" 46.34146", " 53.65854", " 0", " 0"},
+                                                     {" 101.9512", " 101.9512", " 0", " 0"}}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // ---------------------------------------------------------------------------
 // Every centred set, over many random forks.
@@ -152,10 +182,7 @@ struct CentredCase {
     unsigned mask; // bit i-1: outcome i centred
 };
 
-void PrintTo(const CentredCase& c, std::ostream* os)
-{
-    *os << c.outcomes << " outcomes, mask " << c.mask;
-}
+void PrintTo(const CentredCase& c, std::ostream* os) { *os << c.outcomes << " outcomes, mask " << c.mask; }
 
 CentredSet setOf(const CentredCase& c)
 {
@@ -217,10 +244,7 @@ std::vector<RandomFork> randomForks(int outcomes, int count, unsigned seed)
     return forks;
 }
 
-bool near(double a, double b, double relative = 1e-5)
-{
-    return std::fabs(a - b) <= relative * std::fabs(b);
-}
+bool near(double a, double b, double relative = 1e-5) { return std::fabs(a - b) <= relative * std::fabs(b); }
 
 class EveryCentredSet : public ::testing::TestWithParam<CentredCase> {};
 
@@ -301,11 +325,10 @@ TEST(Fork, KeysOfNoCentredSetAreRejected)
         int outcomes;
         Integer key;
     };
-    for (const auto& bad : {Bad{2, 0}, Bad{2, 11}, Bad{2, 15}, Bad{2, 21}, Bad{2, 126},
-                            Bad{2, -12}, Bad{3, 12}, Bad{3, 124}, Bad{3, 1234}, Bad{3, 568},
-                            Bad{4, 123}, Bad{4, 234}, Bad{4, 1239}, Bad{4, 12345}, Bad{4, -1234}})
-        EXPECT_THROW(centredSetFromKey(bad.outcomes, bad.key), std::invalid_argument)
-            << bad.outcomes << " " << bad.key;
+    for (const auto& bad :
+         {Bad{2, 0}, Bad{2, 11}, Bad{2, 15}, Bad{2, 21}, Bad{2, 126}, Bad{2, -12}, Bad{3, 12}, Bad{3, 124},
+          Bad{3, 1234}, Bad{3, 568}, Bad{4, 123}, Bad{4, 234}, Bad{4, 1239}, Bad{4, 12345}, Bad{4, -1234}})
+        EXPECT_THROW(centredSetFromKey(bad.outcomes, bad.key), std::invalid_argument) << bad.outcomes << " " << bad.key;
 }
 
 } // namespace

@@ -1,7 +1,7 @@
-#include "system_bet.h"
+#include "core/system_bet.h"
 
-#include "convert.h"
-#include "runtime_error.h"
+#include "core/convert.h"
+#include "core/runtime_error.h"
 
 #include <gtest/gtest.h>
 
@@ -42,23 +42,21 @@ TEST_P(SystemTotalCaption, MatchesToTheLastDigit)
 
 INSTANTIATE_TEST_SUITE_P(
     Examples, SystemTotalCaption,
-    ::testing::Values(
-        TotalCase{"FourOddsSize2", {" 1.85", " 2.1", " 1.5", " 3"}, 2, " 26.16"},
-        TotalCase{"FourOddsSize3", {" 1.85", " 2.1", " 1.5", " 3"}, 3, " 35.2575"},
-        TotalCase{"FourOddsSize4", {" 1.85", " 2.1", " 1.5", " 3"}, 4, " 17.4825"},
-        TotalCase{"ThreeOddsSize2", {" 2", " 2.5", " 3"}, 2, " 18.5"},
-        TotalCase{"FiveOddsSize3", {"2.24", "2.69", "1.25", "2.78", "2.65"}, 3, " 119.2415"},
-        TotalCase{"TwentyOf1_5Size2", repeated("1.5", 20), 2, " 427.5"},
-        TotalCase{"TwentyOf1_5Size10", repeated("1.5", 20), 10, " 1.065396E+07"},
-        TotalCase{"TwentyOf1_5Size19", repeated("1.5", 20), 19, " 44336.7586669922"},
-        TotalCase{"TwentyOf100Size18", repeated("100", 20), 18, " 1.9E+38"},
-        TotalCase{"TwentyOf100Size19", repeated("100", 20), 19, " 2.00000011352822E+39"},
-        TotalCase{"TwentyOf150Size2", repeated("150", 20), 2, " 4275000"},
-        TotalCase{"TwentyOf105Size2", repeated("105", 20), 2, " 2094750"},
-        TotalCase{"EmptySize2", {}, 2, " 0"},
-        TotalCase{"EmptySize19", {}, 19, " 0"},
-        TotalCase{"SizeAboveCount", {" 1.85", " 2.1", " 1.5", " 3"}, 5, " 0"},
-        TotalCase{"JunkReadsAsZero", {"abc", " 2", "", " 3"}, 2, " 6"}),
+    ::testing::Values(TotalCase{"FourOddsSize2", {" 1.85", " 2.1", " 1.5", " 3"}, 2, " 26.16"},
+                      TotalCase{"FourOddsSize3", {" 1.85", " 2.1", " 1.5", " 3"}, 3, " 35.2575"},
+                      TotalCase{"FourOddsSize4", {" 1.85", " 2.1", " 1.5", " 3"}, 4, " 17.4825"},
+                      TotalCase{"ThreeOddsSize2", {" 2", " 2.5", " 3"}, 2, " 18.5"},
+                      TotalCase{"FiveOddsSize3", {"2.24", "2.69", "1.25", "2.78", "2.65"}, 3, " 119.2415"},
+                      TotalCase{"TwentyOf1_5Size2", repeated("1.5", 20), 2, " 427.5"},
+                      TotalCase{"TwentyOf1_5Size10", repeated("1.5", 20), 10, " 1.065396E+07"},
+                      TotalCase{"TwentyOf1_5Size19", repeated("1.5", 20), 19, " 44336.7586669922"},
+                      TotalCase{"TwentyOf100Size18", repeated("100", 20), 18, " 1.9E+38"},
+                      TotalCase{"TwentyOf100Size19", repeated("100", 20), 19, " 2.00000011352822E+39"},
+                      TotalCase{"TwentyOf150Size2", repeated("150", 20), 2, " 4275000"},
+                      TotalCase{"TwentyOf105Size2", repeated("105", 20), 2, " 2094750"},
+                      TotalCase{"EmptySize2", {}, 2, " 0"}, TotalCase{"EmptySize19", {}, 19, " 0"},
+                      TotalCase{"SizeAboveCount", {" 1.85", " 2.1", " 1.5", " 3"}, 5, " 0"},
+                      TotalCase{"JunkReadsAsZero", {"abc", " 2", "", " 3"}, 2, " 6"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SystemBet, FourOddsFillExactlyTheirCells)
@@ -111,8 +109,7 @@ TEST(SystemBet, OnlyTheLevelsTheSizeNeedsAreFormed)
         for (int k = 1; k <= 18; ++k) {
             const bool needed = k < size;
             for (int i = 2; i <= 21 - k; ++i)
-                EXPECT_EQ(result.tailSums.cell[k][i] != 0.0f, needed)
-                    << "size " << size << " cell " << k << "," << i;
+                EXPECT_EQ(result.tailSums.cell[k][i] != 0.0f, needed) << "size " << size << " cell " << k << "," << i;
         }
     }
 }
@@ -149,16 +146,14 @@ TEST_P(SystemOverflow, RaisesOverflow)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Examples, SystemOverflow,
-    ::testing::Values(
-        OverflowCase{"TotalOf105Size18", repeated("105", 20), 18},
-        OverflowCase{"LevelOf150Size18", repeated("150", 20), 18},
-        OverflowCase{"LevelOf150Size19", repeated("150", 20), 19},
-        OverflowCase{"ItemBeyondSingle", {"2", "1e39"}, 2},
-        OverflowCase{"ItemBeyondDouble", {"2", "1e999"}, 2},
-        OverflowCase{"NegativeBeyondSingle", {"-1e39"}, 2}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Examples, SystemOverflow,
+                         ::testing::Values(OverflowCase{"TotalOf105Size18", repeated("105", 20), 18},
+                                           OverflowCase{"LevelOf150Size18", repeated("150", 20), 18},
+                                           OverflowCase{"LevelOf150Size19", repeated("150", 20), 19},
+                                           OverflowCase{"ItemBeyondSingle", {"2", "1e39"}, 2},
+                                           OverflowCase{"ItemBeyondDouble", {"2", "1e999"}, 2},
+                                           OverflowCase{"NegativeBeyondSingle", {"-1e39"}, 2}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SystemBet, FullTableOverflowsWhereOnlySmallSizesFit)
 {
@@ -225,8 +220,7 @@ TEST(SystemBetRandom, TotalsMatchTheExactSymmetricSums)
         for (int size = 2; size <= n - 1; ++size) {
             const long double total = evaluateSystem(list.items, size).total;
             const long double relative = (total - exact[size]) / exact[size];
-            ASSERT_LT(relative < 0 ? -relative : relative, 1e-5L)
-                << "n " << n << " size " << size;
+            ASSERT_LT(relative < 0 ? -relative : relative, 1e-5L) << "n " << n << " size " << size;
         }
     }
 }

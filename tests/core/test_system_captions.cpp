@@ -1,4 +1,4 @@
-#include "system_captions.h"
+#include "core/system_captions.h"
 
 #include <gtest/gtest.h>
 
@@ -66,15 +66,11 @@ TEST_P(EverySystem, CaptionCountsTheAccumulators)
     ASSERT_TRUE(accumulatorCount(key).has_value()) << key;
     EXPECT_EQ(*accumulatorCount(key), count);
     EXPECT_EQ(countCaption(key), decimal(count) + " " + expectedWord(count));
-    EXPECT_EQ(systemName(static_cast<Integer>(n), static_cast<Integer>(k)),
-              "Система " + decimal(n) + "/" + decimal(k));
+    EXPECT_EQ(systemName(static_cast<Integer>(n), static_cast<Integer>(k)), "Система " + decimal(n) + "/" + decimal(k));
 }
 
 INSTANTIATE_TEST_SUITE_P(NOutOfK, EverySystem, ::testing::ValuesIn(allSystems()),
-                         [](const auto& info) {
-                             return decimal(info.param.first) + "_"
-                                 + decimal(info.param.second);
-                         });
+                         [](const auto& info) { return decimal(info.param.first) + "_" + decimal(info.param.second); });
 
 TEST(SystemCaptions, KeysAreTheDigitsSideBySide)
 {
@@ -96,25 +92,19 @@ struct CaptionCase {
 
 class KnownCaption : public ::testing::TestWithParam<CaptionCase> {};
 
-TEST_P(KnownCaption, Matches)
-{
-    EXPECT_EQ(countCaption(GetParam().key), GetParam().caption);
-}
+TEST_P(KnownCaption, Matches) { EXPECT_EQ(countCaption(GetParam().key), GetParam().caption); }
 
 INSTANTIATE_TEST_SUITE_P(
     Examples, KnownCaption,
-    ::testing::Values(CaptionCase{53, "10 экспрессов"}, CaptionCase{32, "3 экспресса"},
-                      CaptionCase{72, "21 экспресс"}, CaptionCase{87, "8 экспрессов"},
-                      CaptionCase{133, "286 экспрессов"}, CaptionCase{144, "1001 экспресс"},
-                      CaptionCase{155, "3003 экспресса"}, CaptionCase{2010, "184756 экспрессов"},
-                      CaptionCase{2019, "20 экспрессов"},
+    ::testing::Values(CaptionCase{53, "10 экспрессов"}, CaptionCase{32, "3 экспресса"}, CaptionCase{72, "21 экспресс"},
+                      CaptionCase{87, "8 экспрессов"}, CaptionCase{133, "286 экспрессов"},
+                      CaptionCase{144, "1001 экспресс"}, CaptionCase{155, "3003 экспресса"},
+                      CaptionCase{2010, "184756 экспрессов"}, CaptionCase{2019, "20 экспрессов"},
                       // k outside 2..n-1, or digits no system produces.
-                      CaptionCase{55, "Unknown"}, CaptionCase{51, "Unknown"},
-                      CaptionCase{33, "Unknown"}, CaptionCase{21, "Unknown"},
-                      CaptionCase{2020, "Unknown"}, CaptionCase{2119, "Unknown"},
-                      CaptionCase{201, "Unknown"}, CaptionCase{0, "Unknown"},
-                      CaptionCase{3, "Unknown"}, CaptionCase{1009, "Unknown"},
-                      CaptionCase{32767, "Unknown"}, CaptionCase{-53, "Unknown"}));
+                      CaptionCase{55, "Unknown"}, CaptionCase{51, "Unknown"}, CaptionCase{33, "Unknown"},
+                      CaptionCase{21, "Unknown"}, CaptionCase{2020, "Unknown"}, CaptionCase{2119, "Unknown"},
+                      CaptionCase{201, "Unknown"}, CaptionCase{0, "Unknown"}, CaptionCase{3, "Unknown"},
+                      CaptionCase{1009, "Unknown"}, CaptionCase{32767, "Unknown"}, CaptionCase{-53, "Unknown"}));
 
 struct WordCase {
     Long count;
@@ -123,22 +113,16 @@ struct WordCase {
 
 class AccumulatorWord : public ::testing::TestWithParam<WordCase> {};
 
-TEST_P(AccumulatorWord, AgreesWithTheCount)
-{
-    EXPECT_EQ(accumulatorWord(GetParam().count), GetParam().word);
-}
+TEST_P(AccumulatorWord, AgreesWithTheCount) { EXPECT_EQ(accumulatorWord(GetParam().count), GetParam().word); }
 
 INSTANTIATE_TEST_SUITE_P(
     Counts, AccumulatorWord,
-    ::testing::Values(WordCase{0, "экспрессов"}, WordCase{1, "экспресс"},
-                      WordCase{2, "экспресса"}, WordCase{4, "экспресса"},
-                      WordCase{5, "экспрессов"}, WordCase{10, "экспрессов"},
-                      WordCase{11, "экспрессов"}, WordCase{12, "экспрессов"},
-                      WordCase{14, "экспрессов"}, WordCase{15, "экспрессов"},
-                      WordCase{21, "экспресс"}, WordCase{22, "экспресса"},
-                      WordCase{25, "экспрессов"}, WordCase{101, "экспресс"},
-                      WordCase{111, "экспрессов"}, WordCase{112, "экспрессов"},
-                      WordCase{1001, "экспресс"}, WordCase{1152, "экспресса"},
+    ::testing::Values(WordCase{0, "экспрессов"}, WordCase{1, "экспресс"}, WordCase{2, "экспресса"},
+                      WordCase{4, "экспресса"}, WordCase{5, "экспрессов"}, WordCase{10, "экспрессов"},
+                      WordCase{11, "экспрессов"}, WordCase{12, "экспрессов"}, WordCase{14, "экспрессов"},
+                      WordCase{15, "экспрессов"}, WordCase{21, "экспресс"}, WordCase{22, "экспресса"},
+                      WordCase{25, "экспрессов"}, WordCase{101, "экспресс"}, WordCase{111, "экспрессов"},
+                      WordCase{112, "экспрессов"}, WordCase{1001, "экспресс"}, WordCase{1152, "экспресса"},
                       WordCase{1113, "экспрессов"}, WordCase{184756, "экспрессов"}));
 
 } // namespace

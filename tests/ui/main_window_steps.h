@@ -1,6 +1,6 @@
 #pragma once
 
-#include "window_test.h"
+#include "tests/ui/window_test.h"
 
 #include <QStringList>
 

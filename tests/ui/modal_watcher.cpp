@@ -1,4 +1,4 @@
-#include "modal_watcher.h"
+#include "tests/ui/modal_watcher.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -17,10 +17,7 @@ void ModalWatcher::onWindow(const QString& objectName, std::function<void(QWidge
     scripts_[objectName] = std::move(script);
 }
 
-QList<ShownMessage> ModalWatcher::takeMessages()
-{
-    return std::exchange(messages_, {});
-}
+QList<ShownMessage> ModalWatcher::takeMessages() { return std::exchange(messages_, {}); }
 
 QStringList ModalWatcher::takeMessageTexts()
 {
@@ -30,10 +27,7 @@ QStringList ModalWatcher::takeMessageTexts()
     return texts;
 }
 
-QStringList ModalWatcher::takeUnexpected()
-{
-    return std::exchange(unexpected_, {});
-}
+QStringList ModalWatcher::takeUnexpected() { return std::exchange(unexpected_, {}); }
 
 void ModalWatcher::poll()
 {
@@ -60,7 +54,8 @@ void ModalWatcher::poll()
         // while its slot runs, and the script may provoke messages to answer.
         scripted_.insert(modal);
         QMetaObject::invokeMethod(
-            this, [this, run = std::move(run), window = QPointer<QWidget>(modal), key = modal] {
+            this,
+            [this, run = std::move(run), window = QPointer<QWidget>(modal), key = modal] {
                 if (window)
                     run(window);
                 scripted_.remove(key);

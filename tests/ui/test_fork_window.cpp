@@ -1,9 +1,9 @@
-#include "convert.h"
-#include "fork_window.h"
-#include "geometry.h"
-#include "main_window.h"
-#include "window_test.h"
-#include "window_test_case.h"
+#include "core/convert.h"
+#include "ui/fork_window/fork_window.h"
+#include "ui/toolkit/geometry.h"
+#include "ui/main_window/main_window.h"
+#include "tests/ui/window_test.h"
+#include "tests/ui/window_test_case.h"
 
 #include <QRegularExpression>
 
@@ -26,10 +26,7 @@ QWidget* open(ForkWindow& fork)
     return window;
 }
 
-QString focused(QWidget* window)
-{
-    return window->focusWidget() ? window->focusWidget()->objectName() : QString();
-}
+QString focused(QWidget* window) { return window->focusWidget() ? window->focusWidget()->objectName() : QString(); }
 
 QStringList captions(QWidget* window, const char* const (&names)[4])
 {
@@ -117,7 +114,8 @@ class ForkWindowTest : public WindowTestCase {
 
     void setSeparators(bool comma)
     {
-        zoret::setLocaleSeparators(comma ? zoret::LocaleSeparators{",", "\xC2\xA0"} : zoret::LocaleSeparators{".", ","});
+        zoret::setLocaleSeparators(comma ? zoret::LocaleSeparators{",", "\xC2\xA0"}
+                                         : zoret::LocaleSeparators{".", ","});
     }
 
 private slots:
@@ -179,8 +177,8 @@ private slots:
             {"Label14", {5400, 2760, -1, -1}, "0", false, centre, false},
         };
         for (const Row& row : rows)
-            QTest::newRow(row.name) << QString(row.name) << row.twips << QString(row.shown) << row.enabled
-                                    << row.align << row.framed;
+            QTest::newRow(row.name) << QString(row.name) << row.twips << QString(row.shown) << row.enabled << row.align
+                                    << row.framed;
     }
 
     void controlsAtOpen()
@@ -325,11 +323,16 @@ private slots:
         QTest::addColumn<QString>("margin");
         QTest::addColumn<QString>("hole");
         QTest::addColumn<bool>("fork");
-        QTest::newRow("two, a fork") << 2 << QStringList{"2.1", "2.1"} << "0.952381" << "4.999993" << true;
-        QTest::newRow("two, even money") << 2 << QStringList{"2", "2"} << "1" << "Норма" << false;
-        QTest::newRow("two, bookmaker's margin") << 2 << QStringList{"1.9", "1.9"} << "1.052632" << "Норма" << false;
-        QTest::newRow("three, a fork") << 3 << QStringList{"2.5", "4.2", "6"} << "0.8047619" << "24.26036" << true;
-        QTest::newRow("four, a fork") << 4 << QStringList{"4", "4", "4.5", "5"} << "0.9222222" << "8.433738" << true;
+        QTest::newRow("two, a fork") << 2 << QStringList{"2.1", "2.1"} << "0.952381"
+                                     << "4.999993" << true;
+        QTest::newRow("two, even money") << 2 << QStringList{"2", "2"} << "1"
+                                         << "Норма" << false;
+        QTest::newRow("two, bookmaker's margin") << 2 << QStringList{"1.9", "1.9"} << "1.052632"
+                                                 << "Норма" << false;
+        QTest::newRow("three, a fork") << 3 << QStringList{"2.5", "4.2", "6"} << "0.8047619"
+                                       << "24.26036" << true;
+        QTest::newRow("four, a fork") << 4 << QStringList{"4", "4", "4.5", "5"} << "0.9222222"
+                                      << "8.433738" << true;
         QTest::newRow("two, later boxes ignored") << 2 << QStringList{"2.1", "2.1", "1.01", "1.01"} << "0.952381"
                                                   << "4.999993" << true;
         QTest::newRow("three, text after the number") << 3 << QStringList{"2.5 p", "4.2x", "6,9"} << "0.8047619"
@@ -436,10 +439,14 @@ private slots:
         QTest::addColumn<QStringList>("odds");
         QTest::addColumn<QString>("margin");
         QTest::addColumn<QString>("hole");
-        QTest::newRow("comma, fork") << true << QStringList{"2.1", "2.1"} << "0,952381" << "4,999993";
-        QTest::newRow("point, fork") << false << QStringList{"2.1", "2.1"} << "0.952381" << "4.999993";
-        QTest::newRow("comma, no fork") << true << QStringList{"1.9", "1.9"} << "1,052632" << "Норма";
-        QTest::newRow("point, no fork") << false << QStringList{"1.9", "1.9"} << "1.052632" << "Норма";
+        QTest::newRow("comma, fork") << true << QStringList{"2.1", "2.1"} << "0,952381"
+                                     << "4,999993";
+        QTest::newRow("point, fork") << false << QStringList{"2.1", "2.1"} << "0.952381"
+                                     << "4.999993";
+        QTest::newRow("comma, no fork") << true << QStringList{"1.9", "1.9"} << "1,052632"
+                                        << "Норма";
+        QTest::newRow("point, no fork") << false << QStringList{"1.9", "1.9"} << "1.052632"
+                                        << "Норма";
     }
 
     void marginSeparators()
@@ -470,12 +477,11 @@ private slots:
         const QStringList even2{" 46.34146", " 53.65854", " 0", " 0"};
         const QStringList evenPay2{" 101.9512", " 101.9512", " 0", " 0"};
         QTest::newRow("2, none") << two << QList<int>{} << "100" << false << " 101.9512" << even2 << evenPay2 << 56;
-        QTest::newRow("2, both") << two << QList<int>{1, 2} << "100" << false << " 101.9512" << even2 << evenPay2
-                                 << 12;
+        QTest::newRow("2, both") << two << QList<int>{1, 2} << "100" << false << " 101.9512" << even2 << evenPay2 << 12;
         QTest::newRow("2, none, comma locale")
             << two << QList<int>{} << "100" << true << " 101.9512" << even2 << evenPay2 << 56;
-        QTest::newRow("2, sum with a comma") << two << QList<int>{} << "100,5" << false << " 101.9512" << even2
-                                             << evenPay2 << 56;
+        QTest::newRow("2, sum with a comma")
+            << two << QList<int>{} << "100,5" << false << " 101.9512" << even2 << evenPay2 << 56;
         QTest::newRow("2, first") << two << QList<int>{1} << "100" << false << " 101.9512"
                                   << QStringList{" 47.36842", " 52.63158", " 0", " 0"}
                                   << QStringList{" 104.2105", " 100", " 0", " 0"} << 16;
@@ -555,12 +561,18 @@ private slots:
     {
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("typed");
-        QTest::newRow("sum empty") << "Text5" << "";
-        QTest::newRow("sum zero") << "Text5" << "0";
-        QTest::newRow("sum not a number") << "Text5" << "x100";
-        QTest::newRow("odds cleared") << "Text2" << "";
-        QTest::newRow("odds zero") << "Text1" << "0";
-        QTest::newRow("odds negative") << "Text2" << "-1.9";
+        QTest::newRow("sum empty") << "Text5"
+                                   << "";
+        QTest::newRow("sum zero") << "Text5"
+                                  << "0";
+        QTest::newRow("sum not a number") << "Text5"
+                                          << "x100";
+        QTest::newRow("odds cleared") << "Text2"
+                                      << "";
+        QTest::newRow("odds zero") << "Text1"
+                                   << "0";
+        QTest::newRow("odds negative") << "Text2"
+                                       << "-1.9";
     }
 
     void stakesStopSilently()
@@ -645,17 +657,26 @@ private slots:
         QTest::addColumn<QString>("sum");
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("message");
-        QTest::newRow("equal return beyond a single") << QStringList{"2.1", "2.1"} << "3.3e38" << "Command4"
+        QTest::newRow("equal return beyond a single") << QStringList{"2.1", "2.1"} << "3.3e38"
+                                                      << "Command4"
                                                       << "Переполнение";
-        QTest::newRow("sum beyond a single") << QStringList{"2.1", "2.1"} << "4e38" << "Command4" << "Переполнение";
-        QTest::newRow("sum beyond a double") << QStringList{"2.1", "2.1"} << "1e999" << "Command4" << "Переполнение";
-        QTest::newRow("coefficient beyond a double, margin") << QStringList{"2.1", "1e999"} << "100" << "Command5"
+        QTest::newRow("sum beyond a single") << QStringList{"2.1", "2.1"} << "4e38"
+                                             << "Command4"
+                                             << "Переполнение";
+        QTest::newRow("sum beyond a double") << QStringList{"2.1", "2.1"} << "1e999"
+                                             << "Command4"
+                                             << "Переполнение";
+        QTest::newRow("coefficient beyond a double, margin") << QStringList{"2.1", "1e999"} << "100"
+                                                             << "Command5"
                                                              << "Переполнение";
-        QTest::newRow("coefficient beyond a double, sum") << QStringList{"1e999", "2.1"} << "100" << "Command4"
+        QTest::newRow("coefficient beyond a double, sum") << QStringList{"1e999", "2.1"} << "100"
+                                                          << "Command4"
                                                           << "Переполнение";
-        QTest::newRow("coefficient beyond a single, margin") << QStringList{"1e39", "2.1"} << "100" << "Command5"
+        QTest::newRow("coefficient beyond a single, margin") << QStringList{"1e39", "2.1"} << "100"
+                                                             << "Command5"
                                                              << "Переполнение";
-        QTest::newRow("hole beyond a single") << QStringList{"1e38", "1e38"} << "100" << "Command5"
+        QTest::newRow("hole beyond a single") << QStringList{"1e38", "1e38"} << "100"
+                                              << "Command5"
                                               << "Переполнение";
     }
 

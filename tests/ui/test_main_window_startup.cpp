@@ -1,7 +1,7 @@
-#include "main_window.h"
-#include "help_window.h"
-#include "window_test.h"
-#include "window_test_case.h"
+#include "ui/main_window/main_window.h"
+#include "ui/help_window/help_window.h"
+#include "tests/ui/window_test.h"
+#include "tests/ui/window_test_case.h"
 
 #include <QGroupBox>
 #include <QSignalSpy>
@@ -27,15 +27,36 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("shown");
-        const std::pair<const char*, const char*> rows[] = {
-            {"Command1", "Добавить"}, {"Command2", "Удалить"}, {"Command3", "Экспресс"}, {"Command4", "Убрать все"},
-            {"Command5", "Выход"}, {"Command6", "Вилка..."}, {"Command7", "Система"}, {"Command8", ""},
-            {"Command9", ""}, {"Command10", "Помощь..."}, {"Label2", "Коэффициенты"},
-            {"Label5", "Кол-во событий системы"}, {"optEndsum", "Размер выигрыша"}, {"optKf", "Коэффициент"},
-            {"optBeginsum", "Размер ставки"}, {"lbSum", "Выигрыш"}, {"lbKf", "Коэффициент"}, {"lbStavka", "Ставка"},
-            {"ComBatRezult", "="}, {"Check1", "Система"}, {"Label6", "( 0 )"}, {"lbRezultSum", "0"},
-            {"lbRezultInfo", ""}, {"Label1", ""}, {"Label3", ""}, {"Label4", ""}, {"Label7", ""},
-            {"Frame1", "Считать..."}, {"Frame3", "Экспресс"}, {"Frame4", "Система"}};
+        const std::pair<const char*, const char*> rows[] = {{"Command1", "Добавить"},
+                                                            {"Command2", "Удалить"},
+                                                            {"Command3", "Экспресс"},
+                                                            {"Command4", "Убрать все"},
+                                                            {"Command5", "Выход"},
+                                                            {"Command6", "Вилка..."},
+                                                            {"Command7", "Система"},
+                                                            {"Command8", ""},
+                                                            {"Command9", ""},
+                                                            {"Command10", "Помощь..."},
+                                                            {"Label2", "Коэффициенты"},
+                                                            {"Label5", "Кол-во событий системы"},
+                                                            {"optEndsum", "Размер выигрыша"},
+                                                            {"optKf", "Коэффициент"},
+                                                            {"optBeginsum", "Размер ставки"},
+                                                            {"lbSum", "Выигрыш"},
+                                                            {"lbKf", "Коэффициент"},
+                                                            {"lbStavka", "Ставка"},
+                                                            {"ComBatRezult", "="},
+                                                            {"Check1", "Система"},
+                                                            {"Label6", "( 0 )"},
+                                                            {"lbRezultSum", "0"},
+                                                            {"lbRezultInfo", ""},
+                                                            {"Label1", ""},
+                                                            {"Label3", ""},
+                                                            {"Label4", ""},
+                                                            {"Label7", ""},
+                                                            {"Frame1", "Считать..."},
+                                                            {"Frame3", "Экспресс"},
+                                                            {"Frame4", "Система"}};
         for (const auto& [name, shown] : rows)
             QTest::newRow(name) << QString(name) << QString(shown);
     }
@@ -124,8 +145,8 @@ private slots:
         MainWindow form;
         form.load();
         QWidget* w = form.window();
-        const QStringList expected = {"Text1", "Command1", "Command2", "Command4", "List1",
-                                      "Command8", "Command9", "optEndsum", "optKf", "optBeginsum",
+        const QStringList expected = {"Text1",    "Command1",  "Command2",  "Command4", "List1",
+                                      "Command8", "Command9",  "optEndsum", "optKf",    "optBeginsum",
                                       "Command6", "Command10", "Command5"};
         // Disabled controls are skipped by Tab; walk from Text1.
         QStringList walked;

@@ -1,6 +1,6 @@
-#include "main_window.h"
-#include "main_window_steps.h"
-#include "window_test_case.h"
+#include "ui/main_window/main_window.h"
+#include "tests/ui/main_window_steps.h"
+#include "tests/ui/window_test_case.h"
 
 using zoret::ui::MainWindow;
 
@@ -13,15 +13,24 @@ private slots:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("listed");
-        QTest::newRow("decimal") << "1.85" << " 1.85";
-        QTest::newRow("below one") << "0.5" << " .5";
-        QTest::newRow("negative") << "-2" << "-2";
-        QTest::newRow("comma ends the number") << "1,85" << " 1";
-        QTest::newRow("letters") << "abc" << " 0";
-        QTest::newRow("lone blank") << " " << " 0";
-        QTest::newRow("blanks inside") << " 2 . 5 " << " 2.5";
-        QTest::newRow("16 digits") << "1.234567890123456" << " 1.23456789012346";
-        QTest::newRow("exponent") << "1e15" << " 1E+15";
+        QTest::newRow("decimal") << "1.85"
+                                 << " 1.85";
+        QTest::newRow("below one") << "0.5"
+                                   << " .5";
+        QTest::newRow("negative") << "-2"
+                                  << "-2";
+        QTest::newRow("comma ends the number") << "1,85"
+                                               << " 1";
+        QTest::newRow("letters") << "abc"
+                                 << " 0";
+        QTest::newRow("lone blank") << " "
+                                    << " 0";
+        QTest::newRow("blanks inside") << " 2 . 5 "
+                                       << " 2.5";
+        QTest::newRow("16 digits") << "1.234567890123456"
+                                   << " 1.23456789012346";
+        QTest::newRow("exponent") << "1e15"
+                                  << " 1E+15";
     }
 
     void typedTextIsListedAsStrOfVal()

@@ -1,5 +1,5 @@
-#include "main_window.h"
-#include "main_window_steps.h"
+#include "ui/main_window/main_window.h"
+#include "tests/ui/main_window_steps.h"
 
 #include <QGroupBox>
 
@@ -11,9 +11,9 @@ namespace {
 
 // Every message the program may show: the prompts of its windows and the
 // error boundary's reports.
-const QStringList knownMessages = {
-    "Выберите размер системы", "Впишите размер ставки", "Впишите коэффициент", "Впишите коэффициенты",
-    "Error: min-2 max 19",     "Переполнение",          "Деление на ноль",     "Несоответствие типа"};
+const QStringList knownMessages = {"Выберите размер системы", "Впишите размер ставки", "Впишите коэффициент",
+                                   "Впишите коэффициенты",    "Error: min-2 max 19",   "Переполнение",
+                                   "Деление на ноль",         "Несоответствие типа"};
 
 // Drives the three windows through random actions, the way a hurried or
 // careless person would, and checks the main window's invariants after each.
@@ -41,10 +41,41 @@ private:
 
     QString garbage()
     {
-        static const QStringList pieces = {
-            "1",  "2.5", "1.85", "0",     ".",     ",",    " ",      "-",      "+",     "e",    "E",   "d",
-            "7",  "150", "1e999", "1e308", "1e38", "1e39", "1e-400", "&H",     "FFFF",  "&O17", "abc", "ф",
-            "00", "\t",  "3,5",  "-2",    "9999999999999999", "100", "1e200", "0.001", "1.5", "2.1", "4"};
+        static const QStringList pieces = {"1",
+                                           "2.5",
+                                           "1.85",
+                                           "0",
+                                           ".",
+                                           ",",
+                                           " ",
+                                           "-",
+                                           "+",
+                                           "e",
+                                           "E",
+                                           "d",
+                                           "7",
+                                           "150",
+                                           "1e999",
+                                           "1e308",
+                                           "1e38",
+                                           "1e39",
+                                           "1e-400",
+                                           "&H",
+                                           "FFFF",
+                                           "&O17",
+                                           "abc",
+                                           "ф",
+                                           "00",
+                                           "\t",
+                                           "3,5",
+                                           "-2",
+                                           "9999999999999999",
+                                           "100",
+                                           "1e200",
+                                           "0.001",
+                                           "1.5",
+                                           "2.1",
+                                           "4"};
         QString text;
         const int parts = 1 + below(3);
         for (int i = 0; i < parts; ++i)

@@ -1,6 +1,6 @@
-#include "main_window.h"
-#include "main_window_steps.h"
-#include "window_test_case.h"
+#include "ui/main_window/main_window.h"
+#include "tests/ui/main_window_steps.h"
+#include "tests/ui/window_test_case.h"
 
 using zoret::ui::MainWindow;
 
@@ -8,10 +8,7 @@ namespace {
 
 enum Mode { Win, Coefficient, Stake };
 
-const char* optionOf(Mode mode)
-{
-    return mode == Win ? "optEndsum" : mode == Coefficient ? "optKf" : "optBeginsum";
-}
+const char* optionOf(Mode mode) { return mode == Win ? "optEndsum" : mode == Coefficient ? "optKf" : "optBeginsum"; }
 
 void fill(QWidget* w, const QString& win, const QString& coefficient, const QString& stake)
 {
@@ -85,13 +82,34 @@ private slots:
         QTest::addColumn<QString>("coefficient");
         QTest::addColumn<QString>("stake");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("win") << int(Win) << "" << "1.85" << "100" << " 185";
-        QTest::newRow("win, empty fields") << int(Win) << "" << "" << "" << " 0";
-        QTest::newRow("coefficient") << int(Coefficient) << "185" << "" << "100" << " 1.85";
-        QTest::newRow("stake") << int(Stake) << "185" << "1.85" << "" << " 100";
-        QTest::newRow("stake, thirds") << int(Stake) << "100" << "3" << "" << " 33.3333333333333";
-        QTest::newRow("comma ends a stake") << int(Win) << "" << "2" << "100,5" << " 200";
-        QTest::newRow("point in a stake") << int(Win) << "" << "2" << "100.5" << " 201";
+        QTest::newRow("win") << int(Win) << ""
+                             << "1.85"
+                             << "100"
+                             << " 185";
+        QTest::newRow("win, empty fields") << int(Win) << ""
+                                           << ""
+                                           << ""
+                                           << " 0";
+        QTest::newRow("coefficient") << int(Coefficient) << "185"
+                                     << ""
+                                     << "100"
+                                     << " 1.85";
+        QTest::newRow("stake") << int(Stake) << "185"
+                               << "1.85"
+                               << ""
+                               << " 100";
+        QTest::newRow("stake, thirds") << int(Stake) << "100"
+                                       << "3"
+                                       << ""
+                                       << " 33.3333333333333";
+        QTest::newRow("comma ends a stake") << int(Win) << ""
+                                            << "2"
+                                            << "100,5"
+                                            << " 200";
+        QTest::newRow("point in a stake") << int(Win) << ""
+                                          << "2"
+                                          << "100.5"
+                                          << " 201";
     }
 
     void answers()
@@ -115,8 +133,10 @@ private slots:
         QTest::addColumn<int>("mode");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("focus");
-        QTest::newRow("coefficient mode, no stake") << int(Coefficient) << "Впишите размер ставки" << "textStavka";
-        QTest::newRow("stake mode, no coefficient") << int(Stake) << "Впишите коэффициент" << "textKf";
+        QTest::newRow("coefficient mode, no stake") << int(Coefficient) << "Впишите размер ставки"
+                                                    << "textStavka";
+        QTest::newRow("stake mode, no coefficient") << int(Stake) << "Впишите коэффициент"
+                                                    << "textKf";
     }
 
     void missingInputsAreAskedFor()

@@ -1,6 +1,6 @@
-#include "main_window.h"
-#include "main_window_steps.h"
-#include "window_test_case.h"
+#include "ui/main_window/main_window.h"
+#include "tests/ui/main_window_steps.h"
+#include "tests/ui/window_test_case.h"
 
 using zoret::ui::MainWindow;
 
@@ -68,15 +68,24 @@ private slots:
         QTest::addColumn<int>("key");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("count");
-        QTest::newRow("3/2") << 3 << "2" << 32 << "Система 3/2" << "3 экспресса";
-        QTest::newRow("4/2") << 4 << "2" << 42 << "Система 4/2" << "6 экспрессов";
-        QTest::newRow("7/5") << 7 << "5" << 75 << "Система 7/5" << "21 экспресс";
-        QTest::newRow("8/7") << 8 << "7" << 87 << "Система 8/7" << "8 экспрессов";
-        QTest::newRow("13/3") << 13 << "3" << 133 << "Система 13/3" << "286 экспрессов";
-        QTest::newRow("13/10") << 13 << "10" << 1310 << "Система 13/10" << "286 экспрессов";
-        QTest::newRow("14/4") << 14 << "4" << 144 << "Система 14/4" << "1001 экспресс";
-        QTest::newRow("20/10") << 20 << "10" << 2010 << "Система 20/10" << "184756 экспрессов";
-        QTest::newRow("20/19") << 20 << "19" << 2019 << "Система 20/19" << "20 экспрессов";
+        QTest::newRow("3/2") << 3 << "2" << 32 << "Система 3/2"
+                             << "3 экспресса";
+        QTest::newRow("4/2") << 4 << "2" << 42 << "Система 4/2"
+                             << "6 экспрессов";
+        QTest::newRow("7/5") << 7 << "5" << 75 << "Система 7/5"
+                             << "21 экспресс";
+        QTest::newRow("8/7") << 8 << "7" << 87 << "Система 8/7"
+                             << "8 экспрессов";
+        QTest::newRow("13/3") << 13 << "3" << 133 << "Система 13/3"
+                              << "286 экспрессов";
+        QTest::newRow("13/10") << 13 << "10" << 1310 << "Система 13/10"
+                               << "286 экспрессов";
+        QTest::newRow("14/4") << 14 << "4" << 144 << "Система 14/4"
+                              << "1001 экспресс";
+        QTest::newRow("20/10") << 20 << "10" << 2010 << "Система 20/10"
+                               << "184756 экспрессов";
+        QTest::newRow("20/19") << 20 << "19" << 2019 << "Система 20/19"
+                               << "20 экспрессов";
     }
 
     void pickingASizeNamesTheSystem()
@@ -106,23 +115,35 @@ private slots:
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("copied");
         QTest::addColumn<float>("accumulators");
-        QTest::newRow("4 odds, 2") << QStringList{"1.85", "2.10", "1.50", "3.00"} << "2" << " 26.16"
+        QTest::newRow("4 odds, 2") << QStringList{"1.85", "2.10", "1.50", "3.00"} << "2"
+                                   << " 26.16"
                                    << " 26.1599998474121" << 6.0f;
-        QTest::newRow("4 odds, 3") << QStringList{"1.85", "2.10", "1.50", "3.00"} << "3" << " 35.2575"
+        QTest::newRow("4 odds, 3") << QStringList{"1.85", "2.10", "1.50", "3.00"} << "3"
+                                   << " 35.2575"
                                    << " 35.2574996948242" << 4.0f;
-        QTest::newRow("3 odds") << QStringList{"2", "2.5", "3"} << "2" << " 18.5" << " 18.5" << 3.0f;
-        QTest::newRow("5 odds") << QStringList{"2.24", "2.69", "1.25", "2.78", "2.65"} << "3" << " 119.2415"
+        QTest::newRow("3 odds") << QStringList{"2", "2.5", "3"} << "2"
+                                << " 18.5"
+                                << " 18.5" << 3.0f;
+        QTest::newRow("5 odds") << QStringList{"2.24", "2.69", "1.25", "2.78", "2.65"} << "3"
+                                << " 119.2415"
                                 << " 119.241455078125" << 10.0f;
-        QTest::newRow("20 of 1.5, 2") << repeated("1.5", 20) << "2" << " 427.5" << " 427.5" << 190.0f;
-        QTest::newRow("20 of 1.5, 10") << repeated("1.5", 20) << "10" << " 1.065396E+07" << " 10653963"
-                                       << 184756.0f;
-        QTest::newRow("20 of 1.5, 19") << repeated("1.5", 20) << "19" << " 44336.7586669922"
+        QTest::newRow("20 of 1.5, 2") << repeated("1.5", 20) << "2"
+                                      << " 427.5"
+                                      << " 427.5" << 190.0f;
+        QTest::newRow("20 of 1.5, 10") << repeated("1.5", 20) << "10"
+                                       << " 1.065396E+07"
+                                       << " 10653963" << 184756.0f;
+        QTest::newRow("20 of 1.5, 19") << repeated("1.5", 20) << "19"
+                                       << " 44336.7586669922"
                                        << " 44336.7586669922" << 20.0f;
-        QTest::newRow("20 of 100, 18") << repeated("100", 20) << "18" << " 1.9E+38" << " 1.89999994939549E+38"
-                                       << 190.0f;
-        QTest::newRow("20 of 100, 19") << repeated("100", 20) << "19" << " 2.00000011352822E+39"
+        QTest::newRow("20 of 100, 18") << repeated("100", 20) << "18"
+                                       << " 1.9E+38"
+                                       << " 1.89999994939549E+38" << 190.0f;
+        QTest::newRow("20 of 100, 19") << repeated("100", 20) << "19"
+                                       << " 2.00000011352822E+39"
                                        << " 2.00000011352822E+39" << 20.0f;
-        QTest::newRow("20 of 150, 2: only what the size needs") << repeated("150", 20) << "2" << " 4275000"
+        QTest::newRow("20 of 150, 2: only what the size needs") << repeated("150", 20) << "2"
+                                                                << " 4275000"
                                                                 << " 4275000" << 190.0f;
     }
 

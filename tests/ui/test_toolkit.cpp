@@ -1,7 +1,7 @@
-#include "form.h"
-#include "runtime_error.h"
-#include "window_test.h"
-#include "window_test_case.h"
+#include "ui/toolkit/form.h"
+#include "core/runtime_error.h"
+#include "tests/ui/window_test.h"
+#include "tests/ui/window_test_case.h"
 
 using namespace zoret::ui;
 
@@ -228,7 +228,7 @@ private slots:
         probe.load();
         QCOMPARE(probe.loads, 2);
         QCOMPARE(probe.Check.value(), 0); // a fresh control
-        QCOMPARE(probe.checkClicks, 1);    // the controller kept its count
+        QCOMPARE(probe.checkClicks, 1); // the controller kept its count
         QCOMPARE(probe.Result.caption(), std::string("before"));
     }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "modal_watcher.h"
+#include "tests/ui/modal_watcher.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -87,13 +87,13 @@ inline bool isEnabledOwn(QWidget* window, const char* name)
 }
 
 // Offscreen unless told otherwise, the application font the program uses.
-#define ZORET_UI_TEST_MAIN(TestClass)                                  \
-    int main(int argc, char** argv)                                    \
-    {                                                                  \
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))            \
-            qputenv("QT_QPA_PLATFORM", "offscreen");                   \
-        QApplication app(argc, argv);                                  \
-        QApplication::setFont(QFont("Liberation Sans", 8));            \
-        TestClass test;                                                \
-        return QTest::qExec(&test, argc, argv);                        \
+#define ZORET_UI_TEST_MAIN(TestClass)                                                                                  \
+    int main(int argc, char** argv)                                                                                    \
+    {                                                                                                                  \
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))                                                            \
+            qputenv("QT_QPA_PLATFORM", "offscreen");                                                                   \
+        QApplication app(argc, argv);                                                                                  \
+        QApplication::setFont(QFont("Liberation Sans", 8));                                                            \
+        TestClass test;                                                                                                \
+        return QTest::qExec(&test, argc, argv);                                                                        \
     }

@@ -1,6 +1,6 @@
-#include "window_test_case.h"
+#include "tests/ui/window_test_case.h"
 
-#include "convert.h"
+#include "core/convert.h"
 
 #include <QTest>
 

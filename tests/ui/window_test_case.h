@@ -1,6 +1,6 @@
 #pragma once
 
-#include "modal_watcher.h"
+#include "tests/ui/modal_watcher.h"
 
 #include <QObject>
 #include <QStringList>

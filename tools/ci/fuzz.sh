@@ -13,8 +13,7 @@ seconds="${ZORET_FUZZ_SECONDS:-30}"
 targets=(fuzz_val fuzz_round_trip fuzz_cdbl_cint fuzz_system fuzz_fork)
 
 echo "== fuzz: build in $build"
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-    -DZORET_BUILD_FUZZ=ON -DZORET_BUILD_UI=OFF -DZORET_BUILD_TESTS=OFF >/dev/null
+cmake -S "$root" --preset fuzz -B "$build" >/dev/null
 cmake --build "$build" -j "$jobs"
 
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"

@@ -14,7 +14,7 @@ sudo=()
 [ "$(id -u)" -ne 0 ] && sudo=(sudo)
 
 echo "== package: release build in $build"
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DZORET_BUILD_TESTS=OFF >/dev/null
+cmake -S "$root" --preset release -B "$build" >/dev/null
 cmake --build "$build" -j "$jobs"
 
 cd "$build"

@@ -9,12 +9,9 @@ set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 build="${ZORET_ASAN_BUILD_DIR:-$root/build-asan}"
 jobs="${ZORET_JOBS:-2}"
-flags="-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all"
 
 echo "== sanitizers: build in $build"
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_EXE_LINKER_FLAGS="$flags" -DCMAKE_SHARED_LINKER_FLAGS="$flags" \
-    -DZORET_BUILD_UI=ON -DZORET_BUILD_TESTS=ON >/dev/null
+cmake -S "$root" --preset asan -B "$build" >/dev/null
 cmake --build "$build" -j "$jobs"
 
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1:detect_stack_use_after_return=1:check_initialization_order=1"

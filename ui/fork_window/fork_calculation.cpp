@@ -1,7 +1,7 @@
-#include "fork_window.h"
+#include "ui/fork_window/fork_window.h"
 
-#include "convert.h"
-#include "message_box.h"
+#include "core/convert.h"
+#include "ui/toolkit/message_box.h"
 
 #include <optional>
 
@@ -9,16 +9,10 @@ namespace zoret::ui {
 
 namespace {
 
-int outcomesOf(Integer forkSize)
-{
-    return forkSize == 2 || forkSize == 3 ? forkSize : 4;
-}
+int outcomesOf(Integer forkSize) { return forkSize == 2 || forkSize == 3 ? forkSize : 4; }
 
 // A coefficient below zero is no more a price than a missing one.
-bool isMissing(Single coefficient)
-{
-    return !(coefficient > 0);
-}
+bool isMissing(Single coefficient) { return !(coefficient > 0); }
 
 } // namespace
 

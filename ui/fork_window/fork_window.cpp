@@ -1,6 +1,6 @@
-#include "fork_window.h"
+#include "ui/fork_window/fork_window.h"
 
-#include "convert.h"
+#include "core/convert.h"
 
 #include <QFont>
 #include <QLabel>
@@ -146,8 +146,8 @@ void ForkWindow::LoaD2()
     for (TextBox* box : {&Text1, &Text2, &Text3, &Text4, &Text5})
         box->setText("");
     Label7.setCaption("");
-    for (Label* label : {&Label9, &Label10, &Label11, &Label12, &Label19, &Label20, &Label21, &Label22, &Label6,
-                         &Label14})
+    for (Label* label :
+         {&Label9, &Label10, &Label11, &Label12, &Label19, &Label20, &Label21, &Label22, &Label6, &Label14})
         label->setCaption("0");
     Label8.setCaption("Норма");
     forkOdds = {};
@@ -200,9 +200,6 @@ void ForkWindow::Command1_Click()
     Combo1.setFocus();
 }
 
-void ForkWindow::Command2_Click()
-{
-    unload();
-}
+void ForkWindow::Command2_Click() { unload(); }
 
 } // namespace zoret::ui

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "form.h"
-#include "fork.h"
-#include "number.h"
+#include "ui/toolkit/form.h"
+#include "core/fork.h"
+#include "core/number.h"
 
 #include <array>
 
@@ -15,7 +15,7 @@ public:
     ForkWindow();
 
     Integer forkSize = 0;
-    ForkOdds forkOdds{};   // outcome i at [i - 1]
+    ForkOdds forkOdds{}; // outcome i at [i - 1]
     Single margin = 0;
     Single totalReturn = 0;
     Single stakeSum = 0;

@@ -1,4 +1,4 @@
-#include "help_window.h"
+#include "ui/help_window/help_window.h"
 
 #include <array>
 #include <string>
@@ -62,10 +62,7 @@ void HelpWindow::createControls(QWidget* window)
     setCancelButton(Command1);
 }
 
-void HelpWindow::Form_Load()
-{
-    XXX();
-}
+void HelpWindow::Form_Load() { XXX(); }
 
 void HelpWindow::XXX()
 {
@@ -74,9 +71,6 @@ void HelpWindow::XXX()
     Label1.setCaption(helpText());
 }
 
-void HelpWindow::Command1_Click()
-{
-    unload();
-}
+void HelpWindow::Command1_Click() { unload(); }
 
 } // namespace zoret::ui

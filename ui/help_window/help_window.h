@@ -1,6 +1,6 @@
 #pragma once
 
-#include "form.h"
+#include "ui/toolkit/form.h"
 
 namespace zoret::ui {
 

@@ -1,10 +1,10 @@
-#include "main_window.h"
+#include "ui/main_window/main_window.h"
 
-#include "pictures.h"
-#include "convert.h"
-#include "fonts.h"
-#include "fork_window.h"
-#include "help_window.h"
+#include "ui/main_window/pictures.h"
+#include "core/convert.h"
+#include "ui/toolkit/fonts.h"
+#include "ui/fork_window/fork_window.h"
+#include "ui/help_window/help_window.h"
 
 #include <QFont>
 #include <QIcon>
@@ -119,9 +119,9 @@ void MainWindow::createControls(QWidget* window)
 
     setDefaultButton(Command1);
     setCancelButton(Command5);
-    setTabOrder({&Text1, &Command1, &Command2, &Command4, &List1, &Combo1, &Command3, &Command8, &Command7,
-                 &Command9, &optEndsum, &optKf, &optBeginsum, &textSum, &textKf, &textStavka, &Check1,
-                 &ComBatRezult, &Command6, &Command10, &Command5});
+    setTabOrder({&Text1,    &Command1,   &Command2, &Command4,     &List1,    &Combo1,      &Command3,
+                 &Command8, &Command7,   &Command9, &optEndsum,    &optKf,    &optBeginsum, &textSum,
+                 &textKf,   &textStavka, &Check1,   &ComBatRezult, &Command6, &Command10,   &Command5});
     window->setWindowIcon(windowIcon());
 }
 
@@ -200,24 +200,12 @@ void MainWindow::LoaD1()
     systemTicked = false;
 }
 
-void MainWindow::showEventCount()
-{
-    Label6.setCaption("( " + CStr(eventCount) + " )");
-}
+void MainWindow::showEventCount() { Label6.setCaption("( " + CStr(eventCount) + " )"); }
 
-void MainWindow::Command5_Click()
-{
-    unload();
-}
+void MainWindow::Command5_Click() { unload(); }
 
-void MainWindow::Command6_Click()
-{
-    fork_->showModal(owner());
-}
+void MainWindow::Command6_Click() { fork_->showModal(owner()); }
 
-void MainWindow::Command10_Click()
-{
-    help_->showModal(owner());
-}
+void MainWindow::Command10_Click() { help_->showModal(owner()); }
 
 } // namespace zoret::ui

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "form.h"
-#include "number.h"
-#include "system_bet.h"
+#include "ui/toolkit/form.h"
+#include "core/number.h"
+#include "core/system_bet.h"
 
 #include <memory>
 
@@ -99,7 +99,6 @@ private:
 
     std::unique_ptr<ForkWindow> fork_;
     std::unique_ptr<HelpWindow> help_;
-
 };
 
 } // namespace zoret::ui

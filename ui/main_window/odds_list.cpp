@@ -1,7 +1,7 @@
-#include "main_window.h"
+#include "ui/main_window/main_window.h"
 
-#include "convert.h"
-#include "runtime_error.h"
+#include "core/convert.h"
+#include "core/runtime_error.h"
 
 namespace zoret::ui {
 
@@ -21,15 +21,9 @@ void offerSizesFor(ComboBox& sizes, int events)
 
 } // namespace
 
-void MainWindow::Listic()
-{
-    eventCount = toInteger(List1.listCount());
-}
+void MainWindow::Listic() { eventCount = toInteger(List1.listCount()); }
 
-void MainWindow::Comic()
-{
-    systemSize = CInt(Val(Combo1.text()));
-}
+void MainWindow::Comic() { systemSize = CInt(Val(Combo1.text())); }
 
 void MainWindow::Command1_Click()
 {
@@ -70,15 +64,9 @@ void MainWindow::Command1_Click()
     showEventCount();
 }
 
-void MainWindow::Command2_Click()
-{
-    removeSelectedEvent();
-}
+void MainWindow::Command2_Click() { removeSelectedEvent(); }
 
-void MainWindow::List1_DblClick()
-{
-    removeSelectedEvent();
-}
+void MainWindow::List1_DblClick() { removeSelectedEvent(); }
 
 void MainWindow::removeSelectedEvent()
 {

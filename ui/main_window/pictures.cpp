@@ -1,4 +1,4 @@
-#include "pictures.h"
+#include "ui/main_window/pictures.h"
 
 #include <QIcon>
 #include <QPainter>
@@ -18,8 +18,13 @@ QIcon downArrowPicture()
         painter.setPen(Qt::NoPen);
         painter.setBrush(Qt::black);
         const double s = size / 16.0;
-        painter.drawPolygon(QPolygonF({{6 * s, 1 * s}, {10 * s, 1 * s}, {10 * s, 8 * s}, {14 * s, 8 * s},
-                                       {8 * s, 15 * s}, {2 * s, 8 * s}, {6 * s, 8 * s}}));
+        painter.drawPolygon(QPolygonF({{6 * s, 1 * s},
+                                       {10 * s, 1 * s},
+                                       {10 * s, 8 * s},
+                                       {14 * s, 8 * s},
+                                       {8 * s, 15 * s},
+                                       {2 * s, 8 * s},
+                                       {6 * s, 8 * s}}));
         icon.addPixmap(pixmap);
     }
     return icon;

@@ -1,7 +1,7 @@
-#include "main_window.h"
+#include "ui/main_window/main_window.h"
 
-#include "convert.h"
-#include "message_box.h"
+#include "core/convert.h"
+#include "ui/toolkit/message_box.h"
 
 namespace zoret::ui {
 

@@ -1,8 +1,8 @@
-#include "main_window.h"
+#include "ui/main_window/main_window.h"
 
-#include "convert.h"
-#include "message_box.h"
-#include "system_captions.h"
+#include "core/convert.h"
+#include "ui/toolkit/message_box.h"
+#include "core/system_captions.h"
 
 #include <array>
 #include <string>
@@ -23,10 +23,7 @@ void MainWindow::Command3_Click()
     Label1.setCaption(Str(accumulatorOdds));
 }
 
-void MainWindow::Command8_Click()
-{
-    textKf.setText(Str(accumulatorOdds));
-}
+void MainWindow::Command8_Click() { textKf.setText(Str(accumulatorOdds)); }
 
 void MainWindow::Combo1_Click()
 {
@@ -86,14 +83,8 @@ void MainWindow::SQR()
     systemOdds = evaluation.total;
 }
 
-void MainWindow::Command9_Click()
-{
-    textKf.setText(Str(systemOdds));
-}
+void MainWindow::Command9_Click() { textKf.setText(Str(systemOdds)); }
 
-void MainWindow::Check1_Click()
-{
-    systemTicked = Check1.value() == 1;
-}
+void MainWindow::Check1_Click() { systemTicked = Check1.value() == 1; }
 
 } // namespace zoret::ui

@@ -1,6 +1,6 @@
-#include "controls.h"
+#include "ui/toolkit/controls.h"
 
-#include "error_boundary.h"
+#include "ui/toolkit/error_boundary.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -26,25 +26,22 @@ Widget* as(QWidget* widget)
 Qt::Alignment toQt(Align align)
 {
     switch (align) {
-    case Align::Center: return Qt::AlignHCenter | Qt::AlignVCenter;
-    case Align::Right: return Qt::AlignRight | Qt::AlignVCenter;
-    case Align::Left: break;
+    case Align::Center:
+        return Qt::AlignHCenter | Qt::AlignVCenter;
+    case Align::Right:
+        return Qt::AlignRight | Qt::AlignVCenter;
+    case Align::Left:
+        break;
     }
     return Qt::AlignLeft | Qt::AlignVCenter;
 }
 
 // Runs a user's event through the error boundary of the window it came from.
-void fire(QWidget* source, const Handler& handler)
-{
-    runHandler(source ? source->window() : nullptr, handler);
-}
+void fire(QWidget* source, const Handler& handler) { runHandler(source ? source->window() : nullptr, handler); }
 
 } // namespace
 
-bool Control::enabled() const
-{
-    return widget_ && !widget_->testAttribute(Qt::WA_ForceDisabled);
-}
+bool Control::enabled() const { return widget_ && !widget_->testAttribute(Qt::WA_ForceDisabled); }
 
 void Control::setEnabled(bool on)
 {
@@ -113,10 +110,7 @@ void Label::setCaption(std::string_view caption)
     describe(caption);
 }
 
-std::string Label::caption() const
-{
-    return label() ? ss(label()->property("caption").toString()) : std::string();
-}
+std::string Label::caption() const { return label() ? ss(label()->property("caption").toString()) : std::string(); }
 
 QLabel* Label::label() const { return as<QLabel>(widget()); }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "geometry.h"
+#include "ui/toolkit/geometry.h"
 
 #include <QPointer>
 #include <QString>

@@ -1,7 +1,7 @@
-#include "error_boundary.h"
+#include "ui/toolkit/error_boundary.h"
 
-#include "message_box.h"
-#include "runtime_error.h"
+#include "ui/toolkit/message_box.h"
+#include "core/runtime_error.h"
 
 #include <exception>
 
@@ -12,9 +12,12 @@ namespace {
 const char* errorText(ErrorCode code)
 {
     switch (code) {
-    case ErrorCode::Overflow: return "Переполнение";
-    case ErrorCode::DivisionByZero: return "Деление на ноль";
-    case ErrorCode::TypeMismatch: return "Несоответствие типа";
+    case ErrorCode::Overflow:
+        return "Переполнение";
+    case ErrorCode::DivisionByZero:
+        return "Деление на ноль";
+    case ErrorCode::TypeMismatch:
+        return "Несоответствие типа";
     }
     return "Ошибка";
 }

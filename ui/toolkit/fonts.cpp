@@ -1,4 +1,4 @@
-#include "fonts.h"
+#include "ui/toolkit/fonts.h"
 
 #include <QFontDatabase>
 #include <QStringList>

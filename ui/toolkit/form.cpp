@@ -1,6 +1,6 @@
-#include "form.h"
+#include "ui/toolkit/form.h"
 
-#include "error_boundary.h"
+#include "ui/toolkit/error_boundary.h"
 
 #include <QKeyEvent>
 #include <QPushButton>
@@ -10,10 +10,7 @@
 
 namespace zoret::ui {
 
-FormWindow::FormWindow(QWidget* owner) : QDialog(owner)
-{
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-}
+FormWindow::FormWindow(QWidget* owner) : QDialog(owner) { setWindowFlag(Qt::WindowContextHelpButtonHint, false); }
 
 void FormWindow::keyPressEvent(QKeyEvent* event)
 {
@@ -32,10 +29,7 @@ Form::Form(std::string name, std::string caption, int clientWidthTwips, int clie
 {
 }
 
-Form::~Form()
-{
-    delete window_.data();
-}
+Form::~Form() { delete window_.data(); }
 
 void Form::load(QWidget* owner)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls.h"
+#include "ui/toolkit/controls.h"
 
 #include <QDialog>
 #include <QPointer>

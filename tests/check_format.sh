@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Lists every C++ source that .clang-format would change, and fails if any.
+set -uo pipefail
+clang_format="$1"
+root="$2"
+cd "$root" || exit 1
+unformatted=()
+while IFS= read -r file; do
+    "$clang_format" --dry-run -Werror "$file" >/dev/null 2>&1 || unformatted+=("$file")
+done < <(git ls-files '*.cpp' '*.h')
+if [ ${#unformatted[@]} -ne 0 ]; then
+    printf 'not formatted: %s\n' "${unformatted[@]}"
+    echo "run: clang-format -i ${unformatted[*]}"
+    exit 1
+fi
+echo "format: every source follows .clang-format"
