@@ -30,7 +30,7 @@ void ForkWindow::Command5_Click()
 
     if (firstMissing) {
         forkOdds = typed;
-        MsgBox(owner(), "Впишите коэффициенты", MsgBoxIcon::None, "Zoret");
+        MsgBox(window(), "Впишите коэффициенты", MsgBoxIcon::None, "Zoret");
         oddsBoxes()[static_cast<std::size_t>(*firstMissing)]->setFocus();
         showMarginState(margin);
         return;

@@ -204,8 +204,8 @@ void MainWindow::showEventCount() { Label6.setCaption("( " + CStr(eventCount) + 
 
 void MainWindow::Command5_Click() { unload(); }
 
-void MainWindow::Command6_Click() { fork_->showModal(owner()); }
+void MainWindow::Command6_Click() { fork_->showModal(window()); }
 
-void MainWindow::Command10_Click() { help_->showModal(owner()); }
+void MainWindow::Command10_Click() { help_->showModal(window()); }
 
 } // namespace zoret::ui

@@ -93,7 +93,7 @@ void MainWindow::ComBatRezult_Click()
     const bool systemUnknown = systemTicked && systemVariantCount == 0;
     if (optEndsum.value()) {
         if (systemUnknown) {
-            MsgBox(owner(), chooseSystemSize);
+            MsgBox(window(), chooseSystemSize);
             return;
         }
         in = TTe();
@@ -102,7 +102,7 @@ void MainWindow::ComBatRezult_Click()
         in = TTk();
         if (Val(textStavka.text()) == 0) {
             commitStakeInputs(in, 0);
-            MsgBox(owner(), "Впишите размер ставки");
+            MsgBox(window(), "Впишите размер ставки");
             textStavka.setFocus();
             return;
         }
@@ -111,12 +111,12 @@ void MainWindow::ComBatRezult_Click()
         in = TTs();
         if (Val(textKf.text()) == 0) {
             commitStakeInputs(in, 0);
-            MsgBox(owner(), "Впишите коэффициент");
+            MsgBox(window(), "Впишите коэффициент");
             textKf.setFocus();
             return;
         }
         if (systemUnknown) {
-            MsgBox(owner(), chooseSystemSize);
+            MsgBox(window(), chooseSystemSize);
             return;
         }
         result = divide(in.win, in.coefficient);

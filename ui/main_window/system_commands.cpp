@@ -45,7 +45,7 @@ void MainWindow::Command7_Click()
     Listic();
     Comic();
     if (systemSize == 0) {
-        MsgBox(owner(), "Выберите размер системы");
+        MsgBox(window(), "Выберите размер системы");
         Combo1.setFocus();
         return;
     }
@@ -72,7 +72,7 @@ void MainWindow::SQR()
 {
     Comic();
     if (systemSize < minSystemSize || systemSize > maxSystemSize) {
-        MsgBox(owner(), "Error: min-2 max 19", MsgBoxIcon::Warning);
+        MsgBox(window(), "Error: min-2 max 19", MsgBoxIcon::Warning);
         return;
     }
     const SystemEvaluation evaluation = Priz();

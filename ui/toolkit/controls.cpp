@@ -60,16 +60,16 @@ void Control::setToolTip(std::string_view text)
     toolTip_ = text;
     if (!widget_)
         return;
-    widget_->setToolTip(qs(text));
+    widget_->setToolTip(toQString(text));
     if (widget_->accessibleName().isEmpty())
-        widget_->setAccessibleName(qs(text));
+        widget_->setAccessibleName(toQString(text));
 }
 
 void Control::place(QWidget* widget, QWidget* parent, std::string_view name, const Twips& at, int tabIndex)
 {
     widget_ = widget;
     tabIndex_ = tabIndex;
-    widget->setObjectName(qs(name));
+    widget->setObjectName(toQString(name));
     widget->setGeometry(toPixels(at));
     if (parent)
         widget->setParent(parent);
@@ -81,7 +81,7 @@ void Control::describe(std::string_view caption)
 {
     if (!widget_)
         return;
-    widget_->setAccessibleName(caption.empty() ? qs(toolTip_) : qs(caption));
+    widget_->setAccessibleName(caption.empty() ? toQString(toolTip_) : toQString(caption));
 }
 
 // --- Label
@@ -103,14 +103,17 @@ void Label::setCaption(std::string_view caption)
 {
     if (!label())
         return;
-    QString text = qs(caption);
+    QString text = toQString(caption);
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    label()->setProperty("caption", qs(caption));
+    label()->setProperty("caption", toQString(caption));
     label()->setText(text);
     describe(caption);
 }
 
-std::string Label::caption() const { return label() ? ss(label()->property("caption").toString()) : std::string(); }
+std::string Label::caption() const
+{
+    return label() ? toStdString(label()->property("caption").toString()) : std::string();
+}
 
 QLabel* Label::label() const { return as<QLabel>(widget()); }
 
@@ -124,10 +127,10 @@ void TextBox::create(QWidget* parent, std::string_view name, const Twips& at, in
 void TextBox::setText(std::string_view text)
 {
     if (edit())
-        edit()->setText(qs(text));
+        edit()->setText(toQString(text));
 }
 
-std::string TextBox::text() const { return edit() ? ss(edit()->text()) : std::string(); }
+std::string TextBox::text() const { return edit() ? toStdString(edit()->text()) : std::string(); }
 
 QLineEdit* TextBox::edit() const { return as<QLineEdit>(widget()); }
 
@@ -144,7 +147,7 @@ void CommandButton::setCaption(std::string_view caption)
 {
     if (!button())
         return;
-    button()->setText(qs(caption));
+    button()->setText(toQString(caption));
     describe(caption);
 }
 
@@ -187,7 +190,7 @@ void CheckBox::setCaption(std::string_view caption)
 {
     if (!box())
         return;
-    box()->setText(qs(caption));
+    box()->setText(toQString(caption));
     describe(caption);
 }
 
@@ -225,7 +228,7 @@ void OptionButton::setCaption(std::string_view caption)
 {
     if (!radio())
         return;
-    radio()->setText(qs(caption));
+    radio()->setText(toQString(caption));
     describe(caption);
 }
 
@@ -265,7 +268,7 @@ void Frame::setCaption(std::string_view caption)
 {
     if (!group())
         return;
-    group()->setTitle(qs(caption));
+    group()->setTitle(toQString(caption));
     describe(caption);
 }
 
@@ -285,7 +288,7 @@ void ListBox::create(QWidget* parent, std::string_view name, const Twips& at, in
 void ListBox::addItem(std::string_view text)
 {
     if (listWidget())
-        listWidget()->addItem(qs(text));
+        listWidget()->addItem(toQString(text));
 }
 
 void ListBox::removeItem(int index)
@@ -312,7 +315,7 @@ std::string ListBox::list(int index) const
 {
     if (!listWidget() || index < 0 || index >= listCount())
         return {};
-    return ss(listWidget()->item(index)->text());
+    return toStdString(listWidget()->item(index)->text());
 }
 
 int ListBox::listIndex() const
@@ -339,7 +342,7 @@ void ComboBox::create(QWidget* parent, std::string_view name, const Twips& at, i
 
 std::string ComboBox::text() const
 {
-    return combo() && combo()->currentIndex() >= 0 ? ss(combo()->currentText()) : std::string();
+    return combo() && combo()->currentIndex() >= 0 ? toStdString(combo()->currentText()) : std::string();
 }
 
 void ComboBox::addItem(std::string_view text, int index)
@@ -348,7 +351,7 @@ void ComboBox::addItem(std::string_view text, int index)
         return;
     // Qt chooses the first item of an empty list by itself; the user has not.
     const int chosen = combo()->currentIndex();
-    combo()->insertItem(index < 0 ? combo()->count() : index, qs(text));
+    combo()->insertItem(index < 0 ? combo()->count() : index, toQString(text));
     if (chosen < 0)
         combo()->setCurrentIndex(-1);
 }

@@ -28,8 +28,11 @@ namespace zoret::ui {
 
 using Handler = std::function<void()>;
 
-inline QString qs(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-inline std::string ss(const QString& text) { return text.toStdString(); }
+inline QString toQString(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+inline std::string toStdString(const QString& text) { return text.toStdString(); }
 
 class Control {
 public:

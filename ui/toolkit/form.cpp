@@ -10,7 +10,7 @@
 
 namespace zoret::ui {
 
-FormWindow::FormWindow(QWidget* owner) : QDialog(owner) { setWindowFlag(Qt::WindowContextHelpButtonHint, false); }
+FormWindow::FormWindow(QWidget* parent) : QDialog(parent) { setWindowFlag(Qt::WindowContextHelpButtonHint, false); }
 
 void FormWindow::keyPressEvent(QKeyEvent* event)
 {
@@ -31,14 +31,14 @@ Form::Form(std::string name, std::string caption, int clientWidthTwips, int clie
 
 Form::~Form() { delete window_.data(); }
 
-void Form::load(QWidget* owner)
+void Form::load(QWidget* parent)
 {
     if (window_)
         return;
-    auto* window = new FormWindow(owner);
+    auto* window = new FormWindow(parent);
     window_ = window;
-    window->setObjectName(qs(name_));
-    window->setWindowTitle(qs(caption_));
+    window->setObjectName(toQString(name_));
+    window->setWindowTitle(toQString(caption_));
     window->setFixedSize(toPixels(widthTwips_), toPixels(heightTwips_));
     // The close box unloads the window like its own close button does.
     QObject::connect(window, &QDialog::finished, window, [this, window] {
@@ -53,12 +53,12 @@ void Form::load(QWidget* owner)
     window->show();
 }
 
-void Form::showModal(QWidget* owner)
+void Form::showModal(QWidget* parent)
 {
     if (window_)
         return;
     modal_ = true;
-    load(owner);
+    load(parent);
     window_->exec();
     modal_ = false;
     // None of the window's handlers is running any more: destroy it now, so
@@ -87,7 +87,7 @@ void Form::setCaption(std::string_view caption)
 {
     caption_ = caption;
     if (window_)
-        window_->setWindowTitle(qs(caption));
+        window_->setWindowTitle(toQString(caption));
 }
 
 void Form::setDefaultButton(CommandButton& button)

@@ -15,7 +15,7 @@ class CommandButton;
 // dialog rule), Esc clicks the cancel button, the close box unloads.
 class FormWindow : public QDialog {
 public:
-    explicit FormWindow(QWidget* owner);
+    explicit FormWindow(QWidget* parent);
     void setCancelButton(CommandButton* button) { cancel_ = button; }
 
 protected:
@@ -36,9 +36,9 @@ public:
     Form& operator=(const Form&) = delete;
 
     // Creates the window and its controls, runs Form_Load and shows it.
-    void load(QWidget* owner = nullptr);
+    void load(QWidget* parent = nullptr);
     // Loads the window and waits until it is unloaded.
-    void showModal(QWidget* owner = nullptr);
+    void showModal(QWidget* parent = nullptr);
     // Destroys the window and its controls; the controller stays.
     void unload();
     bool isLoaded() const { return !window_.isNull(); }
@@ -53,7 +53,6 @@ protected:
     void setCancelButton(CommandButton& button);
     // Applies the tab order of the controls by their tab index.
     void setTabOrder(std::initializer_list<Control*> controls);
-    QWidget* owner() const { return window_; }
 
 private:
     std::string name_;
