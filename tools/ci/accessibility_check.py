@@ -1,0 +1,118 @@
+#!/usr/bin/python3
+"""Walks Zoret's accessible tree as a screen reader sees it (AT-SPI) and fails on
+a focusable control with an empty or duplicate name, or a label without a name.
+
+Run inside a D-Bus session with the AT-SPI registry, after starting zoret with
+QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 (tools/ci/accessibility.sh does both). It adds
+two events through the main window, then opens every child window ("...")
+from the main window's buttons, checks it and closes it again.
+"""
+import sys
+import time
+
+import pyatspi
+
+problems = []
+
+
+def wait_for(what, timeout=10.0):
+    end = time.time() + timeout
+    while time.time() < end:
+        found = what()
+        if found:
+            return found
+        time.sleep(0.1)
+    return None
+
+
+def children(node):
+    return [child for child in node if child is not None]
+
+
+def descendants(node):
+    for child in children(node):
+        yield child
+        # A drop-down list's popup is part of the drop-down, not a control of its own.
+        if child.getRole() != pyatspi.ROLE_COMBO_BOX:
+            yield from descendants(child)
+
+
+def is_focusable(node):
+    return node.getState().contains(pyatspi.STATE_FOCUSABLE)
+
+
+def check_window(window):
+    names = {}
+    for node in descendants(window):
+        role = node.getRoleName()
+        if node.getRole() == pyatspi.ROLE_LABEL and not node.name.strip():
+            problems.append(f"{window.name}: a label without a name")
+        if is_focusable(node):
+            if not node.name.strip():
+                problems.append(f"{window.name}: a {role} without a name")
+            else:
+                names.setdefault(node.name, []).append(role)
+    for name, roles in names.items():
+        if len(roles) > 1:
+            problems.append(f"{window.name}: {len(roles)} controls named {name!r} ({', '.join(roles)})")
+    count = sum(1 for node in descendants(window) if is_focusable(node))
+    print(f"checked {window.name!r}: {count} focusable controls")
+
+
+def find(window, role, name):
+    for node in descendants(window):
+        if node.getRole() == role and node.name == name:
+            return node
+    return None
+
+
+def press(button):
+    button.queryAction().doAction(0)
+
+
+def main():
+    desktop = pyatspi.Registry.getDesktop(0)
+    app = wait_for(lambda: next((a for a in children(desktop) if a.name == "Zoret"), None))
+    if app is None:
+        sys.exit("zoret did not appear on the accessibility bus")
+    main_window = wait_for(lambda: next(iter(children(app)), None))
+    if main_window.getRole() != pyatspi.ROLE_FRAME:
+        problems.append(f"the main window has the role {main_window.getRoleName()!r}, not a window's")
+
+    entry = find(main_window, pyatspi.ROLE_TEXT, "Коэффициенты")
+    add = find(main_window, pyatspi.ROLE_PUSH_BUTTON, "Добавить")
+    if entry is None or add is None:
+        problems.append("the odds box 'Коэффициенты' or the button 'Добавить' cannot be found by name")
+    else:
+        for odds in ("1.5", "2.25"):
+            entry.queryEditableText().setTextContents(odds)
+            press(add)
+            time.sleep(0.3)
+    check_window(main_window)
+
+    openers = [node for node in descendants(main_window)
+               if node.getRole() == pyatspi.ROLE_PUSH_BUTTON and node.name.endswith("...")]
+    for opener in openers:
+        before = len(children(app))
+        press(opener)
+        child = wait_for(lambda: children(app)[-1] if len(children(app)) > before else None)
+        if child is None:
+            problems.append(f"{opener.name!r} opened no window")
+            continue
+        time.sleep(0.3)
+        check_window(child)
+        closer = next((node for node in descendants(child) if node.getRole() == pyatspi.ROLE_PUSH_BUTTON
+                       and node.name in ("ОК", "OK")), None)
+        if closer is None:
+            sys.exit(f"{child.name!r} has no button to close it")
+        press(closer)
+        wait_for(lambda: len(children(app)) == before)
+
+    for problem in problems:
+        print("accessibility:", problem)
+    print(f"accessibility: {len(openers) + 1} windows, {len(problems)} problems")
+    sys.exit(1 if problems else 0)
+
+
+if __name__ == "__main__":
+    main()
