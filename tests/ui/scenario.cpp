@@ -1,0 +1,181 @@
+#include "tests/ui/scenario.h"
+
+#include "tests/ui/window_test.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QTest>
+
+#include <functional>
+#include <map>
+
+namespace {
+
+QString shown(QWidget* control)
+{
+    if (auto* label = qobject_cast<QLabel*>(control))
+        return label->property("caption").isValid() ? label->property("caption").toString() : label->text();
+    if (auto* edit = qobject_cast<QLineEdit*>(control))
+        return edit->text();
+    if (auto* combo = qobject_cast<QComboBox*>(control))
+        return combo->currentText();
+    if (auto* button = qobject_cast<QAbstractButton*>(control))
+        return button->isCheckable() ? QString::number(button->isChecked()) : button->text();
+    if (auto* list = qobject_cast<QListWidget*>(control))
+        return list->currentItem() ? list->currentItem()->text() : QString();
+    return {};
+}
+
+QStringList itemsOf(QWidget* control)
+{
+    QStringList items;
+    if (auto* combo = qobject_cast<QComboBox*>(control))
+        for (int i = 0; i < combo->count(); ++i)
+            items << combo->itemText(i);
+    if (auto* list = qobject_cast<QListWidget*>(control))
+        for (int i = 0; i < list->count(); ++i)
+            items << list->item(i)->text();
+    return items;
+}
+
+const std::map<QString, QKeySequence>& keys()
+{
+    static const std::map<QString, QKeySequence> named{{"Enter", QKeySequence(Qt::Key_Return)},
+                                                       {"Esc", QKeySequence(Qt::Key_Escape)},
+                                                       {"Delete", QKeySequence(Qt::Key_Delete)},
+                                                       {"Ctrl+V", QKeySequence(Qt::CTRL | Qt::Key_V)},
+                                                       {"Ctrl+C", QKeySequence(Qt::CTRL | Qt::Key_C)}};
+    return named;
+}
+
+QListWidget* listOf(QWidget* window, const QString& name) { return control<QListWidget>(window, qPrintable(name)); }
+
+void clickRow(QWidget* window, const QString& name, int row, bool twice)
+{
+    auto* list = listOf(window, name);
+    list->scrollToItem(list->item(row));
+    const QPoint at = list->visualItemRect(list->item(row)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+    if (twice)
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+}
+
+} // namespace
+
+QStringList controlStates(QWidget* window)
+{
+    QStringList states;
+    for (QWidget* child : window->findChildren<QWidget*>()) {
+        if (child->objectName().isEmpty() || child->objectName().startsWith("qt_"))
+            continue;
+        states << QStringLiteral("%1 %2 %3 [%4]")
+                      .arg(child->objectName(), child->testAttribute(Qt::WA_ForceDisabled) ? "off" : "on", shown(child),
+                           itemsOf(child).join('|'));
+    }
+    states.sort();
+    return states;
+}
+
+bool Scenario::run(const QStringList& steps) { return runSteps(window_, steps); }
+
+bool Scenario::runSteps(QWidget* window, const QStringList& steps)
+{
+    for (int i = 0; i < steps.size(); ++i) {
+        const bool opensWindow = i + 1 < steps.size() && steps[i + 1].startsWith("within ");
+        if (!opensWindow) {
+            if (!runStep(window, steps[i]))
+                return false;
+            continue;
+        }
+        const int end = steps.indexOf("end", i + 2);
+        if (end < 0) {
+            QTest::qFail("'within' without 'end'", __FILE__, __LINE__);
+            return false;
+        }
+        const QStringList inner = steps.mid(i + 2, end - i - 2);
+        bool passed = false, ran = false;
+        watcher_.onWindow(steps[i + 1].section(' ', 1), [&](QWidget* child) {
+            ran = true;
+            passed = runSteps(child, inner);
+            if (!passed && child->isVisible()) // leave the modal loop so the test can report
+                child->close();
+        });
+        if (!runStep(window, steps[i]))
+            return false;
+        if (!ran)
+            QTest::qFail(qPrintable("no window " + steps[i + 1].section(' ', 1) + " opened"), __FILE__, __LINE__);
+        if (!ran || !passed)
+            return false;
+        i = end;
+    }
+    return true;
+}
+
+bool Scenario::runStep(QWidget* window, const QString& step)
+{
+    const QString verb = step.section(' ', 0, 0);
+    const QString name = step.section(' ', 1, 1);
+    const QString argument = step.section(' ', 2);
+    const QByteArray where = ("step \"" + step + "\"").toUtf8();
+    // The step as the failure's message; QtTest's own check macros report it.
+    const auto check = [&](bool ok, const QString& detail = {}) {
+        if (!ok)
+            QTest::qFail(qPrintable(where + (detail.isEmpty() ? "" : ": " + detail)), __FILE__, __LINE__);
+        return ok;
+    };
+    if (verb == "type") {
+        type(window, qPrintable(name), argument);
+    } else if (verb == "key") {
+        const auto key = keys().find(argument);
+        if (!check(key != keys().end(), "unknown key"))
+            return false;
+        QWidget* target = control<QWidget>(window, qPrintable(name));
+        target->setFocus();
+        const QKeyCombination combination = key->second[0];
+        QTest::keyClick(target, combination.key(), combination.keyboardModifiers());
+    } else if (verb == "paste") {
+        QApplication::clipboard()->setText(QString(argument).replace("\\n", "\n"));
+        QWidget* target = control<QWidget>(window, qPrintable(name));
+        target->setFocus();
+        QTest::keyClick(target, Qt::Key_V, Qt::ControlModifier);
+    } else if (verb == "click") {
+        auto* button = control<QAbstractButton>(window, qPrintable(name));
+        if (!check(button->isEnabled() && button->isVisible(), "the control is disabled or hidden"))
+            return false;
+        QTest::mouseClick(button, Qt::LeftButton, {},
+                          qobject_cast<QCheckBox*>(button) ? QPoint(5, button->height() / 2) : button->rect().center());
+    } else if (verb == "pick") {
+        pick(window, qPrintable(name), argument);
+    } else if (verb == "select" || verb == "dblclick") {
+        clickRow(window, name, argument.toInt(), verb == "dblclick");
+    } else if (verb == "is") {
+        const QString actual = shown(control<QWidget>(window, qPrintable(name)));
+        return check(actual == argument, "shows \"" + actual + "\"");
+    } else if (verb == "items") {
+        const QString actual = itemsOf(control<QWidget>(window, qPrintable(name))).join('|');
+        return check(actual == argument, "holds \"" + actual + "\"");
+    } else if (verb == "enabled" || verb == "disabled") {
+        const bool on = !control<QWidget>(window, qPrintable(name))->testAttribute(Qt::WA_ForceDisabled);
+        return check(on == (verb == "enabled"));
+    } else if (verb == "focus") {
+        QWidget* focused = window->window()->focusWidget();
+        return check(focused && focused->objectName() == name,
+                     "focus is on " + (focused ? focused->objectName() : "nothing"));
+    } else if (verb == "message") {
+        const QStringList texts = watcher_.takeMessageTexts();
+        const QString expected = step.section(' ', 1);
+        return check(texts == QStringList{expected}, "messages shown: " + texts.join(" / "));
+    } else if (verb == "snapshot") {
+        snapshot_ = controlStates(window);
+    } else if (verb == "unchanged") {
+        const QStringList now = controlStates(window);
+        QStringList changed;
+        for (int i = 0; i < now.size(); ++i)
+            if (i >= snapshot_.size() || now[i] != snapshot_[i])
+                changed << now[i];
+        return check(now == snapshot_, "changed: " + changed.join("; "));
+    } else {
+        return check(false, "unknown step");
+    }
+    return !QTest::currentTestFailed();
+}

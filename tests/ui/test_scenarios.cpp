@@ -1,0 +1,37 @@
+#include "tests/ui/scenario.h"
+#include "tests/ui/window_test.h"
+#include "tests/ui/window_test_case.h"
+#include "ui/main_window/main_window.h"
+
+// The main window and the windows it opens, driven as a user does: each row
+// is a scenario named after the behaviour it checks.
+class Scenarios : public WindowTestCase {
+    Q_OBJECT
+
+private slots:
+    void mainWindow_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::newRow("a typed coefficient is listed and the box emptied")
+            << QStringList{"type Text1 1.5", "key Text1 Enter", "items List1  1.5", "is Text1 ", "focus Text1"};
+        QTest::newRow("a run-time error leaves the window as it was")
+            << QStringList{"type Text1 1e200", "key Text1 Enter", "type Text1 1e200",     "key Text1 Enter",
+                           "snapshot",         "click Command3",  "message Переполнение", "unchanged"};
+        QTest::newRow("the fork window asks for missing coefficients")
+            << QStringList{"click Command6",  "within Form1",   "type Text1 2.1",
+                           "is Text1 2.1",    "click Command5", "message Впишите коэффициенты",
+                           "focus Text2",     "click Command2", "end",
+                           "enabled Command6"};
+    }
+
+    void mainWindow()
+    {
+        QFETCH(QStringList, steps);
+        zoret::ui::MainWindow form;
+        form.load();
+        Scenario(form.window(), *watcher).run(steps);
+    }
+};
+
+ZORET_UI_TEST_MAIN(Scenarios)
+#include "test_scenarios.moc"
