@@ -96,6 +96,17 @@ ForkSplit forkStakes(int outcomes, const ForkOdds& odds, Single sum, Single marg
     return split;
 }
 
+ForkSum splitForkSum(int outcomes, const ForkOdds& odds, Single sum, const CentredSet& centred)
+{
+    // The split must use the margin of the odds it divides with, not the one
+    // of an earlier "Маржа": otherwise the payouts disagree with "Итог", and
+    // odds edited into no fork at all would still be split.
+    const Single margin = forkMargin(outcomes, odds);
+    if (!isFork(margin))
+        return {margin, std::nullopt};
+    return {margin, forkStakes(outcomes, odds, sum, margin, centred)};
+}
+
 Integer centreKey(int outcomes, const CentredSet& centred)
 {
     requireOutcomes(outcomes);
@@ -105,26 +116,6 @@ Integer centreKey(int outcomes, const CentredSet& centred)
         digits += CStr(static_cast<Integer>(code));
     }
     return CInt(digits);
-}
-
-CentredSet centredSetFromKey(int outcomes, Integer key)
-{
-    requireOutcomes(outcomes);
-    // Read the digits arithmetically, outcome n last; each must be the
-    // outcome's own number or that number plus four.
-    CentredSet centred{};
-    int rest = key;
-    for (int i = outcomes; i >= 1; --i) {
-        const int digit = rest % 10;
-        rest /= 10;
-        if (digit == i)
-            centred[static_cast<std::size_t>(i - 1)] = true;
-        else if (digit != i + 4)
-            throw std::invalid_argument("not a centred-set key");
-    }
-    if (rest != 0)
-        throw std::invalid_argument("not a centred-set key");
-    return centred;
 }
 
 } // namespace zoret

@@ -2,6 +2,7 @@
 
 #include "ui/toolkit/form.h"
 #include "core/number.h"
+#include "core/stake.h"
 #include "core/system_bet.h"
 
 #include <memory>
@@ -74,15 +75,10 @@ private:
     void optKf_Click();
     void optBeginsum_Click();
     void ComBatRezult_Click();
-    struct StakeInputs {
-        double win = 0;
-        double coefficient = 0;
-        double stake = 0;
-    };
-    StakeInputs TTe() const;
-    StakeInputs TTk() const;
-    StakeInputs TTs() const;
-    void commitStakeInputs(const StakeInputs& in, double result);
+    void showStakeMode(StakeMode mode);
+    StakeFigures TTe() const;
+    StakeFigures TTk() const;
+    StakeFigures TTs() const;
 
     void bindHandlers();
 
