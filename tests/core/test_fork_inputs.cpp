@@ -21,16 +21,22 @@ void PrintTo(const ReadingCase& c, std::ostream* os) { *os << c.name; }
 
 constexpr ForkOdds kept{9, 9, 9, 9};
 
+// The typed values, counting how many boxes a rule reads.
+OddsReader counting(const ReadingCase& c, int& reads)
+{
+    return [&c, &reads](int outcome) {
+        ++reads;
+        return c.typed[static_cast<std::size_t>(outcome)];
+    };
+}
+
 class TwoReadingRules : public ::testing::TestWithParam<ReadingCase> {};
 
 TEST_P(TwoReadingRules, Margin)
 {
     const auto& c = GetParam();
     int reads = 0;
-    const MarginOdds read = oddsForMargin(c.outcomes, kept, [&](int outcome) {
-        ++reads;
-        return c.typed[static_cast<std::size_t>(outcome)];
-    });
+    const MarginOdds read = oddsForMargin(c.outcomes, kept, counting(c, reads));
     EXPECT_EQ(reads, c.outcomes);
     EXPECT_EQ(read.firstMissing, c.firstMissing);
     for (std::size_t i = 0; i < 4; ++i)
@@ -41,10 +47,7 @@ TEST_P(TwoReadingRules, Stakes)
 {
     const auto& c = GetParam();
     int reads = 0;
-    const auto odds = oddsForStakes(c.outcomes, kept, [&](int outcome) {
-        ++reads;
-        return c.typed[static_cast<std::size_t>(outcome)];
-    });
+    const auto odds = oddsForStakes(c.outcomes, kept, counting(c, reads));
     EXPECT_EQ(odds.has_value(), c.stakesGetOdds);
     EXPECT_EQ(reads, c.stakeReads);
 }
