@@ -19,7 +19,9 @@ public:
     MainWindow();
     ~MainWindow() override;
 
-    // Window-level variables, in their order of declaration.
+    // Window-level variables, in their order of declaration. winAmount,
+    // coefficient, stakeAmount, odds and tailSums are written and never read
+    // back: they keep the working values of the last calculation in view.
     Integer eventCount = 0;
     Integer systemSize = 0;
     Integer systemKey = 0;
