@@ -129,6 +129,26 @@ struct ScannedNumber {
     std::size_t length = 0; // characters of the source taken
 };
 
+// An exponent marker counts only when at least one digit follows it (and
+// its sign); then it extends the number.
+void scanExponent(std::string_view text, ScannedNumber& number)
+{
+    std::size_t pos = number.length;
+    if (pos >= text.size() || !isExponentMarker(text[pos]))
+        return;
+    ++pos;
+    std::string exponent;
+    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-'))
+        exponent += text[pos++];
+    const std::size_t digitsStart = pos;
+    while (pos < text.size() && isDigit(text[pos]))
+        exponent += text[pos++];
+    if (pos > digitsStart) {
+        number.exponent = exponent;
+        number.length = pos;
+    }
+}
+
 // Scans sign, digits, point, digits and an exponent with at least one digit.
 // The group separator, when given, may stand between digits before the point.
 ScannedNumber scanDecimal(std::string_view text, std::string_view decimal, std::string_view group)
@@ -162,21 +182,8 @@ ScannedNumber scanDecimal(std::string_view text, std::string_view decimal, std::
         }
     }
     number.length = pos;
-    if (!number.hasDigits)
-        return number;
-    if (pos < text.size() && isExponentMarker(text[pos])) {
-        std::size_t expPos = pos + 1;
-        std::string exponent;
-        if (expPos < text.size() && (text[expPos] == '+' || text[expPos] == '-'))
-            exponent += text[expPos++];
-        const std::size_t digitsStart = expPos;
-        while (expPos < text.size() && isDigit(text[expPos]))
-            exponent += text[expPos++];
-        if (expPos > digitsStart) {
-            number.exponent = exponent;
-            number.length = expPos;
-        }
-    }
+    if (number.hasDigits)
+        scanExponent(text, number);
     return number;
 }
 
@@ -214,6 +221,47 @@ struct Style {
 // Below 1E-4 the fixed form would be mostly zeros.
 constexpr int smallExponent = -4;
 
+// "1.5E+20", "1E-05": one digit before the point, a signed two-digit exponent.
+void appendExponentForm(std::string& out, const Digits& d, std::string_view decimal)
+{
+    out += d.significant[0];
+    if (d.significant.size() > 1) {
+        out += decimal;
+        out.append(d.significant, 1);
+    }
+    out += 'E';
+    out += d.exponent < 0 ? '-' : '+';
+    const int magnitude = std::abs(d.exponent);
+    if (magnitude < 10)
+        out += '0';
+    char buffer[8];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude);
+    out.append(buffer, result.ptr);
+}
+
+// "150", "1.5", ".015" (or "0.015"): the digits around the point, no exponent.
+void appendFixedForm(std::string& out, const Digits& d, const Style& style)
+{
+    const auto count = static_cast<int>(d.significant.size());
+    if (d.exponent >= 0) {
+        const int integerDigits = d.exponent + 1;
+        if (count <= integerDigits) {
+            out += d.significant;
+            out.append(static_cast<std::size_t>(integerDigits - count), '0');
+        } else {
+            out.append(d.significant, 0, static_cast<std::size_t>(integerDigits));
+            out += style.decimal;
+            out.append(d.significant, static_cast<std::size_t>(integerDigits));
+        }
+        return;
+    }
+    if (style.zeroBeforePoint)
+        out += '0';
+    out += style.decimal;
+    out.append(static_cast<std::size_t>(-d.exponent - 1), '0');
+    out += d.significant;
+}
+
 template <typename T>
 std::string formatNumber(T value, const Style& style)
 {
@@ -233,40 +281,10 @@ std::string formatNumber(T value, const Style& style)
         return out;
     }
     const Digits d = roundToDigits(std::fabs(value), style.digits);
-    const auto count = static_cast<int>(d.significant.size());
-    if (d.exponent >= style.largeExponent || d.exponent < smallExponent) {
-        out += d.significant[0];
-        if (count > 1) {
-            out += style.decimal;
-            out.append(d.significant, 1);
-        }
-        out += 'E';
-        out += d.exponent < 0 ? '-' : '+';
-        const int magnitude = std::abs(d.exponent);
-        if (magnitude < 10)
-            out += '0';
-        char buffer[8];
-        const auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude);
-        out.append(buffer, result.ptr);
-        return out;
-    }
-    if (d.exponent >= 0) {
-        const int integerDigits = d.exponent + 1;
-        if (count <= integerDigits) {
-            out += d.significant;
-            out.append(static_cast<std::size_t>(integerDigits - count), '0');
-        } else {
-            out.append(d.significant, 0, static_cast<std::size_t>(integerDigits));
-            out += style.decimal;
-            out.append(d.significant, static_cast<std::size_t>(integerDigits));
-        }
-        return out;
-    }
-    if (style.zeroBeforePoint)
-        out += '0';
-    out += style.decimal;
-    out.append(static_cast<std::size_t>(-d.exponent - 1), '0');
-    out += d.significant;
+    if (d.exponent >= style.largeExponent || d.exponent < smallExponent)
+        appendExponentForm(out, d, style.decimal);
+    else
+        appendFixedForm(out, d, style);
     return out;
 }
 

@@ -31,6 +31,8 @@ std::string CStr(Integer value);
 std::string CStr(Single value);
 
 // Round half to even into the integer types; Overflow when out of range.
+// No window rounds into a Long today; CLng stays as the one conversion to
+// the type the accumulator counts are kept in.
 Integer CInt(double value);
 Long CLng(double value);
 

@@ -2,6 +2,7 @@
 
 #include "core/convert.h"
 
+#include <span>
 #include <stdexcept>
 #include <string>
 
@@ -43,6 +44,32 @@ bool isFork(Single margin) { return margin > 0 && margin < 1; }
 
 Single holePercent(Single margin) { return toSingle(divide(100.0, margin) - 100.0); }
 
+namespace {
+
+// What is left of the sum once the uncentred outcomes are staked, shared by
+// the centred ones (their indices in `ticked`) so that they pay alike.
+void shareRest(const ForkOdds& odds, double rest, std::span<const std::size_t> ticked, ForkSplit& split)
+{
+    if (ticked.size() == 1) {
+        split.stakes[ticked[0]] = toSingle(rest);
+        return;
+    }
+    const double ka = odds[ticked[0]];
+    const double kb = odds[ticked[1]];
+    double shares = 0;
+    if (ticked.size() == 2) {
+        shares = divide(ka + kb, ka * kb);
+    } else {
+        const double kc = odds[ticked[2]];
+        shares = divide(ka * kb + ka * kc + kb * kc, ka * kb * kc);
+    }
+    const Single payout = toSingle(divide(rest, shares));
+    for (const std::size_t t : ticked)
+        split.stakes[t] = toSingle(divide(payout, odds[t]));
+}
+
+} // namespace
+
 ForkSplit forkStakes(int outcomes, const ForkOdds& odds, Single sum, Single margin, const CentredSet& centred)
 {
     requireOutcomes(outcomes);
@@ -70,30 +97,23 @@ ForkSplit forkStakes(int outcomes, const ForkOdds& odds, Single sum, Single marg
             split.stakes[i] = toSingle(divide(sum, odds[i]));
             rest -= split.stakes[i];
         }
-
-        if (tickedCount == 1) {
-            split.stakes[ticked[0]] = toSingle(rest);
-        } else {
-            double shares = 0;
-            if (tickedCount == 2) {
-                const double ka = odds[ticked[0]];
-                const double kb = odds[ticked[1]];
-                shares = divide(ka + kb, ka * kb);
-            } else {
-                const double ka = odds[ticked[0]];
-                const double kb = odds[ticked[1]];
-                const double kc = odds[ticked[2]];
-                shares = divide(ka * kb + ka * kc + kb * kc, ka * kb * kc);
-            }
-            const Single payout = toSingle(divide(rest, shares));
-            for (std::size_t t = 0; t < tickedCount; ++t)
-                split.stakes[ticked[t]] = toSingle(divide(payout, odds[ticked[t]]));
-        }
+        shareRest(odds, rest, std::span(ticked).first(tickedCount), split);
     }
 
     for (std::size_t i = 0; i < n; ++i)
         split.payouts[i] = toSingle(double(odds[i]) * double(split.stakes[i]));
     return split;
+}
+
+ForkSum splitForkSum(int outcomes, const ForkOdds& odds, Single sum, const CentredSet& centred)
+{
+    // The split must use the margin of the odds it divides with, not the one
+    // of an earlier "Маржа": otherwise the payouts disagree with "Итог", and
+    // odds edited into no fork at all would still be split.
+    const Single margin = forkMargin(outcomes, odds);
+    if (!isFork(margin))
+        return {margin, std::nullopt};
+    return {margin, forkStakes(outcomes, odds, sum, margin, centred)};
 }
 
 Integer centreKey(int outcomes, const CentredSet& centred)
@@ -105,26 +125,6 @@ Integer centreKey(int outcomes, const CentredSet& centred)
         digits += CStr(static_cast<Integer>(code));
     }
     return CInt(digits);
-}
-
-CentredSet centredSetFromKey(int outcomes, Integer key)
-{
-    requireOutcomes(outcomes);
-    // Read the digits arithmetically, outcome n last; each must be the
-    // outcome's own number or that number plus four.
-    CentredSet centred{};
-    int rest = key;
-    for (int i = outcomes; i >= 1; --i) {
-        const int digit = rest % 10;
-        rest /= 10;
-        if (digit == i)
-            centred[static_cast<std::size_t>(i - 1)] = true;
-        else if (digit != i + 4)
-            throw std::invalid_argument("not a centred-set key");
-    }
-    if (rest != 0)
-        throw std::invalid_argument("not a centred-set key");
-    return centred;
 }
 
 } // namespace zoret

@@ -3,6 +3,7 @@
 #include "core/number.h"
 
 #include <array>
+#include <optional>
 
 // A fork (sure bet) over 2 to 4 outcomes: its margin, and how to split a
 // sum so every outcome pays back at least the sum.
@@ -38,12 +39,16 @@ struct ForkSplit {
 // they pay alike. Outcomes past `outcomes` get nothing.
 ForkSplit forkStakes(int outcomes, const ForkOdds& odds, Single sum, Single margin, const CentredSet& centred);
 
+// A sum split with the margin of the odds it is split over: nothing to
+// split when they form no fork.
+struct ForkSum {
+    Single margin = 0;
+    std::optional<ForkSplit> split;
+};
+ForkSum splitForkSum(int outcomes, const ForkOdds& odds, Single sum, const CentredSet& centred);
+
 // The digits i (ticked) or i+4 (not ticked) of outcomes 1..n read as one
 // number, outcome 1 leading: 12, 16, 52, 56; 123..567; 1234..5678.
 Integer centreKey(int outcomes, const CentredSet& centred);
-
-// The inverse of centreKey. Throws std::invalid_argument for a key that no
-// centred set of `outcomes` outcomes produces.
-CentredSet centredSetFromKey(int outcomes, Integer key);
 
 } // namespace zoret

@@ -52,11 +52,4 @@ Integer toInteger(long long value)
     return static_cast<Integer>(value);
 }
 
-Long toLong(long long value)
-{
-    if (value < std::numeric_limits<Long>::min() || value > std::numeric_limits<Long>::max())
-        throw RuntimeError(ErrorCode::Overflow);
-    return static_cast<Long>(value);
-}
-
 } // namespace zoret

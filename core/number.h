@@ -9,7 +9,6 @@ namespace zoret {
 using Integer = std::int16_t; // counts, sizes, keys
 using Long = std::int32_t;
 using Single = float; // 32-bit IEEE
-using Double = double; // 64-bit IEEE
 
 // A double result that is infinite or NaN is an overflow (error 6).
 double checked(double value);
@@ -22,8 +21,7 @@ Single toSingle(double value);
 // error 11, zero over zero error 6, an overflowing quotient error 6.
 double divide(double numerator, double denominator);
 
-// Integer-typed results outside their range raise error 6.
+// An integer result outside the Integer range raises error 6.
 Integer toInteger(long long value);
-Long toLong(long long value);
 
 } // namespace zoret

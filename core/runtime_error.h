@@ -17,7 +17,6 @@ class RuntimeError : public std::exception {
 public:
     explicit RuntimeError(ErrorCode code) noexcept : code_(code) {}
     ErrorCode code() const noexcept { return code_; }
-    int number() const noexcept { return static_cast<int>(code_); }
     const char* what() const noexcept override;
 
 private:

@@ -2,6 +2,7 @@
 
 #include "core/convert.h"
 
+#include <charconv>
 #include <map>
 
 namespace zoret {
@@ -33,24 +34,6 @@ const std::map<Integer, Long>& countTable()
 {
     static const std::map<Integer, Long> table = buildCountTable();
     return table;
-}
-
-// Plain decimal digits without going through the C library's formatting;
-// CStr only covers the 16-bit type and the counts reach 184756.
-std::string decimalDigits(Long value)
-{
-    const bool negative = value < 0;
-    long long magnitude = value;
-    if (negative)
-        magnitude = -magnitude;
-    std::string digits;
-    do {
-        digits.insert(digits.begin(), static_cast<char>('0' + magnitude % 10));
-        magnitude /= 10;
-    } while (magnitude != 0);
-    if (negative)
-        digits.insert(digits.begin(), '-');
-    return digits;
 }
 
 } // namespace
@@ -92,7 +75,10 @@ std::string countCaption(Integer key)
     const auto count = accumulatorCount(key);
     if (!count)
         return "Unknown";
-    return decimalDigits(*count) + " " + accumulatorWord(*count);
+    // CStr covers only the 16-bit type, and the counts reach 184756.
+    char digits[12];
+    const auto written = std::to_chars(digits, digits + sizeof digits, *count);
+    return std::string(digits, written.ptr) + " " + accumulatorWord(*count);
 }
 
 } // namespace zoret

@@ -248,13 +248,10 @@ bool near(double a, double b, double relative = 1e-5) { return std::fabs(a - b) 
 
 class EveryCentredSet : public ::testing::TestWithParam<CentredCase> {};
 
-TEST_P(EveryCentredSet, KeyRoundTrips)
+TEST_P(EveryCentredSet, KeyReadsTheCodesInOrder)
 {
     const auto& c = GetParam();
-    const auto set = setOf(c);
-    const auto key = centreKey(c.outcomes, set);
-    EXPECT_EQ(key, expectedKey(c));
-    EXPECT_EQ(centredSetFromKey(c.outcomes, key), set);
+    EXPECT_EQ(centreKey(c.outcomes, setOf(c)), expectedKey(c));
 }
 
 TEST_P(EveryCentredSet, SplitsPayAsPromised)
@@ -317,18 +314,6 @@ TEST(Fork, EverythingCentredIsTheEvenSplit)
             ASSERT_EQ(ticked.payouts, none.payouts);
         }
     }
-}
-
-TEST(Fork, KeysOfNoCentredSetAreRejected)
-{
-    struct Bad {
-        int outcomes;
-        Integer key;
-    };
-    for (const auto& bad :
-         {Bad{2, 0}, Bad{2, 11}, Bad{2, 15}, Bad{2, 21}, Bad{2, 126}, Bad{2, -12}, Bad{3, 12}, Bad{3, 124},
-          Bad{3, 1234}, Bad{3, 568}, Bad{4, 123}, Bad{4, 234}, Bad{4, 1239}, Bad{4, 12345}, Bad{4, -1234}})
-        EXPECT_THROW(centredSetFromKey(bad.outcomes, bad.key), std::invalid_argument) << bad.outcomes << " " << bad.key;
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "ui/toolkit/form.h"
 #include "core/fork.h"
+#include "core/fork_inputs.h"
 #include "core/number.h"
 
 #include <array>
@@ -39,6 +40,7 @@ private:
     void Command4_Click();
     void Command5_Click();
     void showMarginState(Single shownMargin);
+    OddsReader oddsTyped();
 
     std::array<TextBox*, 4> oddsBoxes();
     std::array<Label*, 4> stakeLabels();

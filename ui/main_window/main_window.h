@@ -2,6 +2,7 @@
 
 #include "ui/toolkit/form.h"
 #include "core/number.h"
+#include "core/stake.h"
 #include "core/system_bet.h"
 
 #include <memory>
@@ -18,7 +19,9 @@ public:
     MainWindow();
     ~MainWindow() override;
 
-    // Window-level variables, in their order of declaration.
+    // Window-level variables, in their order of declaration. winAmount,
+    // coefficient, stakeAmount, odds and tailSums are written and never read
+    // back: they keep the working values of the last calculation in view.
     Integer eventCount = 0;
     Integer systemSize = 0;
     Integer systemKey = 0;
@@ -74,15 +77,10 @@ private:
     void optKf_Click();
     void optBeginsum_Click();
     void ComBatRezult_Click();
-    struct StakeInputs {
-        double win = 0;
-        double coefficient = 0;
-        double stake = 0;
-    };
-    StakeInputs TTe() const;
-    StakeInputs TTk() const;
-    StakeInputs TTs() const;
-    void commitStakeInputs(const StakeInputs& in, double result);
+    void showStakeMode(StakeMode mode);
+    StakeFigures TTe() const;
+    StakeFigures TTk() const;
+    StakeFigures TTs() const;
 
     void bindHandlers();
 

@@ -3,135 +3,105 @@
 #include "core/convert.h"
 #include "ui/toolkit/message_box.h"
 
+#include <array>
+
 namespace zoret::ui {
 
 namespace {
 
-constexpr const char* chooseSystemSize = "Выберите размер системы";
+// What each mode of the panel enables and how it names the answer. The
+// answer's labels and "=" are on in every mode; Check1 is set last because
+// enabling it is what the user can observe.
+struct StakeModeLayout {
+    bool win; // textSum, lbSum
+    bool coefficient; // textKf, lbKf
+    bool stake; // textStavka, lbStavka
+    const char* answerName;
+    bool system; // Check1
+};
+
+constexpr std::array<StakeModeLayout, 3> stakeModeLayouts{{
+    {false, true, true, "Выигрыш равен", true}, // StakeMode::Win
+    {true, false, true, "Коэффициент равен", false}, // StakeMode::Coefficient
+    {true, true, false, "Ставка равна", true}, // StakeMode::Stake
+}};
 
 } // namespace
 
-void MainWindow::optBeginsum_Click()
+void MainWindow::optEndsum_Click() { showStakeMode(StakeMode::Win); }
+
+void MainWindow::optKf_Click() { showStakeMode(StakeMode::Coefficient); }
+
+void MainWindow::optBeginsum_Click() { showStakeMode(StakeMode::Stake); }
+
+void MainWindow::showStakeMode(StakeMode mode)
 {
-    textSum.setEnabled(true);
-    textKf.setEnabled(true);
-    textStavka.setEnabled(false);
+    const StakeModeLayout& layout = stakeModeLayouts[static_cast<std::size_t>(mode)];
+    textSum.setEnabled(layout.win);
+    textKf.setEnabled(layout.coefficient);
+    textStavka.setEnabled(layout.stake);
     lbRezultInfo.setEnabled(true);
     lbRezultSum.setEnabled(true);
-    lbSum.setEnabled(true);
-    lbKf.setEnabled(true);
-    lbStavka.setEnabled(false);
+    lbSum.setEnabled(layout.win);
+    lbKf.setEnabled(layout.coefficient);
+    lbStavka.setEnabled(layout.stake);
     ComBatRezult.setEnabled(true);
-    lbRezultInfo.setCaption("Ставка равна");
-    Check1.setEnabled(true);
+    lbRezultInfo.setCaption(layout.answerName);
+    Check1.setEnabled(layout.system);
 }
 
-void MainWindow::optEndsum_Click()
+// The reading procedures: each reads the two boxes its mode works from.
+StakeFigures MainWindow::TTe() const
 {
-    textSum.setEnabled(false);
-    textKf.setEnabled(true);
-    textStavka.setEnabled(true);
-    lbRezultInfo.setEnabled(true);
-    lbRezultSum.setEnabled(true);
-    ComBatRezult.setEnabled(true);
-    lbSum.setEnabled(false);
-    lbKf.setEnabled(true);
-    lbStavka.setEnabled(true);
-    lbRezultInfo.setCaption("Выигрыш равен");
-    Check1.setEnabled(true);
-}
-
-void MainWindow::optKf_Click()
-{
-    textSum.setEnabled(true);
-    textKf.setEnabled(false);
-    textStavka.setEnabled(true);
-    lbRezultInfo.setEnabled(true);
-    lbRezultSum.setEnabled(true);
-    lbSum.setEnabled(true);
-    lbKf.setEnabled(false);
-    lbStavka.setEnabled(true);
-    ComBatRezult.setEnabled(true);
-    lbRezultInfo.setCaption("Коэффициент равен");
-    Check1.setEnabled(false);
-}
-
-// The reading procedures fill the working values of one calculation; the
-// handler commits them only when the whole calculation has succeeded.
-MainWindow::StakeInputs MainWindow::TTe() const
-{
-    StakeInputs in;
+    StakeFigures in;
     in.coefficient = Val(textKf.text());
-    const double stake = Val(textStavka.text());
-    in.stake = systemTicked ? divide(stake, systemVariantCount) : stake;
+    in.stake = Val(textStavka.text());
     return in;
 }
 
-MainWindow::StakeInputs MainWindow::TTk() const
+StakeFigures MainWindow::TTk() const
 {
-    StakeInputs in;
+    StakeFigures in;
     in.win = Val(textSum.text());
     in.stake = Val(textStavka.text());
     return in;
 }
 
-MainWindow::StakeInputs MainWindow::TTs() const
+StakeFigures MainWindow::TTs() const
 {
-    StakeInputs in;
+    StakeFigures in;
     in.coefficient = Val(textKf.text());
-    const double win = Val(textSum.text());
-    in.win = systemTicked ? checked(systemVariantCount * win) : win;
+    in.win = Val(textSum.text());
     return in;
 }
 
 void MainWindow::ComBatRezult_Click()
 {
-    StakeInputs in;
-    double result = 0;
-    // A whole-system sum needs the number of accumulators of an evaluated
-    // system; without one there is no answer to show.
-    const bool systemUnknown = systemTicked && systemVariantCount == 0;
-    if (optEndsum.value()) {
-        if (systemUnknown) {
-            MsgBox(window(), chooseSystemSize);
-            return;
-        }
-        in = TTe();
-        result = checked(in.stake * in.coefficient);
-    } else if (optKf.value()) {
-        in = TTk();
-        if (Val(textStavka.text()) == 0) {
-            commitStakeInputs(in, 0);
-            MsgBox(window(), "Впишите размер ставки");
-            textStavka.setFocus();
-            return;
-        }
-        result = divide(in.win, in.stake);
-    } else {
-        in = TTs();
-        if (Val(textKf.text()) == 0) {
-            commitStakeInputs(in, 0);
-            MsgBox(window(), "Впишите коэффициент");
-            textKf.setFocus();
-            return;
-        }
-        if (systemUnknown) {
-            MsgBox(window(), chooseSystemSize);
-            return;
-        }
-        result = divide(in.win, in.coefficient);
+    // "=" is enabled only once an option is chosen; stake mode is not tested.
+    const StakeMode mode = optEndsum.value() ? StakeMode::Win
+                           : optKf.value()   ? StakeMode::Coefficient
+                                             : StakeMode::Stake;
+    const StakeSolution solution = solveStake(mode, systemTicked, systemVariantCount, [this](StakeMode read) {
+        return read == StakeMode::Win ? TTe() : read == StakeMode::Coefficient ? TTk() : TTs();
+    });
+    if (solution.verdict == StakeVerdict::AskSystem) {
+        MsgBox(window(), "Выберите размер системы");
+        return;
     }
-    const std::string shown = Str(result);
-    commitStakeInputs(in, result);
-    lbRezultSum.setCaption(shown);
-}
-
-void MainWindow::commitStakeInputs(const StakeInputs& in, double result)
-{
-    winAmount = in.win;
-    coefficient = in.coefficient;
-    stakeAmount = in.stake;
-    resultAmount = result;
+    const std::string shown = Str(solution.figures.result);
+    winAmount = solution.figures.win;
+    coefficient = solution.figures.coefficient;
+    stakeAmount = solution.figures.stake;
+    resultAmount = solution.figures.result;
+    if (solution.verdict == StakeVerdict::AskStake) {
+        MsgBox(window(), "Впишите размер ставки");
+        textStavka.setFocus();
+    } else if (solution.verdict == StakeVerdict::AskCoefficient) {
+        MsgBox(window(), "Впишите коэффициент");
+        textKf.setFocus();
+    } else {
+        lbRezultSum.setCaption(shown);
+    }
 }
 
 } // namespace zoret::ui

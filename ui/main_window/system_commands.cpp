@@ -1,26 +1,26 @@
 #include "ui/main_window/main_window.h"
 
+#include "core/accumulator.h"
 #include "core/convert.h"
 #include "ui/toolkit/message_box.h"
 #include "core/system_captions.h"
 
 #include <array>
 #include <string>
+#include <vector>
 
 namespace zoret::ui {
 
 void MainWindow::Command3_Click()
 {
     Listic();
-    if (eventCount == 0) {
-        accumulatorOdds = 1;
-        return;
-    }
-    double product = 1;
+    std::vector<double> listed;
     for (int i = 0; i < eventCount; ++i)
-        product = checked(Val(List1.list(i)) * product);
-    accumulatorOdds = product;
-    Label1.setCaption(Str(accumulatorOdds));
+        listed.push_back(Val(List1.list(i)));
+    accumulatorOdds = accumulatorProduct(listed);
+    // With no events Label1 keeps its caption.
+    if (eventCount > 0)
+        Label1.setCaption(Str(accumulatorOdds));
 }
 
 void MainWindow::Command8_Click() { textKf.setText(Str(accumulatorOdds)); }
@@ -71,6 +71,9 @@ SystemEvaluation MainWindow::Priz() const
 void MainWindow::SQR()
 {
     Comic();
+    // Combo1 offers only sizes 2 to n - 1 of at most 20 events, so no click
+    // reaches this message; SQR keeps it so that it never evaluates a size
+    // the engine has no table for.
     if (systemSize < minSystemSize || systemSize > maxSystemSize) {
         MsgBox(window(), "Error: min-2 max 19", MsgBoxIcon::Warning);
         return;
