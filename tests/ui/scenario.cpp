@@ -78,6 +78,15 @@ QStringList controlStates(QWidget* window)
 
 bool Scenario::run(const QStringList& steps) { return runSteps(window_, steps); }
 
+bool Scenario::run(const QString& script)
+{
+    QStringList steps;
+    for (const QString& line : script.split('\n'))
+        if (!line.trimmed().isEmpty())
+            steps << line.trimmed();
+    return run(steps);
+}
+
 bool Scenario::runSteps(QWidget* window, const QStringList& steps)
 {
     for (int i = 0; i < steps.size(); ++i) {
@@ -124,6 +133,8 @@ bool Scenario::runStep(QWidget* window, const QString& step)
         return ok;
     };
     if (verb == "type") {
+        if (!check(control<QLineEdit>(window, qPrintable(name))->isEnabled(), "the box is disabled"))
+            return false;
         type(window, qPrintable(name), argument);
     } else if (verb == "key") {
         const auto key = keys().find(argument);

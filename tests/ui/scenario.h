@@ -29,6 +29,8 @@ public:
     // Runs every step; returns false (with the failure recorded by QtTest)
     // at the first step that fails.
     bool run(const QStringList& steps);
+    // The same, from a script of one step a line (blank lines skipped).
+    bool run(const QString& script);
 
 private:
     bool runStep(QWidget* window, const QString& step);
