@@ -1,4 +1,5 @@
 #include "core/convert.h"
+#include "app/command_line.h"
 #include "app/first_paint_exit.h"
 #include "ui/main_window/main_window.h"
 #include "ui/main_window/pictures.h"
@@ -7,8 +8,25 @@
 #include <QFont>
 #include <QLocale>
 
+namespace {
+
+QStringList argumentsOf(int argc, char* argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
+}
+
+} // namespace
+
 int main(int argc, char* argv[])
 {
+    // Before QApplication, which needs a display: --help and --version must
+    // answer without one.
+    if (const auto answer = zoret::app::answerCommandLine(argumentsOf(argc, argv)))
+        return zoret::app::printAnswer(*answer);
+
     QApplication app(argc, argv);
     QApplication::setApplicationName("Zoret");
     QGuiApplication::setDesktopFileName("org.example.Zoret");

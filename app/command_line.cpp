@@ -1,0 +1,98 @@
+#include "app/command_line.h"
+
+#include <QCommandLineParser>
+
+#include <cstdio>
+
+namespace zoret::app {
+namespace {
+
+constexpr int usageErrorExitCode = 2;
+
+const QString usage = QStringLiteral("Использование: zoret [параметры]\n"
+                                     "Калькулятор ставок на спорт: экспрессы, системы и вилки.\n"
+                                     "\n"
+                                     "Параметры:\n"
+                                     "  -h, --help       показать эту справку и выйти\n"
+                                     "  -v, --version    показать версию программы и выйти\n"
+                                     "\n"
+                                     "Принимаются и параметры Qt, например -platform, -style, -stylesheet.\n");
+
+// The options QGuiApplication and QApplication take from the command line
+// themselves; the parser only has to know them so that they are not errors.
+const QStringList qtOptionsWithValue = {"platform",        "platformpluginpath", "platformtheme", "plugin",
+                                        "qwindowgeometry", "qwindowicon",        "qwindowtitle",  "session",
+                                        "display",         "geometry",           "title",         "style",
+                                        "stylesheet"};
+const QStringList qtFlags = {"reverse", "widgetcount"};
+
+void addQtOptions(QCommandLineParser& parser)
+{
+    for (const QString& name : qtOptionsWithValue) {
+        QCommandLineOption option(name, QString(), QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const QString& name : qtFlags) {
+        QCommandLineOption option(name);
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+}
+
+CommandLineAnswer usageError(const QString& message)
+{
+    return {usageErrorExitCode, QString(), QStringLiteral("zoret: %1\n\n").arg(message) + usage};
+}
+
+// The unknown option as it was typed, with its dashes and any "=value".
+QString typedOption(const QStringList& arguments, const QString& name)
+{
+    for (const QString& argument : arguments.mid(1)) {
+        const QString withoutDashes = argument.mid(argument.startsWith("--") ? 2 : 1);
+        if (argument.startsWith('-') && withoutDashes.section('=', 0, 0) == name)
+            return argument;
+    }
+    return name;
+}
+
+QString parseErrorMessage(const QCommandLineParser& parser, const QStringList& arguments)
+{
+    const QStringList unknown = parser.unknownOptionNames();
+    if (unknown.isEmpty()) // a missing or unexpected value: Qt's text names the option
+        return QStringLiteral("ошибка в параметрах: %1").arg(parser.errorText());
+    return QStringLiteral("неизвестный параметр «%1»").arg(typedOption(arguments, unknown.first()));
+}
+
+} // namespace
+
+std::optional<CommandLineAnswer> answerCommandLine(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    // Qt's options are single-dash words (-platform, -style=fusion).
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption help(QStringList{"h", "help"});
+    const QCommandLineOption version(QStringList{"v", "version"});
+    parser.addOption(help);
+    parser.addOption(version);
+    addQtOptions(parser);
+
+    if (!parser.parse(arguments))
+        return usageError(parseErrorMessage(parser, arguments));
+    if (!parser.positionalArguments().isEmpty())
+        return usageError(QStringLiteral("лишний аргумент «%1»").arg(parser.positionalArguments().first()));
+    if (parser.isSet(help))
+        return CommandLineAnswer{0, usage, QString()};
+    if (parser.isSet(version))
+        return CommandLineAnswer{0, QStringLiteral("zoret %1\n").arg(ZORET_VERSION), QString()};
+    return std::nullopt;
+}
+
+int printAnswer(const CommandLineAnswer& answer)
+{
+    std::fputs(answer.standardOutput.toUtf8().constData(), stdout);
+    std::fputs(answer.standardError.toUtf8().constData(), stderr);
+    return answer.exitCode;
+}
+
+} // namespace zoret::app

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QStringList>
+
+#include <optional>
+
+namespace zoret::app {
+
+// What the program says to its command line when it is asked for something
+// other than its window: the help, the version, or an error.
+struct CommandLineAnswer {
+    int exitCode = 0;
+    QString standardOutput;
+    QString standardError;
+};
+
+// Reads the arguments (the program's name first) before any window system is
+// touched, so that --help and --version answer without a display. No answer
+// means: start the window. Qt's own options (-platform, -style…) are accepted
+// here and left for QApplication to apply.
+std::optional<CommandLineAnswer> answerCommandLine(const QStringList& arguments);
+
+// Writes the answer to standard output and error; returns its exit code.
+int printAnswer(const CommandLineAnswer& answer);
+
+} // namespace zoret::app
