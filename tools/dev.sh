@@ -10,9 +10,9 @@ build="${ZORET_BUILD_DIR:-$root/build}"
 
 packages=(cmake g++ ninja-build pkgconf qt6-base-dev qt6-qpa-plugins libgl-dev libgtest-dev googletest libbenchmark-dev
           fonts-dejavu-core fonts-liberation
-          # the packaging tests, the fuzz targets, the Debian package and
-          # the start-up figures
-          appstream desktop-file-utils file clang libclang-rt-14-dev dpkg-dev time)
+          # the packaging tests, the fuzz targets, the Debian package and its
+          # checker, and the start-up figures
+          appstream desktop-file-utils file clang libclang-rt-14-dev dpkg-dev lintian time)
 
 install_missing() {
     local missing=()

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Builds a release tree, makes the Debian package with cpack, installs it
-# with apt as a user would, checks the installed desktop files and starts the
-# installed /usr/bin/zoret offscreen: it must still be running after two
-# seconds. The package is removed again afterwards unless ZORET_KEEP_PACKAGE=1.
+# Builds a release tree, makes the Debian package with cpack and has lintian
+# check it (no error, no warning), installs it with apt as a user would,
+# validates the installed desktop entry and metainfo, asks the installed
+# /usr/bin/zoret for its version without any display, and starts it
+# offscreen: it must still be running after two seconds. The package is
+# removed again afterwards unless ZORET_KEEP_PACKAGE=1.
 set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
@@ -25,6 +27,20 @@ debs=(zoret_*.deb)
 deb=${debs[0]}
 echo "== package: $deb"
 echo "Depends: $(dpkg-deb -f "$deb" Depends)"
+version=$(dpkg-deb -f "$deb" Version)
+
+failures=0
+# Debian's own checker. It prefers not to run as root but works; that
+# notice is dropped, every tag it reports is shown.
+lintian_status=0
+lintian_output=$(lintian --fail-on error,warning "$deb" 2>&1) || lintian_status=$?
+grep -v '^running with root privileges' <<<"$lintian_output" || true
+if [ "$lintian_status" -ne 0 ]; then
+    echo "FAIL: lintian reports errors or warnings on $deb (status $lintian_status)"
+    failures=$((failures + 1))
+else
+    echo "== package: lintian: no errors, no warnings"
+fi
 
 # --reinstall: a package of the same version left by an earlier run must be
 # replaced by this build.
@@ -37,14 +53,22 @@ cleanup() {
 }
 trap cleanup EXIT
 
-failures=0
 for file in /usr/bin/zoret /usr/share/applications/$app_id.desktop /usr/share/metainfo/$app_id.metainfo.xml \
             /usr/share/icons/hicolor/{16x16,32x32,48x48,256x256}/apps/$app_id.png \
-            /usr/share/icons/hicolor/scalable/apps/$app_id.svg; do
+            /usr/share/icons/hicolor/scalable/apps/$app_id.svg \
+            /usr/share/man/man1/zoret.1.gz /usr/share/doc/zoret/{copyright,changelog.gz}; do
     dpkg -S "$file" >/dev/null 2>&1 || { echo "FAIL: $file is not installed by the package"; failures=$((failures + 1)); }
 done
-if command -v desktop-file-validate >/dev/null; then
-    desktop-file-validate /usr/share/applications/$app_id.desktop || failures=$((failures + 1))
+desktop-file-validate /usr/share/applications/$app_id.desktop || failures=$((failures + 1))
+appstreamcli validate --pedantic --no-net /usr/share/metainfo/$app_id.metainfo.xml || failures=$((failures + 1))
+
+# Answered before Qt looks for a display, so it works on a bare console.
+answer=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM /usr/bin/zoret --version 2>&1) || true
+if [ "$answer" = "zoret $version" ]; then
+    echo "== package: /usr/bin/zoret --version without a display: $answer"
+else
+    echo "FAIL: /usr/bin/zoret --version without a display printed '$answer', expected 'zoret $version'"
+    failures=$((failures + 1))
 fi
 
 # The program shows its window and waits for the user: a healthy start is
