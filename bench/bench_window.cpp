@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zoret developers <zoret@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Times the odds list handlers of the main window with a long list: adding
 // and removing the 5,000th event must cost about what the 50th does, since
 // only the end of the size list changes.

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Zoret developers <zoret@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The shipped (Release) program is built the way Debian builds its packages,
 # which lintian's hardening checks verify on the .deb: checked buffer
 # functions, stack protector, a position-independent executable and

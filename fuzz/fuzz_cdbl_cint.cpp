@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zoret developers <zoret@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The strict locale conversions over arbitrary text and numbers: nothing but
 // RuntimeError escapes, CInt is CDbl rounded half to even (or Overflow past
 // the Integer range, or CDbl's own error), CInt/CLng of a number round half

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zoret developers <zoret@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The fork calculator over arbitrary odds, sums and centred sets: only
 // RuntimeError escapes. The margin is the sum of the reciprocal odds; for
 // positive odds that form a fork the stakes add up to the sum, uncentred

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zoret developers <zoret@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Number -> text -> number. Str shows 15 significant digits of a double and
 // 7 of a single, so reading the text back must give the number rounded to
 // that many digits (rounded here independently with std::to_chars). The

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zoret developers <zoret@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The system engine over arbitrary odds and sizes: only RuntimeError (and
 // invalid_argument for a size outside 2..19) escapes; the total of size k is
 // the elementary symmetric sum of order k of the odds, which is computed here

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zoret developers <zoret@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Val over arbitrary text: it never rejects text, raises nothing but
 // Overflow, and reads the same number as an independent regular-expression
 // scan followed by std::from_chars.

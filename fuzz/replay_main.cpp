@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zoret developers <zoret@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Runs a fuzz target over files without libFuzzer, so the seed corpus and
 // every kept reproducer are checked by ctest with the ordinary compiler (and
 // under the sanitizer build). Arguments are files or folders of files.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Zoret developers <zoret@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the build tree into a scratch prefix and checks that what a
 # desktop needs is there and refers to itself consistently: a desktop entry
 # whose Exec and Icon resolve, icons whose pixel size matches their theme

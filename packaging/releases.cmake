@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Zoret developers <zoret@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The Debian changelog is the one list of released versions and their dates:
 # the metainfo's <releases> and the manual page's date are taken from it, and
 # its newest entry must be the version of project().

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Zoret developers <zoret@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Lists every C++ source that .clang-format would change, and fails if any.
 set -uo pipefail
 clang_format="$1"

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Zoret developers <zoret@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Fails when a layer reaches above itself: core/ includes Qt, or the toolkit
 # includes a window's header. Prints each offending include.
 set -uo pipefail

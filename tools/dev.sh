@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Zoret developers <zoret@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Sets up a Debian or Ubuntu machine for Zoret, builds it, then either starts
 # the program (run) or runs every test headless (test). A second run installs
 # nothing and rebuilds only what changed.

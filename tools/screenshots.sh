@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Zoret developers <zoret@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Screenshots of the three windows under a private Xvfb server, for the
 # documentation: docs/screenshots/main.png, fork.png and help.png.
 # The child windows are opened by clicking their buttons on the main window;

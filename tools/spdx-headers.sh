@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Zoret developers <zoret@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Gives every tracked C++ source, shell script and CMake file the licence
 # header of the REUSE convention (after the #! line of a script). Files that
 # already carry one are left alone, so running it again changes nothing.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zoret developers <zoret@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The baseline for start-up figures: the least a Qt Widgets program does to
 // put one window on the screen. It is the size of Zoret's main window so the
 // two paint the same area.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Zoret developers <zoret@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Start-up figures of zoret against a bare Qt window, both offscreen: the time
 # from starting the process to the end of its first window paint, and the
 # peak resident memory up to then. Each program ends itself right after the

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Zoret developers <zoret@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs the built program with argument lists it must answer without opening a
 # window, with no display at all (no DISPLAY, WAYLAND_DISPLAY or
 # QT_QPA_PLATFORM), and checks the exit code and what appears on standard

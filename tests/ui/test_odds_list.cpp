@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zoret developers <zoret@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ui/main_window/main_window.h"
 #include "tests/ui/main_window_steps.h"
 #include "tests/ui/window_test_case.h"

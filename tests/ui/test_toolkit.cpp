@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zoret developers <zoret@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ui/toolkit/form.h"
 #include "core/runtime_error.h"
 #include "tests/ui/window_test.h"

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Zoret developers <zoret@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Starts zoret under Xvfb in a D-Bus session with the AT-SPI registry, as a
 # screen reader would meet it, and walks every window's accessible tree
 # (accessibility_check.py). ZORET_BINARY names the program (default: the dev

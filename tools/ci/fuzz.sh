@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Zoret developers <zoret@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the libFuzzer targets of fuzz/ with clang (address and undefined
 # behaviour sanitizers on) and runs each for ZORET_FUZZ_SECONDS (30) seconds
 # from its seed corpus. Any crash, sanitizer report, property violation,

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Zoret developers <zoret@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds a release tree, makes the Debian package with cpack and has lintian
 # check it (no error, no warning), installs it with apt as a user would,
 # validates the installed desktop entry and metainfo, asks the installed

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Zoret developers <zoret@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the whole suite with AddressSanitizer, LeakSanitizer and
 # UndefinedBehaviorSanitizer in a separate tree and runs every test offscreen.
 # Any sanitizer report fails the run: UBSan is made fatal at compile time,
