@@ -50,20 +50,21 @@ public:
     CommandButton Failing, Safe, Close;
 
 protected:
-    void createControls(QWidget* window) override
+    Layout layout() override
     {
-        Box.create(window, "Box", {0, 0, 1500, 1500}, 0);
-        OptionA.create(Box.widget(), "OptionA", {100, 200, 1200, 255}, 1);
-        OptionB.create(Box.widget(), "OptionB", {100, 500, 1200, 255}, 2);
-        Inner.create(Box.widget(), "Inner", {100, 800, 1200, 285}, 3);
-        Check.create(window, "Check", {1600, 0, 1200, 255}, 4);
-        Combo.create(window, "Combo", {1600, 300, 1200, 315}, 5);
-        List.create(window, "List", {1600, 700, 1200, 1000}, 6);
-        Result.create(window, "Result", {0, 1800, 2900, 600}, 7, {Align::Left, true});
-        Failing.create(window, "Failing", {0, 2500, 900, 375}, 8);
-        Safe.create(window, "Safe", {1000, 2500, 900, 375}, 9);
-        Close.create(window, "Close", {2000, 2500, 900, 375}, 10);
-        setCancelButton(Close);
+        return {
+            {Box, "Box", inWindow, {0, 0, 1500, 1500}, 0},
+            {OptionA, "OptionA", &Box, {100, 200, 1200, 255}, 1},
+            {OptionB, "OptionB", &Box, {100, 500, 1200, 255}, 2},
+            {Inner, "Inner", &Box, {100, 800, 1200, 285}, 3},
+            {Check, "Check", inWindow, {1600, 0, 1200, 255}, 4},
+            {Combo, "Combo", inWindow, {1600, 300, 1200, 315}, 5},
+            {List, "List", inWindow, {1600, 700, 1200, 1000}, 6},
+            {Result, "Result", inWindow, {0, 1800, 2900, 600}, 7, Style::Framed},
+            {Failing, "Failing", inWindow, {0, 2500, 900, 375}, 8},
+            {Safe, "Safe", inWindow, {1000, 2500, 900, 375}, 9},
+            {Close, "Close", inWindow, {2000, 2500, 900, 375}, 10, Style::CancelButton},
+        };
     }
 
     void Form_Load() override

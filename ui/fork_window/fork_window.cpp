@@ -5,27 +5,7 @@
 
 #include "core/convert.h"
 
-#include <QFont>
-#include <QLabel>
-#include <QPalette>
-
 namespace zoret::ui {
-
-namespace {
-
-// Value labels sit on the colour of a scroll-bar track. Qt has no role for
-// it and its button colour is often the window colour itself, so take the
-// shade the common styles paint a track with: the button colour, darkened.
-void styleValueLabel(Label& label)
-{
-    QLabel* widget = label.label();
-    widget->setAutoFillBackground(true);
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, palette.color(QPalette::Button).darker(112));
-    widget->setPalette(palette);
-}
-
-} // namespace
 
 ForkWindow::ForkWindow() : Form("Form1", "Zoret", 7695, 3150)
 {
@@ -45,76 +25,56 @@ std::array<Label*, 4> ForkWindow::stakeLabels() { return {&Label9, &Label10, &La
 std::array<Label*, 4> ForkWindow::payoutLabels() { return {&Label19, &Label20, &Label21, &Label22}; }
 std::array<CheckBox*, 4> ForkWindow::centringBoxes() { return {&Check1, &Check2, &Check3, &Check4}; }
 
-void ForkWindow::createControls(QWidget* window)
+Layout ForkWindow::layout()
 {
-    const LabelStyle left{Align::Left, false};
-    const LabelStyle centred{Align::Center, false};
-    const LabelStyle right{Align::Right, false};
-    const LabelStyle valueRight{Align::Right, true};
-    const LabelStyle valueCentred{Align::Center, true};
+    using enum Style;
+    // "1-ый коэффициент" needs the whole width at the usual size and would
+    // wrap out of sight: a little smaller keeps the outcome names on one line.
+    const FontSpec smaller{nullptr, 7.5};
+    const Style stake = RightAligned | Framed | Shaded;
+    const Style result = Centred | Framed | Shaded | Off;
+    return {
+        {Combo1, "Combo1", inWindow, {1680, 2160, 975, 315}, 0},
+        {Text1, "Text1", inWindow, {1680, 360, 1215, 285}, 1, Off},
+        {Label1, "Label1", inWindow, {120, 360, 1455, 255}, 37, Off, {}, smaller},
+        {Label9, "Label9", inWindow, {3000, 360, 1455, 285}, 18, stake},
+        {Label19, "Label19", inWindow, {4560, 360, 1455, 285}, 33, stake},
+        {Text2, "Text2", inWindow, {1680, 720, 1215, 285}, 2, Off},
+        {Label2, "Label2", inWindow, {120, 720, 1455, 255}, 36, Off, {}, smaller},
+        {Label10, "Label10", inWindow, {3000, 720, 1455, 285}, 19, stake},
+        {Label20, "Label20", inWindow, {4560, 720, 1455, 285}, 30, stake},
+        {Text3, "Text3", inWindow, {1680, 1080, 1215, 285}, 3, Off},
+        {Label3, "Label3", inWindow, {120, 1080, 1455, 255}, 35, Off, {}, smaller},
+        {Label11, "Label11", inWindow, {3000, 1080, 1455, 285}, 20, stake},
+        {Label21, "Label21", inWindow, {4560, 1080, 1455, 285}, 31, stake},
+        {Text4, "Text4", inWindow, {1680, 1440, 1215, 285}, 4, Off},
+        {Label4, "Label4", inWindow, {120, 1440, 1455, 255}, 34, Off, {}, smaller},
+        {Label12, "Label12", inWindow, {3000, 1440, 1455, 285}, 21, stake},
+        {Label22, "Label22", inWindow, {4560, 1440, 1455, 285}, 32, stake},
+        {Command5, "Command5", inWindow, {3000, 2040, 1095, 375}, 5, Off},
+        {Text5, "Text5", inWindow, {1680, 2760, 975, 285}, 6, Off},
+        {Command4, "Command4", inWindow, {3000, 2640, 1095, 375}, 7, Off | DefaultButton},
 
-    Combo1.create(window, "Combo1", {1680, 2160, 975, 315}, 0);
-    const std::array<const char*, 4> oddsNames{"Text1", "Text2", "Text3", "Text4"};
-    const std::array<const char*, 4> outcomeNames{"Label1", "Label2", "Label3", "Label4"};
-    const std::array<const char*, 4> stakeNames{"Label9", "Label10", "Label11", "Label12"};
-    const std::array<const char*, 4> payoutNames{"Label19", "Label20", "Label21", "Label22"};
-    const std::array<int, 4> payoutTabs{33, 30, 31, 32};
-    for (int i = 0; i < 4; ++i) {
-        const int top = 360 + 360 * i;
-        const auto at = static_cast<std::size_t>(i);
-        oddsBoxes()[at]->create(window, oddsNames[at], {1680, top, 1215, 285}, 1 + i);
-        oddsBoxes()[at]->setEnabled(false);
-        Label* outcome[] = {&Label1, &Label2, &Label3, &Label4};
-        outcome[i]->create(window, outcomeNames[at], {120, top, 1455, 255}, 37 - i, left);
-        // "1-ый коэффициент" needs the whole width at the usual size and
-        // would wrap out of sight: a little smaller keeps it on one line.
-        QFont smaller = outcome[i]->widget()->font();
-        smaller.setPointSizeF(7.5);
-        outcome[i]->widget()->setFont(smaller);
-        outcome[i]->setEnabled(false);
-        stakeLabels()[at]->create(window, stakeNames[at], {3000, top, 1455, 285}, 18 + i, valueRight);
-        styleValueLabel(*stakeLabels()[at]);
-        payoutLabels()[at]->create(window, payoutNames[at], {4560, top, 1455, 285}, payoutTabs[at], valueRight);
-        styleValueLabel(*payoutLabels()[at]);
-    }
-    Command5.create(window, "Command5", {3000, 2040, 1095, 375}, 5);
-    Command5.setEnabled(false);
-    Text5.create(window, "Text5", {1680, 2760, 975, 285}, 6);
-    Text5.setEnabled(false);
-    Command4.create(window, "Command4", {3000, 2640, 1095, 375}, 7);
-    Command4.setEnabled(false);
+        {Frame1, "Frame1", inWindow, {6120, 120, 1455, 1695}, 26},
+        {Check1, "Check1", &Frame1, {120, 240, 1215, 255}, 8, Off},
+        {Check2, "Check2", &Frame1, {120, 600, 1215, 255}, 9, Off},
+        {Check3, "Check3", &Frame1, {120, 960, 1215, 255}, 10, Off},
+        {Check4, "Check4", &Frame1, {120, 1320, 1215, 255}, 11, Off},
 
-    Frame1.create(window, "Frame1", {6120, 120, 1455, 1695}, 26);
-    const std::array<const char*, 4> checkNames{"Check1", "Check2", "Check3", "Check4"};
-    for (int i = 0; i < 4; ++i) {
-        const auto at = static_cast<std::size_t>(i);
-        centringBoxes()[at]->create(Frame1.widget(), checkNames[at], {120, 240 + 360 * i, 1215, 255}, 8 + i);
-        centringBoxes()[at]->setEnabled(false);
-    }
-    Command1.create(window, "Command1", {120, 2040, 1095, 375}, 12);
-    Command2.create(window, "Command2", {120, 2640, 1095, 375}, 13);
-
-    Label18.create(window, "Label18", {1680, 120, 1215, 255}, 28, left);
-    Label17.create(window, "Label17", {3000, 120, 1455, 255}, 27, right);
-    Label23.create(window, "Label23", {4560, 120, 1455, 255}, 29, right);
-    Label15.create(window, "Label15", {1680, 1920, 1095, 255}, 24, left);
-    Label16.create(window, "Label16", {1680, 2520, 615, 255}, 25, left);
-    Label16.setEnabled(false);
-    Label5.create(window, "Label5", {4320, 2040, 975, 255}, 14, centred);
-    Label7.create(window, "Label7", {4320, 2400, 975, 255}, 16, centred);
-    Label13.create(window, "Label13", {4320, 2760, 975, 255}, 22, centred);
-    Label6.create(window, "Label6", {5400, 2040, 2175, 255}, 15, valueCentred);
-    Label8.create(window, "Label8", {5400, 2400, 2175, 255}, 17, valueCentred);
-    Label14.create(window, "Label14", {5400, 2760, 2175, 255}, 23, valueCentred);
-    for (Label* label : {&Label5, &Label7, &Label13, &Label6, &Label8, &Label14})
-        label->setEnabled(false);
-    for (Label* label : {&Label6, &Label8, &Label14})
-        styleValueLabel(*label);
-
-    setDefaultButton(Command4);
-    setCancelButton(Command2);
-    setTabOrder({&Combo1, &Text1, &Text2, &Text3, &Text4, &Command5, &Text5, &Command4, &Check1, &Check2, &Check3,
-                 &Check4, &Command1, &Command2});
+        {Command1, "Command1", inWindow, {120, 2040, 1095, 375}, 12},
+        {Command2, "Command2", inWindow, {120, 2640, 1095, 375}, 13, CancelButton},
+        {Label18, "Label18", inWindow, {1680, 120, 1215, 255}, 28},
+        {Label17, "Label17", inWindow, {3000, 120, 1455, 255}, 27, RightAligned},
+        {Label23, "Label23", inWindow, {4560, 120, 1455, 255}, 29, RightAligned},
+        {Label15, "Label15", inWindow, {1680, 1920, 1095, 255}, 24},
+        {Label16, "Label16", inWindow, {1680, 2520, 615, 255}, 25, Off},
+        {Label5, "Label5", inWindow, {4320, 2040, 975, 255}, 14, Centred | Off},
+        {Label7, "Label7", inWindow, {4320, 2400, 975, 255}, 16, Centred | Off},
+        {Label13, "Label13", inWindow, {4320, 2760, 975, 255}, 22, Centred | Off},
+        {Label6, "Label6", inWindow, {5400, 2040, 2175, 255}, 15, result},
+        {Label8, "Label8", inWindow, {5400, 2400, 2175, 255}, 17, result},
+        {Label14, "Label14", inWindow, {5400, 2760, 2175, 255}, 23, result},
+    };
 }
 
 void ForkWindow::Form_Load()

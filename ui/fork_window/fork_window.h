@@ -27,7 +27,7 @@ public:
     Integer centreKey = 0;
 
 protected:
-    void createControls(QWidget* window) override;
+    Layout layout() override;
     void Form_Load() override;
 
 private:

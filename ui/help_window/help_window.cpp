@@ -57,12 +57,13 @@ HelpWindow::HelpWindow() : Form("Form2", "Помощь", 5070, 6495)
     Command1.onClick([this] { Command1_Click(); });
 }
 
-void HelpWindow::createControls(QWidget* window)
+Layout HelpWindow::layout()
 {
-    Label1.create(window, "Label1", {135, 120, 4815, 5775}, 0, {Align::Left, true});
-    Command1.create(window, "Command1", {1868, 6000, 1335, 375}, 1);
-    setDefaultButton(Command1);
-    setCancelButton(Command1);
+    using enum Style;
+    return {
+        {Label1, "Label1", inWindow, {135, 120, 4815, 5775}, 0, Framed},
+        {Command1, "Command1", inWindow, {1868, 6000, 1335, 375}, 1, DefaultButton | CancelButton},
+    };
 }
 
 void HelpWindow::Form_Load() { XXX(); }

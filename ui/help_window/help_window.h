@@ -13,7 +13,7 @@ public:
     HelpWindow();
 
 protected:
-    void createControls(QWidget* window) override;
+    Layout layout() override;
     void Form_Load() override;
 
 private:

@@ -5,13 +5,10 @@
 
 #include "ui/main_window/pictures.h"
 #include "core/convert.h"
-#include "ui/toolkit/fonts.h"
 #include "ui/fork_window/fork_window.h"
 #include "ui/help_window/help_window.h"
 
-#include <QFont>
 #include <QIcon>
-#include <QLabel>
 
 namespace zoret::ui {
 
@@ -51,81 +48,79 @@ void MainWindow::bindHandlers()
     ComBatRezult.onClick([this] { ComBatRezult_Click(); });
 }
 
-void MainWindow::createControls(QWidget* window)
+Layout MainWindow::layout()
 {
-    const LabelStyle centred{Align::Center, false};
-    const LabelStyle framed{Align::Left, true};
-    const LabelStyle right{Align::Right, false};
-
-    Label2.create(window, "Label2", {120, 120, 1215, 255}, 22, centred);
-    Text1.create(window, "Text1", {120, 480, 1215, 285}, 0);
-    Command1.create(window, "Command1", {120, 1080, 1215, 375}, 1);
-    Command2.create(window, "Command2", {120, 1560, 1215, 375}, 2);
-    Command4.create(window, "Command4", {120, 2040, 1215, 375}, 3);
-    Command4.setToolTip("Очищение окна от введенных значений");
-    Command6.create(window, "Command6", {120, 3120, 1215, 375}, 19);
-    Command6.setToolTip("Работа с вилками");
-    Command10.create(window, "Command10", {120, 3600, 1215, 375}, 20);
-    Command5.create(window, "Command5", {120, 4080, 1215, 375}, 21);
-    Command5.setToolTip("Выход из программы");
-    Label6.create(window, "Label6", {1440, 120, 975, 255}, 26, centred);
-    List1.create(window, "List1", {1440, 480, 975, 3960}, 4);
-    List1.setToolTip("Список коэффициентов");
-    // The caption needs two lines at this width: the label reaches up and
+    using enum Style;
+    // Label5's caption needs two lines at this width: the label reaches up and
     // down to the list below it so that both lines stay whole.
-    Label5.create(window, "Label5", {2520, 45, 1215, 435}, 24, centred);
-    Combo1.create(window, "Combo1", {2520, 480, 1215, 315}, 5);
-    Combo1.setToolTip("Размер экспрессов в системе");
-    Label7.create(window, "Label7", {2520, 1200, 1695, 375}, 25, framed);
-    Label7.setToolTip("Размер системы");
-    Label3.create(window, "Label3", {2520, 1560, 1695, 375}, 23, framed);
-    Label3.setToolTip("Количество различных вариантов системы");
+    return {
+        {Label2, "Label2", inWindow, {120, 120, 1215, 255}, 22, Centred},
+        {Text1, "Text1", inWindow, {120, 480, 1215, 285}, 0},
+        {Command1, "Command1", inWindow, {120, 1080, 1215, 375}, 1, DefaultButton},
+        {Command2, "Command2", inWindow, {120, 1560, 1215, 375}, 2},
+        {Command4, "Command4", inWindow, {120, 2040, 1215, 375}, 3, Plain, "Очищение окна от введенных значений"},
+        {Command6, "Command6", inWindow, {120, 3120, 1215, 375}, 19, Plain, "Работа с вилками"},
+        {Command10, "Command10", inWindow, {120, 3600, 1215, 375}, 20},
+        {Command5, "Command5", inWindow, {120, 4080, 1215, 375}, 21, CancelButton, "Выход из программы"},
+        {Label6, "Label6", inWindow, {1440, 120, 975, 255}, 26, Centred},
+        {List1, "List1", inWindow, {1440, 480, 975, 3960}, 4, Plain, "Список коэффициентов"},
+        {Label5, "Label5", inWindow, {2520, 45, 1215, 435}, 24, Centred},
+        {Combo1, "Combo1", inWindow, {2520, 480, 1215, 315}, 5, Plain, "Размер экспрессов в системе"},
+        {Label7, "Label7", inWindow, {2520, 1200, 1695, 375}, 25, Framed, "Размер системы"},
+        {Label3, "Label3", inWindow, {2520, 1560, 1695, 375}, 23, Framed, "Количество различных вариантов системы"},
 
-    Frame3.create(window, "Frame3", {4320, 120, 4215, 975}, 27);
-    QWidget* accumulator = Frame3.widget();
-    Command3.create(accumulator, "Command3", {120, 360, 1215, 375}, 6);
-    Label1.create(accumulator, "Label1", {1440, 360, 1935, 375}, 29, framed);
-    Command8.create(accumulator, "Command8", {3480, 360, 615, 375}, 7);
-    Command8.setToolTip(copyCoefficientTip);
+        {Frame3, "Frame3", inWindow, {4320, 120, 4215, 975}, 27},
+        {Command3, "Command3", &Frame3, {120, 360, 1215, 375}, 6},
+        {Label1, "Label1", &Frame3, {1440, 360, 1935, 375}, 29, Framed},
+        {Command8, "Command8", &Frame3, {3480, 360, 615, 375}, 7, Plain, copyCoefficientTip},
+
+        {Frame4, "Frame4", inWindow, {4320, 1080, 4215, 975}, 28},
+        {Command7, "Command7", &Frame4, {120, 360, 1215, 375}, 8},
+        {Label4, "Label4", &Frame4, {1440, 360, 1935, 375}, 30, Framed},
+        {Command9, "Command9", &Frame4, {3480, 360, 615, 375}, 9, Plain, copyCoefficientTip},
+
+        {Frame1, "Frame1", inWindow, {2520, 2160, 6015, 2295}, 10},
+        {optEndsum, "optEndsum", &Frame1, {120, 240, 1815, 255}, 11, Plain, "Посчитать предполагаемый выигрыш"},
+        {optKf, "optKf", &Frame1, {2040, 240, 1455, 255}, 12, Plain, "Вычислить коэффициент"},
+        {optBeginsum, "optBeginsum", &Frame1, {3600, 240, 1455, 255}, 13, Plain, "Посчитать сумму ставки"},
+        {Check1,
+         "Check1",
+         &Frame1,
+         {4320, 960, 975, 255},
+         17,
+         Plain,
+         "Если вы работаете с коэффициентом системы - поставьте галочку"},
+        {lbSum, "lbSum", &Frame1, {120, 600, 1095, 285}, 33, RightAligned},
+        {textSum, "textSum", &Frame1, {1320, 600, 2775, 300}, 14},
+        {lbKf, "lbKf", &Frame1, {120, 960, 1095, 285}, 32, RightAligned},
+        {textKf, "textKf", &Frame1, {1320, 960, 2775, 300}, 15},
+        {lbStavka, "lbStavka", &Frame1, {120, 1320, 1095, 285}, 31, RightAligned},
+        {textStavka, "textStavka", &Frame1, {1320, 1320, 2775, 300}, 16},
+        {lbRezultInfo,
+         "lbRezultInfo",
+         &Frame1,
+         {120, 1800, 1575, 300},
+         35,
+         Centred | SingleLine,
+         {},
+         {"Times New Roman", 8.25}},
+        {lbRezultSum,
+         "lbRezultSum",
+         &Frame1,
+         {1800, 1800, 2295, 300},
+         34,
+         Centred | Framed,
+         {},
+         {"Arial Narrow", 9.75}},
+        {ComBatRezult, "ComBatRezult", &Frame1, {4680, 1800, 855, 315}, 18},
+    };
+}
+
+void MainWindow::decorate()
+{
     Command8.setPicture(downArrowPicture());
-
-    Frame4.create(window, "Frame4", {4320, 1080, 4215, 975}, 28);
-    QWidget* system = Frame4.widget();
-    Command7.create(system, "Command7", {120, 360, 1215, 375}, 8);
-    Label4.create(system, "Label4", {1440, 360, 1935, 375}, 30, framed);
-    Command9.create(system, "Command9", {3480, 360, 615, 375}, 9);
-    Command9.setToolTip(copyCoefficientTip);
     Command9.setPicture(downArrowPicture());
-
-    Frame1.create(window, "Frame1", {2520, 2160, 6015, 2295}, 10);
-    QWidget* stake = Frame1.widget();
-    optEndsum.create(stake, "optEndsum", {120, 240, 1815, 255}, 11);
-    optEndsum.setToolTip("Посчитать предполагаемый выигрыш");
-    optKf.create(stake, "optKf", {2040, 240, 1455, 255}, 12);
-    optKf.setToolTip("Вычислить коэффициент");
-    optBeginsum.create(stake, "optBeginsum", {3600, 240, 1455, 255}, 13);
-    optBeginsum.setToolTip("Посчитать сумму ставки");
-    Check1.create(stake, "Check1", {4320, 960, 975, 255}, 17);
-    Check1.setToolTip("Если вы работаете с коэффициентом системы - поставьте галочку");
-    lbSum.create(stake, "lbSum", {120, 600, 1095, 285}, 33, right);
-    textSum.create(stake, "textSum", {1320, 600, 2775, 300}, 14);
-    lbKf.create(stake, "lbKf", {120, 960, 1095, 285}, 32, right);
-    textKf.create(stake, "textKf", {1320, 960, 2775, 300}, 15);
-    lbStavka.create(stake, "lbStavka", {120, 1320, 1095, 285}, 31, right);
-    textStavka.create(stake, "textStavka", {1320, 1320, 2775, 300}, 16);
-    lbRezultInfo.create(stake, "lbRezultInfo", {120, 1800, 1575, 300}, 35, centred);
-    lbRezultInfo.widget()->setFont(designFont("Times New Roman", 8.25));
-    lbRezultInfo.label()->setWordWrap(false);
-    lbRezultSum.create(stake, "lbRezultSum", {1800, 1800, 2295, 300}, 34, {Align::Center, true});
-    lbRezultSum.widget()->setFont(designFont("Arial Narrow", 9.75));
-    ComBatRezult.create(stake, "ComBatRezult", {4680, 1800, 855, 315}, 18);
-
-    setDefaultButton(Command1);
-    setCancelButton(Command5);
-    setTabOrder({&Text1,    &Command1,   &Command2, &Command4,     &List1,    &Combo1,      &Command3,
-                 &Command8, &Command7,   &Command9, &optEndsum,    &optKf,    &optBeginsum, &textSum,
-                 &textKf,   &textStavka, &Check1,   &ComBatRezult, &Command6, &Command10,   &Command5});
-    window->setWindowIcon(windowIcon());
+    window()->setWindowIcon(windowIcon());
 }
 
 void MainWindow::Form_Load()

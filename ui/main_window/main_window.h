@@ -43,7 +43,8 @@ public:
     HelpWindow& helpWindow() { return *help_; }
 
 protected:
-    void createControls(QWidget* window) override;
+    Layout layout() override;
+    void decorate() override;
     void Form_Load() override;
 
 private:

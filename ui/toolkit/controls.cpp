@@ -5,12 +5,14 @@
 
 #include "ui/toolkit/error_boundary.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
@@ -26,23 +28,42 @@ Widget* as(QWidget* widget)
     return static_cast<Widget*>(widget);
 }
 
-Qt::Alignment toQt(Align align)
+Qt::Alignment labelAlignment(Style style)
 {
-    switch (align) {
-    case Align::Center:
+    if (has(style, Style::Centred))
         return Qt::AlignHCenter | Qt::AlignVCenter;
-    case Align::Right:
+    if (has(style, Style::RightAligned))
         return Qt::AlignRight | Qt::AlignVCenter;
-    case Align::Left:
-        break;
-    }
     return Qt::AlignLeft | Qt::AlignVCenter;
+}
+
+// Qt has no colour role for a scroll-bar track and its button colour is often
+// the window colour itself, so take the shade the common styles paint a track
+// with: the button colour, darkened.
+void shade(QLabel* label)
+{
+    label->setAutoFillBackground(true);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, palette.color(QPalette::Button).darker(112));
+    label->setPalette(palette);
 }
 
 // Runs a user's event through the error boundary of the window it came from.
 void fire(QWidget* source, const Handler& handler) { runHandler(source ? source->window() : nullptr, handler); }
 
 } // namespace
+
+void Control::create(QWidget* parent, std::string_view name, const Twips& at, Style style)
+{
+    QWidget* widget = makeWidget(parent, style);
+    widget_ = widget;
+    toolTip_.clear();
+    widget->setObjectName(toQString(name));
+    widget->setGeometry(toPixels(at));
+    if (has(style, Style::Off))
+        widget->setEnabled(false);
+    widget->show();
+}
 
 bool Control::enabled() const { return widget_ && !widget_->testAttribute(Qt::WA_ForceDisabled); }
 
@@ -68,18 +89,6 @@ void Control::setToolTip(std::string_view text)
         widget_->setAccessibleName(toQString(text));
 }
 
-void Control::place(QWidget* widget, QWidget* parent, std::string_view name, const Twips& at, int tabIndex)
-{
-    widget_ = widget;
-    tabIndex_ = tabIndex;
-    widget->setObjectName(toQString(name));
-    widget->setGeometry(toPixels(at));
-    if (parent)
-        widget->setParent(parent);
-    toolTip_.clear();
-    widget->show();
-}
-
 void Control::describe(std::string_view caption)
 {
     if (!widget_)
@@ -87,19 +96,42 @@ void Control::describe(std::string_view caption)
     widget_->setAccessibleName(caption.empty() ? toQString(toolTip_) : toQString(caption));
 }
 
+template <typename Widget>
+void Control::showCaption(void (Widget::*setter)(const QString&), std::string_view caption)
+{
+    if (!widget_)
+        return;
+    (as<Widget>(widget_)->*setter)(toQString(caption));
+    describe(caption);
+}
+
+// --- ClickControl and ButtonControl
+
+void ClickControl::fireClick(QWidget* source) const { fire(source, click_); }
+
+void ClickControl::runClick() const
+{
+    if (click_)
+        click_();
+}
+
+void ButtonControl::setCaption(std::string_view caption) { showCaption(&QAbstractButton::setText, caption); }
+
 // --- Label
 
-void Label::create(QWidget* parent, std::string_view name, const Twips& at, int tabIndex, LabelStyle style)
+QWidget* Label::makeWidget(QWidget* parent, Style style)
 {
     auto* label = new QLabel(parent);
-    label->setAlignment(toQt(style.align));
-    label->setWordWrap(true);
-    if (style.border) {
+    label->setAlignment(labelAlignment(style));
+    label->setWordWrap(!has(style, Style::SingleLine));
+    if (has(style, Style::Framed)) {
         label->setFrameShape(QFrame::Box);
         label->setFrameShadow(QFrame::Plain);
         label->setLineWidth(1);
     }
-    place(label, parent, name, at, tabIndex);
+    if (has(style, Style::Shaded))
+        shade(label);
+    return label;
 }
 
 void Label::setCaption(std::string_view caption)
@@ -122,10 +154,7 @@ QLabel* Label::label() const { return as<QLabel>(widget()); }
 
 // --- TextBox
 
-void TextBox::create(QWidget* parent, std::string_view name, const Twips& at, int tabIndex)
-{
-    place(new QLineEdit(parent), parent, name, at, tabIndex);
-}
+QWidget* TextBox::makeWidget(QWidget* parent, Style) { return new QLineEdit(parent); }
 
 void TextBox::setText(std::string_view text)
 {
@@ -139,19 +168,13 @@ QLineEdit* TextBox::edit() const { return as<QLineEdit>(widget()); }
 
 // --- CommandButton
 
-void CommandButton::create(QWidget* parent, std::string_view name, const Twips& at, int tabIndex)
+QWidget* CommandButton::makeWidget(QWidget* parent, Style style)
 {
     auto* button = new QPushButton(parent);
-    place(button, parent, name, at, tabIndex);
-    QObject::connect(button, &QPushButton::clicked, button, [this, button] { fire(button, click_); });
-}
-
-void CommandButton::setCaption(std::string_view caption)
-{
-    if (!button())
-        return;
-    button()->setText(toQString(caption));
-    describe(caption);
+    if (has(style, Style::DefaultButton))
+        button->setDefault(true);
+    QObject::connect(button, &QPushButton::clicked, button, [this, button] { fireClick(button); });
+    return button;
 }
 
 void CommandButton::setBold(bool bold)
@@ -182,19 +205,11 @@ QPushButton* CommandButton::button() const { return as<QPushButton>(widget()); }
 
 // --- CheckBox
 
-void CheckBox::create(QWidget* parent, std::string_view name, const Twips& at, int tabIndex)
+QWidget* CheckBox::makeWidget(QWidget* parent, Style)
 {
     auto* box = new QCheckBox(parent);
-    place(box, parent, name, at, tabIndex);
-    QObject::connect(box, &QCheckBox::toggled, box, [this, box] { fire(box, click_); });
-}
-
-void CheckBox::setCaption(std::string_view caption)
-{
-    if (!box())
-        return;
-    box()->setText(toQString(caption));
-    describe(caption);
+    QObject::connect(box, &QCheckBox::toggled, box, [this, box] { fireClick(box); });
+    return box;
 }
 
 int CheckBox::value() const { return box() && box()->isChecked() ? 1 : 0; }
@@ -207,32 +222,21 @@ void CheckBox::setValue(int value)
         const QSignalBlocker quiet(box());
         box()->setChecked(value != 0);
     }
-    // Called directly, not through the boundary: an error ends the handler
-    // that changed the value.
-    if (click_)
-        click_();
+    runClick();
 }
 
 QCheckBox* CheckBox::box() const { return as<QCheckBox>(widget()); }
 
 // --- OptionButton
 
-void OptionButton::create(QWidget* parent, std::string_view name, const Twips& at, int tabIndex)
+QWidget* OptionButton::makeWidget(QWidget* parent, Style)
 {
     auto* radio = new QRadioButton(parent);
-    place(radio, parent, name, at, tabIndex);
     QObject::connect(radio, &QRadioButton::toggled, radio, [this, radio](bool on) {
         if (on)
-            fire(radio, click_);
+            fireClick(radio);
     });
-}
-
-void OptionButton::setCaption(std::string_view caption)
-{
-    if (!radio())
-        return;
-    radio()->setText(toQString(caption));
-    describe(caption);
+    return radio;
 }
 
 bool OptionButton::value() const { return radio() && radio()->isChecked(); }
@@ -254,38 +258,26 @@ void OptionButton::setValue(bool value)
         const QSignalBlocker quiet(radio());
         radio()->setChecked(true);
     }
-    if (click_)
-        click_();
+    runClick();
 }
 
 QRadioButton* OptionButton::radio() const { return as<QRadioButton>(widget()); }
 
 // --- Frame
 
-void Frame::create(QWidget* parent, std::string_view name, const Twips& at, int tabIndex)
-{
-    place(new QGroupBox(parent), parent, name, at, tabIndex);
-}
+QWidget* Frame::makeWidget(QWidget* parent, Style) { return new QGroupBox(parent); }
 
-void Frame::setCaption(std::string_view caption)
-{
-    if (!group())
-        return;
-    group()->setTitle(toQString(caption));
-    describe(caption);
-}
-
-QGroupBox* Frame::group() const { return as<QGroupBox>(widget()); }
+void Frame::setCaption(std::string_view caption) { showCaption(&QGroupBox::setTitle, caption); }
 
 // --- ListBox
 
-void ListBox::create(QWidget* parent, std::string_view name, const Twips& at, int tabIndex)
+QWidget* ListBox::makeWidget(QWidget* parent, Style)
 {
     auto* list = new QListWidget(parent);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setUniformItemSizes(true);
-    place(list, parent, name, at, tabIndex);
     QObject::connect(list, &QListWidget::itemDoubleClicked, list, [this, list] { fire(list, dblClick_); });
+    return list;
 }
 
 void ListBox::addItem(std::string_view text)
@@ -333,14 +325,14 @@ QListWidget* ListBox::listWidget() const { return as<QListWidget>(widget()); }
 
 // --- ComboBox
 
-void ComboBox::create(QWidget* parent, std::string_view name, const Twips& at, int tabIndex)
+QWidget* ComboBox::makeWidget(QWidget* parent, Style)
 {
     auto* combo = new QComboBox(parent);
     combo->setEditable(false);
     combo->setMaxVisibleItems(20);
-    place(combo, parent, name, at, tabIndex);
     combo->setCurrentIndex(-1);
-    QObject::connect(combo, &QComboBox::activated, combo, [this, combo] { fire(combo, click_); });
+    QObject::connect(combo, &QComboBox::activated, combo, [this, combo] { fireClick(combo); });
+    return combo;
 }
 
 std::string ComboBox::text() const

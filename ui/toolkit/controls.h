@@ -14,7 +14,6 @@
 
 class QCheckBox;
 class QComboBox;
-class QGroupBox;
 class QIcon;
 class QLabel;
 class QLineEdit;
@@ -37,103 +36,137 @@ inline QString toQString(std::string_view text)
 }
 inline std::string toStdString(const QString& text) { return text.toStdString(); }
 
+// How a control looks and starts: the style column of a window's layout.
+// Flags a kind of control has no use for are ignored by it.
+enum class Style : unsigned {
+    Plain = 0,
+    Centred = 1u << 0, // a label's text centred
+    RightAligned = 1u << 1, // a label's text to the right
+    Framed = 1u << 2, // a label with a single-line border
+    Shaded = 1u << 3, // a label on the shade of a scroll-bar track
+    SingleLine = 1u << 4, // a label that never wraps its text
+    Off = 1u << 5, // created disabled
+    DefaultButton = 1u << 6, // Enter clicks it while it is enabled
+    CancelButton = 1u << 7, // Esc clicks it while it is enabled
+};
+
+constexpr Style operator|(Style a, Style b) { return Style(unsigned(a) | unsigned(b)); }
+constexpr bool has(Style set, Style flag) { return (unsigned(set) & unsigned(flag)) != 0; }
+
 class Control {
 public:
+    virtual ~Control() = default;
+
+    // Creates the widget inside parent at its design position; the widget's
+    // objectName is the control's name.
+    void create(QWidget* parent, std::string_view name, const Twips& at, Style style = Style::Plain);
     QWidget* widget() const { return widget_; }
     // The control's own state: a control inside a disabled frame keeps it.
     bool enabled() const;
     void setEnabled(bool on);
     void setFocus();
     void setToolTip(std::string_view text);
-    int tabIndex() const { return tabIndex_; }
 
 protected:
-    void place(QWidget* widget, QWidget* parent, std::string_view name, const Twips& at, int tabIndex);
+    virtual QWidget* makeWidget(QWidget* parent, Style style) = 0;
     void describe(std::string_view caption);
+    // Shows the caption through the widget's own setter (a button's text, a
+    // frame's title) and names the control after it.
+    template <typename Widget>
+    void showCaption(void (Widget::*setter)(const QString&), std::string_view caption);
 
 private:
     QPointer<QWidget> widget_;
-    int tabIndex_ = -1;
     std::string toolTip_;
 };
 
-enum class Align { Left, Center, Right };
+// A control whose Click handler runs when the user acts on it.
+class ClickControl : public Control {
+public:
+    void onClick(Handler handler) { click_ = std::move(handler); }
 
-struct LabelStyle {
-    Align align = Align::Left;
-    bool border = false;
+protected:
+    // A user's Click, run through the error boundary of the source's window.
+    void fireClick(QWidget* source) const;
+    // The Click a value setter runs before it returns; called directly, not
+    // through the boundary, so that an error ends the handler that set it.
+    void runClick() const;
+
+private:
+    Handler click_;
+};
+
+// Command buttons, check boxes and option buttons: a caption and a Click.
+class ButtonControl : public ClickControl {
+public:
+    void setCaption(std::string_view caption);
 };
 
 class Label : public Control {
 public:
-    void create(QWidget* parent, std::string_view name, const Twips& at, int tabIndex, LabelStyle style = {});
     // A carriage return in the caption starts a new line.
     void setCaption(std::string_view caption);
     std::string caption() const;
     QLabel* label() const;
+
+protected:
+    QWidget* makeWidget(QWidget* parent, Style style) override;
 };
 
 class TextBox : public Control {
 public:
-    void create(QWidget* parent, std::string_view name, const Twips& at, int tabIndex);
     void setText(std::string_view text);
     std::string text() const;
     QLineEdit* edit() const;
+
+protected:
+    QWidget* makeWidget(QWidget* parent, Style style) override;
 };
 
-class CommandButton : public Control {
+class CommandButton : public ButtonControl {
 public:
-    void create(QWidget* parent, std::string_view name, const Twips& at, int tabIndex);
-    void setCaption(std::string_view caption);
     void setBold(bool bold);
     void setFontSize(int points);
     void setPicture(const QIcon& icon);
-    void onClick(Handler handler) { click_ = std::move(handler); }
     QPushButton* button() const;
 
-private:
-    Handler click_;
+protected:
+    QWidget* makeWidget(QWidget* parent, Style style) override;
 };
 
-class CheckBox : public Control {
+class CheckBox : public ButtonControl {
 public:
-    void create(QWidget* parent, std::string_view name, const Twips& at, int tabIndex);
-    void setCaption(std::string_view caption);
     int value() const; // 0 clear, 1 ticked
     // Changing the value runs the Click handler before returning, like a click.
     void setValue(int value);
-    void onClick(Handler handler) { click_ = std::move(handler); }
     QCheckBox* box() const;
 
-private:
-    Handler click_;
+protected:
+    QWidget* makeWidget(QWidget* parent, Style style) override;
 };
 
-class OptionButton : public Control {
+class OptionButton : public ButtonControl {
 public:
-    void create(QWidget* parent, std::string_view name, const Twips& at, int tabIndex);
-    void setCaption(std::string_view caption);
     bool value() const;
     // Setting true selects it (clearing its siblings) and runs Click.
     void setValue(bool value);
-    void onClick(Handler handler) { click_ = std::move(handler); }
     QRadioButton* radio() const;
 
-private:
-    Handler click_;
+protected:
+    QWidget* makeWidget(QWidget* parent, Style style) override;
 };
 
 // A disabled frame blocks input to every control inside it.
 class Frame : public Control {
 public:
-    void create(QWidget* parent, std::string_view name, const Twips& at, int tabIndex);
     void setCaption(std::string_view caption);
-    QGroupBox* group() const;
+
+protected:
+    QWidget* makeWidget(QWidget* parent, Style style) override;
 };
 
 class ListBox : public Control {
 public:
-    void create(QWidget* parent, std::string_view name, const Twips& at, int tabIndex);
     void addItem(std::string_view text);
     void removeItem(int index);
     void clear();
@@ -145,14 +178,16 @@ public:
     void onDblClick(Handler handler) { dblClick_ = std::move(handler); }
     QListWidget* listWidget() const;
 
+protected:
+    QWidget* makeWidget(QWidget* parent, Style style) override;
+
 private:
     Handler dblClick_;
 };
 
 // A drop-down list; Click runs only when the user picks an item.
-class ComboBox : public Control {
+class ComboBox : public ClickControl {
 public:
-    void create(QWidget* parent, std::string_view name, const Twips& at, int tabIndex);
     // The chosen item's text, empty when none is chosen.
     std::string text() const;
     void addItem(std::string_view text, int index = -1);
@@ -161,11 +196,10 @@ public:
     int listCount() const;
     // Leaves the entries but shows none of them as chosen.
     void clearChoice();
-    void onClick(Handler handler) { click_ = std::move(handler); }
     QComboBox* combo() const;
 
-private:
-    Handler click_;
+protected:
+    QWidget* makeWidget(QWidget* parent, Style style) override;
 };
 
 } // namespace zoret::ui

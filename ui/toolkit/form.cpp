@@ -6,10 +6,7 @@
 #include "ui/toolkit/error_boundary.h"
 
 #include <QKeyEvent>
-#include <QPushButton>
-
-#include <algorithm>
-#include <vector>
+#include <QAbstractButton>
 
 namespace zoret::ui {
 
@@ -18,8 +15,8 @@ FormWindow::FormWindow(QWidget* parent) : QDialog(parent) { setWindowFlag(Qt::Wi
 void FormWindow::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        if (cancel_ && cancel_->button() && cancel_->button()->isEnabled())
-            cancel_->button()->click();
+        if (cancel_ && cancel_->isEnabled())
+            cancel_->click();
         event->accept();
         return;
     }
@@ -48,7 +45,8 @@ void Form::load(QWidget* parent)
         if (!modal_ && window_ == window)
             unload();
     });
-    createControls(window);
+    window->setCancelButton(buildControls(window, layout()));
+    decorate();
     runHandler(window, [this] { Form_Load(); });
     // A modal window must be modal from its first show.
     if (modal_)
@@ -91,34 +89,6 @@ void Form::setCaption(std::string_view caption)
     caption_ = caption;
     if (window_)
         window_->setWindowTitle(toQString(caption));
-}
-
-void Form::setDefaultButton(CommandButton& button)
-{
-    if (button.button())
-        button.button()->setDefault(true);
-}
-
-void Form::setCancelButton(CommandButton& button)
-{
-    if (window_)
-        window_->setCancelButton(&button);
-}
-
-void Form::setTabOrder(std::initializer_list<Control*> controls)
-{
-    std::vector<Control*> ordered(controls);
-    std::stable_sort(ordered.begin(), ordered.end(),
-                     [](const Control* a, const Control* b) { return a->tabIndex() < b->tabIndex(); });
-    QWidget* previous = nullptr;
-    for (Control* control : ordered) {
-        QWidget* widget = control->widget();
-        if (!widget || widget->focusPolicy() == Qt::NoFocus)
-            continue;
-        if (previous)
-            QWidget::setTabOrder(previous, widget);
-        previous = widget;
-    }
 }
 
 } // namespace zoret::ui

@@ -3,8 +3,9 @@
 
 #pragma once
 
-#include "ui/toolkit/controls.h"
+#include "ui/toolkit/layout.h"
 
+#include <QAbstractButton>
 #include <QDialog>
 #include <QPointer>
 
@@ -12,20 +13,18 @@
 
 namespace zoret::ui {
 
-class CommandButton;
-
 // The top-level window of a form: Enter clicks the default button (Qt's own
 // dialog rule), Esc clicks the cancel button, the close box unloads.
 class FormWindow : public QDialog {
 public:
     explicit FormWindow(QWidget* parent);
-    void setCancelButton(CommandButton* button) { cancel_ = button; }
+    void setCancelButton(QAbstractButton* button) { cancel_ = button; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    CommandButton* cancel_ = nullptr;
+    QPointer<QAbstractButton> cancel_;
 };
 
 // A window controller: it owns the window-level variables and lives on
@@ -48,14 +47,14 @@ public:
     FormWindow* window() const { return window_; }
 
 protected:
-    virtual void createControls(QWidget* window) = 0;
+    // The window's controls, one row each, in the order they are created.
+    virtual Layout layout() = 0;
+    // What the layout has no column for (pictures, the window's icon), run
+    // once the controls exist and before Form_Load.
+    virtual void decorate() {}
     virtual void Form_Load() = 0;
 
     void setCaption(std::string_view caption);
-    void setDefaultButton(CommandButton& button);
-    void setCancelButton(CommandButton& button);
-    // Applies the tab order of the controls by their tab index.
-    void setTabOrder(std::initializer_list<Control*> controls);
 
 private:
     std::string name_;

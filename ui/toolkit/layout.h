@@ -1,0 +1,41 @@
+#pragma once
+
+#include "ui/toolkit/controls.h"
+
+#include <string_view>
+#include <vector>
+
+class QAbstractButton;
+
+namespace zoret::ui {
+
+// A font of the design: a named family at a size, or (no family) the
+// control's own family at another size. Zero points: the control's own font.
+struct FontSpec {
+    const char* family = nullptr;
+    double points = 0;
+};
+
+// The parent column of a control placed on the window's client area itself.
+inline constexpr Frame* inWindow = nullptr;
+
+// One control of a window's design. The control's own type is its kind.
+struct ControlRow {
+    Control& control;
+    std::string_view name;
+    Frame* parent; // inWindow or the frame that contains it
+    Twips at; // relative to the parent
+    int tabIndex; // the order of the keyboard focus, 0 first
+    Style style = Style::Plain;
+    std::string_view toolTip = {};
+    FontSpec font = {};
+};
+
+using Layout = std::vector<ControlRow>;
+
+// Creates the controls of a window from its layout, in the layout's order
+// (a frame before what it contains), and chains the keyboard focus through
+// them by tab index. Returns the button Esc clicks, if a row names one.
+QAbstractButton* buildControls(QWidget* window, const Layout& layout);
+
+} // namespace zoret::ui
