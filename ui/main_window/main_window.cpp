@@ -15,6 +15,9 @@ namespace zoret::ui {
 namespace {
 
 constexpr const char* copyCoefficientTip = "Скопировать текущее  значение коэффициента в поле 'Коэффициент'";
+constexpr const char* systemTickTip = "Если вы работаете с коэффициентом системы - поставьте галочку";
+constexpr FontSpec infoFont{"Times New Roman", 8.25};
+constexpr FontSpec resultFont{"Arial Narrow", 9.75};
 
 } // namespace
 
@@ -51,8 +54,6 @@ void MainWindow::bindHandlers()
 Layout MainWindow::layout()
 {
     using enum Style;
-    // Label5's caption needs two lines at this width: the label reaches up and
-    // down to the list below it so that both lines stay whole.
     return {
         {Label2, "Label2", inWindow, {120, 120, 1215, 255}, 22, Centred},
         {Text1, "Text1", inWindow, {120, 480, 1215, 285}, 0},
@@ -64,6 +65,8 @@ Layout MainWindow::layout()
         {Command5, "Command5", inWindow, {120, 4080, 1215, 375}, 21, CancelButton, "Выход из программы"},
         {Label6, "Label6", inWindow, {1440, 120, 975, 255}, 26, Centred},
         {List1, "List1", inWindow, {1440, 480, 975, 3960}, 4, Plain, "Список коэффициентов"},
+        // Label5's caption needs two lines at this width: the label reaches
+        // up and down to the list below it so that both lines stay whole.
         {Label5, "Label5", inWindow, {2520, 45, 1215, 435}, 24, Centred},
         {Combo1, "Combo1", inWindow, {2520, 480, 1215, 315}, 5, Plain, "Размер экспрессов в системе"},
         {Label7, "Label7", inWindow, {2520, 1200, 1695, 375}, 25, Framed, "Размер системы"},
@@ -83,35 +86,15 @@ Layout MainWindow::layout()
         {optEndsum, "optEndsum", &Frame1, {120, 240, 1815, 255}, 11, Plain, "Посчитать предполагаемый выигрыш"},
         {optKf, "optKf", &Frame1, {2040, 240, 1455, 255}, 12, Plain, "Вычислить коэффициент"},
         {optBeginsum, "optBeginsum", &Frame1, {3600, 240, 1455, 255}, 13, Plain, "Посчитать сумму ставки"},
-        {Check1,
-         "Check1",
-         &Frame1,
-         {4320, 960, 975, 255},
-         17,
-         Plain,
-         "Если вы работаете с коэффициентом системы - поставьте галочку"},
+        {Check1, "Check1", &Frame1, {4320, 960, 975, 255}, 17, Plain, systemTickTip},
         {lbSum, "lbSum", &Frame1, {120, 600, 1095, 285}, 33, RightAligned},
         {textSum, "textSum", &Frame1, {1320, 600, 2775, 300}, 14},
         {lbKf, "lbKf", &Frame1, {120, 960, 1095, 285}, 32, RightAligned},
         {textKf, "textKf", &Frame1, {1320, 960, 2775, 300}, 15},
         {lbStavka, "lbStavka", &Frame1, {120, 1320, 1095, 285}, 31, RightAligned},
         {textStavka, "textStavka", &Frame1, {1320, 1320, 2775, 300}, 16},
-        {lbRezultInfo,
-         "lbRezultInfo",
-         &Frame1,
-         {120, 1800, 1575, 300},
-         35,
-         Centred | SingleLine,
-         {},
-         {"Times New Roman", 8.25}},
-        {lbRezultSum,
-         "lbRezultSum",
-         &Frame1,
-         {1800, 1800, 2295, 300},
-         34,
-         Centred | Framed,
-         {},
-         {"Arial Narrow", 9.75}},
+        {lbRezultInfo, "lbRezultInfo", &Frame1, {120, 1800, 1575, 300}, 35, Centred | SingleLine, {}, infoFont},
+        {lbRezultSum, "lbRezultSum", &Frame1, {1800, 1800, 2295, 300}, 34, Centred | Framed, {}, resultFont},
         {ComBatRezult, "ComBatRezult", &Frame1, {4680, 1800, 855, 315}, 18},
     };
 }

@@ -48,6 +48,16 @@ void shade(QLabel* label)
     label->setPalette(palette);
 }
 
+template <typename Change>
+void changeFont(QWidget* widget, Change change)
+{
+    if (!widget)
+        return;
+    QFont font = widget->font();
+    change(font);
+    widget->setFont(font);
+}
+
 // Runs a user's event through the error boundary of the window it came from.
 void fire(QWidget* source, const Handler& handler) { runHandler(source ? source->window() : nullptr, handler); }
 
@@ -179,20 +189,12 @@ QWidget* CommandButton::makeWidget(QWidget* parent, Style style)
 
 void CommandButton::setBold(bool bold)
 {
-    if (!button())
-        return;
-    QFont font = button()->font();
-    font.setBold(bold);
-    button()->setFont(font);
+    changeFont(button(), [bold](QFont& font) { font.setBold(bold); });
 }
 
 void CommandButton::setFontSize(int points)
 {
-    if (!button())
-        return;
-    QFont font = button()->font();
-    font.setPointSize(points);
-    button()->setFont(font);
+    changeFont(button(), [points](QFont& font) { font.setPointSize(points); });
 }
 
 void CommandButton::setPicture(const QIcon& icon)
