@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zoret developers <zoret@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Settlement of random slips: coefficients from 1 up (now and then any
 // decimal, below 1 and huge ones among them), random outcomes, bankers and
 // bets, settled exactly and compared with every line and every way the open
