@@ -2,10 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "core/fork.h"
+#include "core/settlement_captions.h"
 #include "core/system_bet.h"
 
 #include <benchmark/benchmark.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
@@ -42,5 +44,59 @@ void forkSplit(benchmark::State& state)
     }
 }
 BENCHMARK(forkSplit);
+
+// Twenty events under many different marks, as a user clicking through the
+// settlement window: each recomputation reads the texts, settles the bet and
+// writes every label and what-if row. The argument is the system size; 0 is
+// the accumulator. A quarter of the events are bankers when the size allows.
+std::vector<std::vector<zoret::SlipEntry>> markedSlips(bool withBankers)
+{
+    std::mt19937 random(20);
+    std::vector<std::vector<zoret::SlipEntry>> slips(256);
+    for (auto& slip : slips)
+        for (const auto& text : twentyEvents())
+            slip.push_back({text, zoret::outcomeOrder[random() % 6], withBankers && random() % 4 == 0});
+    return slips;
+}
+
+void settlementOfTwenty(benchmark::State& state)
+{
+    const int size = static_cast<int>(state.range(0));
+    const bool withBankers = state.range(1) != 0;
+    const auto slips = markedSlips(withBankers);
+    std::size_t next = 0;
+    for (auto _ : state) {
+        const auto& slip = slips[next++ % slips.size()];
+        int bankers = 0;
+        for (const auto& entry : slip)
+            bankers += entry.banker;
+        const auto bets = zoret::offeredBets(static_cast<int>(slip.size()), bankers);
+        const auto kept = zoret::keptBet(bets, zoret::Bet{zoret::BetKind::System, size});
+        const zoret::Bet bet = size == 0 || kept != 0 ? bets[kept] : bets.back();
+        auto shown = zoret::settlementCaptions(slip, bet, "1000", zoret::StakeMode::WholeBet);
+        benchmark::DoNotOptimize(shown);
+    }
+}
+BENCHMARK(settlementOfTwenty)
+    ->Args({0, 0})
+    ->Args({2, 0})
+    ->Args({10, 0})
+    ->Args({19, 0})
+    ->Args({10, 1})
+    ->Unit(benchmark::kMicrosecond);
+
+// An accumulator of 5,000 events: all open, or with every third settled.
+void settlementOfFiveThousand(benchmark::State& state)
+{
+    std::vector<zoret::SlipEntry> slip;
+    for (int i = 0; i < 5000; ++i)
+        slip.push_back({twentyEvents()[static_cast<std::size_t>(i % 20)],
+                        state.range(0) != 0 && i % 3 == 0 ? zoret::Outcome::Won : zoret::Outcome::Open, false});
+    for (auto _ : state) {
+        auto shown = zoret::settlementCaptions(slip, zoret::Bet{}, "10", zoret::StakeMode::PerLine);
+        benchmark::DoNotOptimize(shown);
+    }
+}
+BENCHMARK(settlementOfFiveThousand)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
