@@ -136,9 +136,19 @@ void MainWindow::Form_Load()
     Check1.setCaption("Система");
 }
 
+// The whole window back to its start-up state, in the order the panels were
+// designed to be reset.
 void MainWindow::LoaD1()
 {
     Listic();
+    clearTypedValues();
+    clearResults();
+    resetStakeChoice();
+    clearVariables();
+}
+
+void MainWindow::clearTypedValues()
+{
     Text1.setText("");
     textSum.setText("");
     textKf.setText("");
@@ -153,6 +163,10 @@ void MainWindow::LoaD1()
     lbRezultInfo.setEnabled(false);
     lbRezultSum.setCaption("0");
     lbRezultSum.setEnabled(false);
+}
+
+void MainWindow::clearResults()
+{
     Label1.setCaption("");
     Label3.setCaption("");
     Label4.setCaption("");
@@ -162,6 +176,11 @@ void MainWindow::LoaD1()
     List1.clear();
     Command3.setEnabled(false);
     Command7.setEnabled(false);
+}
+
+// Setting the options and the tick runs their Click handlers, as at start-up.
+void MainWindow::resetStakeChoice()
+{
     ComBatRezult.setBold(true);
     ComBatRezult.setFontSize(12);
     ComBatRezult.setEnabled(false);
@@ -172,6 +191,10 @@ void MainWindow::LoaD1()
     optBeginsum.setValue(false);
     Check1.setEnabled(false);
     Check1.setValue(0);
+}
+
+void MainWindow::clearVariables()
+{
     winAmount = 0;
     coefficient = 0;
     stakeAmount = 0;

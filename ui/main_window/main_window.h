@@ -53,6 +53,10 @@ private:
     void Command6_Click();
     void Command10_Click();
     void LoaD1();
+    void clearTypedValues();
+    void clearResults();
+    void resetStakeChoice();
+    void clearVariables();
 
     // The odds list.
     void Command1_Click();
