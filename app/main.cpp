@@ -9,7 +9,9 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QLibraryInfo>
 #include <QLocale>
+#include <QTranslator>
 
 namespace {
 
@@ -36,6 +38,11 @@ int main(int argc, char* argv[])
     ExitAfterFirstPaint::installWhenAsked(app);
     QApplication::setWindowIcon(zoret::ui::windowIcon());
     QApplication::setFont(QFont("Liberation Sans", 8));
+    // The whole interface is Russian, Qt's own texts (context menus,
+    // standard buttons) included, whatever the user's locale.
+    QTranslator qtRussian;
+    if (qtRussian.load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtRussian);
 
     const QLocale locale = QLocale::system();
     zoret::setLocaleSeparators({locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()});

@@ -170,6 +170,8 @@ private slots:
         QWidget* w = form.window();
         QCOMPARE(control<QWidget>(w, "Command1")->accessibleName(), QString("Добавить"));
         QCOMPARE(control<QWidget>(w, "Command8")->accessibleName(),
+                 QString("Скопировать коэффициент экспресса в поле 'Коэффициент'"));
+        QCOMPARE(control<QWidget>(w, "Command8")->toolTip(),
                  QString("Скопировать текущее  значение коэффициента в поле 'Коэффициент'"));
         QCOMPARE(control<QWidget>(w, "List1")->accessibleName(), QString("Список коэффициентов"));
     }

@@ -18,11 +18,11 @@ void ForkWindow::Command5_Click()
 {
     const int n = forkOutcomes(forkSize);
     const MarginOdds typed = oddsForMargin(n, forkOdds, oddsTyped());
+    // Without every coefficient there is no margin to show: showing the
+    // last one again would offer "Сумма" for odds no longer on screen.
     if (typed.firstMissing) {
-        forkOdds = typed.odds;
         MsgBox(window(), "Впишите коэффициенты", MsgBoxIcon::None, "Zoret");
         oddsBoxes()[static_cast<std::size_t>(*typed.firstMissing)]->setFocus();
-        showMarginState(margin);
         return;
     }
     const Single computed = forkMargin(n, typed.odds);

@@ -18,6 +18,31 @@ ForkWindow::ForkWindow() : Form("Form1", "Zoret", 7695, 3150)
     Command2.onClick([this] { Command2_Click(); });
     Command4.onClick([this] { Command4_Click(); });
     Command5.onClick([this] { Command5_Click(); });
+    nameForReaders();
+}
+
+// What a screen reader says where a caption alone would not do: the values
+// by what they show and the two buttons that share a caption with a box or a
+// value.
+void ForkWindow::nameForReaders()
+{
+    Label1.names(Text1);
+    Label2.names(Text2);
+    Label3.names(Text3);
+    Label4.names(Text4);
+    Label16.names(Text5);
+    Label15.names(Combo1);
+    Label6.setReaderName("Маржа");
+    Label7.setReaderName("Дырка (%)");
+    Label8.setReaderName("Дырка (%)");
+    Label14.setReaderName("Итог");
+    for (std::size_t i = 0; i < 4; ++i) {
+        const std::string outcome = CStr(static_cast<Integer>(i + 1));
+        stakeLabels()[i]->setReaderName("Ставка на исход " + outcome);
+        payoutLabels()[i]->setReaderName("Выигрыш при исходе " + outcome);
+    }
+    Command5.setReaderName("Маржа: вычислить");
+    Command4.setReaderName("Сумма: разделить по исходам");
 }
 
 std::array<TextBox*, 4> ForkWindow::oddsBoxes() { return {&Text1, &Text2, &Text3, &Text4}; }
@@ -31,8 +56,8 @@ Layout ForkWindow::layout()
     // "1-ый коэффициент" needs the whole width at the usual size and would
     // wrap out of sight: a little smaller keeps the outcome names on one line.
     const FontSpec smaller{nullptr, 7.5};
-    const Style stake = RightAligned | Framed | Shaded;
-    const Style result = Centred | Framed | Shaded | Off;
+    const Style stake = RightAligned | Framed | Shaded | Value;
+    const Style result = Centred | Framed | Shaded | Off | Value;
     return {
         {Combo1, "Combo1", inWindow, {1680, 2160, 975, 315}, 0},
         {Text1, "Text1", inWindow, {1680, 360, 1215, 285}, 1, Off},

@@ -31,6 +31,7 @@ protected:
     void Form_Load() override;
 
 private:
+    void nameForReaders();
     void LoaD2();
     void Combo1_Click();
     void Check1_Click();

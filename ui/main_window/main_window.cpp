@@ -26,9 +26,32 @@ MainWindow::MainWindow()
       help_(std::make_unique<HelpWindow>())
 {
     bindHandlers();
+    nameForReaders();
 }
 
 MainWindow::~MainWindow() = default;
+
+// What a screen reader says where a caption alone would not do: the results
+// by what they show, the two arrows by what they copy, and the controls that
+// share a caption with another.
+void MainWindow::nameForReaders()
+{
+    Label2.names(Text1);
+    lbSum.names(textSum);
+    lbKf.names(textKf);
+    lbStavka.names(textStavka);
+    Label5.names(Combo1);
+    Label1.setReaderName("Коэффициент экспресса");
+    Label4.setReaderName("Коэффициент системы");
+    lbRezultInfo.setReaderName("Искомая величина");
+    lbRezultSum.setReaderName("Результат");
+    Command8.setReaderName("Скопировать коэффициент экспресса в поле 'Коэффициент'");
+    Command9.setReaderName("Скопировать коэффициент системы в поле 'Коэффициент'");
+    optEndsum.setReaderName("Считать размер выигрыша");
+    optKf.setReaderName("Считать коэффициент");
+    optBeginsum.setReaderName("Считать размер ставки");
+    Check1.setReaderName("Система: суммы на всю систему");
+}
 
 void MainWindow::bindHandlers()
 {
@@ -43,6 +66,9 @@ void MainWindow::bindHandlers()
     Command9.onClick([this] { Command9_Click(); });
     Command10.onClick([this] { Command10_Click(); });
     List1.onDblClick([this] { List1_DblClick(); });
+    List1.onDelete([this] { Command2_Click(); });
+    List1.onPasteLines([this](const std::vector<std::string>& lines) { addPastedEvents(lines); });
+    Text1.onPasteLines([this](const std::vector<std::string>& lines) { addPastedEvents(lines); });
     Combo1.onClick([this] { Combo1_Click(); });
     Check1.onClick([this] { Check1_Click(); });
     optEndsum.onClick([this] { optEndsum_Click(); });
@@ -74,12 +100,12 @@ Layout MainWindow::layout()
 
         {Frame3, "Frame3", inWindow, {4320, 120, 4215, 975}, 27},
         {Command3, "Command3", &Frame3, {120, 360, 1215, 375}, 6},
-        {Label1, "Label1", &Frame3, {1440, 360, 1935, 375}, 29, Framed},
+        {Label1, "Label1", &Frame3, {1440, 360, 1935, 375}, 29, Framed | Value},
         {Command8, "Command8", &Frame3, {3480, 360, 615, 375}, 7, Plain, copyCoefficientTip},
 
         {Frame4, "Frame4", inWindow, {4320, 1080, 4215, 975}, 28},
         {Command7, "Command7", &Frame4, {120, 360, 1215, 375}, 8},
-        {Label4, "Label4", &Frame4, {1440, 360, 1935, 375}, 30, Framed},
+        {Label4, "Label4", &Frame4, {1440, 360, 1935, 375}, 30, Framed | Value},
         {Command9, "Command9", &Frame4, {3480, 360, 615, 375}, 9, Plain, copyCoefficientTip},
 
         {Frame1, "Frame1", inWindow, {2520, 2160, 6015, 2295}, 10},
@@ -94,7 +120,7 @@ Layout MainWindow::layout()
         {lbStavka, "lbStavka", &Frame1, {120, 1320, 1095, 285}, 31, RightAligned},
         {textStavka, "textStavka", &Frame1, {1320, 1320, 2775, 300}, 16},
         {lbRezultInfo, "lbRezultInfo", &Frame1, {120, 1800, 1575, 300}, 35, Centred | SingleLine, {}, infoFont},
-        {lbRezultSum, "lbRezultSum", &Frame1, {1800, 1800, 2295, 300}, 34, Centred | Framed, {}, resultFont},
+        {lbRezultSum, "lbRezultSum", &Frame1, {1800, 1800, 2295, 300}, 34, Centred | Framed | Value, {}, resultFont},
         {ComBatRezult, "ComBatRezult", &Frame1, {4680, 1800, 855, 315}, 18},
     };
 }

@@ -9,6 +9,8 @@
 #include "core/system_bet.h"
 
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace zoret::ui {
 
@@ -66,6 +68,7 @@ private:
     void Listic();
     void Comic();
     void removeSelectedEvent();
+    void addPastedEvents(const std::vector<std::string>& lines);
     void showEventCount();
 
     // Accumulator and system commands.
@@ -91,6 +94,7 @@ private:
     StakeFigures TTs() const;
 
     void bindHandlers();
+    void nameForReaders();
 
     Label Label2, Label6, Label5, Label7, Label3, Label1, Label4;
     Label lbSum, lbKf, lbStavka, lbRezultInfo, lbRezultSum;

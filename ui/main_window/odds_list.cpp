@@ -67,6 +67,20 @@ void MainWindow::Command1_Click()
     showEventCount();
 }
 
+// A pasted column of odds: each line is added as if typed and added on its
+// own. Every line is read first, so a line the conversion rejects stops the
+// paste before anything is listed.
+void MainWindow::addPastedEvents(const std::vector<std::string>& lines)
+{
+    for (const std::string& line : lines)
+        Val(line);
+    for (const std::string& line : lines) {
+        Text1.setText(line);
+        Command1_Click();
+    }
+    Text1.setText("");
+}
+
 void MainWindow::Command2_Click() { removeSelectedEvent(); }
 
 void MainWindow::List1_DblClick() { removeSelectedEvent(); }

@@ -49,6 +49,10 @@ void MainWindow::showStakeMode(StakeMode mode)
     lbKf.setEnabled(layout.coefficient);
     lbStavka.setEnabled(layout.stake);
     ComBatRezult.setEnabled(true);
+    // The last answer means what its caption said: under another caption
+    // it would read as a different quantity.
+    if (lbRezultInfo.caption() != layout.answerName)
+        lbRezultSum.setCaption("0");
     lbRezultInfo.setCaption(layout.answerName);
     Check1.setEnabled(layout.system);
 }

@@ -3,10 +3,14 @@
 
 #include "ui/toolkit/controls.h"
 
+#include "ui/toolkit/edit_keys.h"
 #include "ui/toolkit/error_boundary.h"
+#include "ui/toolkit/fitting_label.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QIcon>
@@ -17,6 +21,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QStyledItemDelegate>
+
+#include <algorithm>
 
 namespace zoret::ui {
 
@@ -61,6 +68,24 @@ void changeFont(QWidget* widget, Change change)
 // Runs a user's event through the error boundary of the window it came from.
 void fire(QWidget* source, const Handler& handler) { runHandler(source ? source->window() : nullptr, handler); }
 
+// A screen reader spells out every blank: no doubled ones, no line breaks.
+QString readerText(std::string_view text) { return toQString(text).simplified(); }
+
+// A list item never wider than the list, so that the view elides a long one
+// instead of hiding its end behind a scroll bar.
+class FittingItemDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        if (auto* view = qobject_cast<QAbstractItemView*>(parent()))
+            size.setWidth(std::min(size.width(), view->viewport()->width()));
+        return size;
+    }
+};
+
 } // namespace
 
 void Control::create(QWidget* parent, std::string_view name, const Twips& at, Style style)
@@ -69,6 +94,8 @@ void Control::create(QWidget* parent, std::string_view name, const Twips& at, St
     widget_ = widget;
     toolTip_.clear();
     widget->setObjectName(toQString(name));
+    if (!readerName_.empty())
+        widget->setAccessibleName(readerText(readerName_));
     widget->setGeometry(toPixels(at));
     if (has(style, Style::Off))
         widget->setEnabled(false);
@@ -94,16 +121,29 @@ void Control::setToolTip(std::string_view text)
     toolTip_ = text;
     if (!widget_)
         return;
-    widget_->setToolTip(toQString(text));
+    if (auto* fitting = qobject_cast<FittingLabel*>(widget_))
+        fitting->setRestingToolTip(toQString(text));
+    else
+        widget_->setToolTip(toQString(text));
     if (widget_->accessibleName().isEmpty())
-        widget_->setAccessibleName(toQString(text));
+        widget_->setAccessibleName(readerText(text));
 }
 
 void Control::describe(std::string_view caption)
 {
     if (!widget_)
         return;
-    widget_->setAccessibleName(caption.empty() ? toQString(toolTip_) : toQString(caption));
+    if (!readerName_.empty()) {
+        widget_->setAccessibleDescription(readerText(caption));
+        return;
+    }
+    widget_->setAccessibleName(readerText(caption.empty() ? std::string_view(toolTip_) : caption));
+}
+
+void Control::nameAfter(std::string_view caption)
+{
+    if (widget_ && readerName_.empty())
+        widget_->setAccessibleName(readerText(caption));
 }
 
 template <typename Widget>
@@ -131,9 +171,10 @@ void ButtonControl::setCaption(std::string_view caption) { showCaption(&QAbstrac
 
 QWidget* Label::makeWidget(QWidget* parent, Style style)
 {
-    auto* label = new QLabel(parent);
+    const bool value = has(style, Style::Value);
+    QLabel* label = value ? new FittingLabel(parent) : new QLabel(parent);
     label->setAlignment(labelAlignment(style));
-    label->setWordWrap(!has(style, Style::SingleLine));
+    label->setWordWrap(!value && !has(style, Style::SingleLine));
     if (has(style, Style::Framed)) {
         label->setFrameShape(QFrame::Box);
         label->setFrameShadow(QFrame::Plain);
@@ -151,8 +192,15 @@ void Label::setCaption(std::string_view caption)
     QString text = toQString(caption);
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     label()->setProperty("caption", toQString(caption));
-    label()->setText(text);
+    if (auto* fitting = qobject_cast<FittingLabel*>(label()))
+        fitting->setValue(text);
+    else
+        label()->setText(text);
     describe(caption);
+    if (named_ && named_->widget()) {
+        named_->nameAfter(caption);
+        label()->setBuddy(named_->widget());
+    }
 }
 
 std::string Label::caption() const
@@ -164,7 +212,25 @@ QLabel* Label::label() const { return as<QLabel>(widget()); }
 
 // --- TextBox
 
-QWidget* TextBox::makeWidget(QWidget* parent, Style) { return new QLineEdit(parent); }
+QWidget* TextBox::makeWidget(QWidget* parent, Style)
+{
+    auto* edit = new QLineEdit(parent);
+    const auto paste = [this, edit] {
+        const QString pasted = QApplication::clipboard()->text();
+        if (!pasteLines_ || !isSeveralLines(pasted))
+            return false;
+        // The lines as they would stand in the box: the paste replaces the
+        // selection, or goes in at the cursor.
+        QString whole = edit->text();
+        const int from = edit->hasSelectedText() ? edit->selectionStart() : edit->cursorPosition();
+        whole.replace(from, edit->hasSelectedText() ? edit->selectedText().size() : 0, pasted);
+        fire(edit, [this, &whole] { pasteLines_(nonBlankLines(whole)); });
+        return true;
+    };
+    onStandardKey(edit, QKeySequence::Paste, paste);
+    onMenuPaste(edit, paste);
+    return edit;
+}
 
 void TextBox::setText(std::string_view text)
 {
@@ -278,14 +344,30 @@ QWidget* ListBox::makeWidget(QWidget* parent, Style)
     auto* list = new QListWidget(parent);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setUniformItemSizes(true);
+    list->setTextElideMode(Qt::ElideMiddle);
+    list->setItemDelegate(new FittingItemDelegate(list));
     QObject::connect(list, &QListWidget::itemDoubleClicked, list, [this, list] { fire(list, dblClick_); });
+    onStandardKey(list, QKeySequence::Delete, [this, list] {
+        fire(list, delete_);
+        return true;
+    });
+    onStandardKey(list, QKeySequence::Paste, [this, list] {
+        const std::vector<std::string> lines = nonBlankLines(QApplication::clipboard()->text());
+        if (pasteLines_ && !lines.empty())
+            fire(list, [this, &lines] { pasteLines_(lines); });
+        return true;
+    });
     return list;
 }
 
 void ListBox::addItem(std::string_view text)
 {
-    if (listWidget())
-        listWidget()->addItem(toQString(text));
+    if (!listWidget())
+        return;
+    // The whole value in the tooltip, for when the list elides it.
+    auto* item = new QListWidgetItem(toQString(text));
+    item->setToolTip(item->text());
+    listWidget()->addItem(item);
 }
 
 void ListBox::removeItem(int index)

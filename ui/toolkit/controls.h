@@ -11,6 +11,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
@@ -29,6 +30,8 @@ class QWidget;
 namespace zoret::ui {
 
 using Handler = std::function<void()>;
+// Receives the lines of a paste of several lines, blank lines left out.
+using LinesHandler = std::function<void(const std::vector<std::string>&)>;
 
 inline QString toQString(std::string_view text)
 {
@@ -48,6 +51,7 @@ enum class Style : unsigned {
     Off = 1u << 5, // created disabled
     DefaultButton = 1u << 6, // Enter clicks it while it is enabled
     CancelButton = 1u << 7, // Esc clicks it while it is enabled
+    Value = 1u << 8, // a label showing a value: never cut, selectable (FittingLabel)
 };
 
 constexpr Style operator|(Style a, Style b) { return Style(unsigned(a) | unsigned(b)); }
@@ -66,9 +70,17 @@ public:
     void setEnabled(bool on);
     void setFocus();
     void setToolTip(std::string_view text);
+    // The name a screen reader gives the control, where its caption alone
+    // does not tell what it is or is shared with another control; the
+    // caption then becomes the accessible description.
+    void setReaderName(std::string_view name) { readerName_ = name; }
+    // The caption of the label that names this control (its buddy).
+    void nameAfter(std::string_view caption);
 
 protected:
     virtual QWidget* makeWidget(QWidget* parent, Style style) = 0;
+    // Names the control for a screen reader after its caption (or its
+    // tooltip while the caption is empty), unless it has a reader name.
     void describe(std::string_view caption);
     // Shows the caption through the widget's own setter (a button's text, a
     // frame's title) and names the control after it.
@@ -78,6 +90,7 @@ protected:
 private:
     QPointer<QWidget> widget_;
     std::string toolTip_;
+    std::string readerName_;
 };
 
 // A control whose Click handler runs when the user acts on it.
@@ -108,9 +121,14 @@ public:
     void setCaption(std::string_view caption);
     std::string caption() const;
     QLabel* label() const;
+    // The label is the visible caption of control: its caption names it.
+    void names(Control& control) { named_ = &control; }
 
 protected:
     QWidget* makeWidget(QWidget* parent, Style style) override;
+
+private:
+    Control* named_ = nullptr;
 };
 
 class TextBox : public Control {
@@ -118,9 +136,16 @@ public:
     void setText(std::string_view text);
     std::string text() const;
     QLineEdit* edit() const;
+    // A paste of several lines (by keys or the context menu) goes to the
+    // handler, with the text around the cursor joined to its first and last
+    // line; a single line pastes as usual.
+    void onPasteLines(LinesHandler handler) { pasteLines_ = std::move(handler); }
 
 protected:
     QWidget* makeWidget(QWidget* parent, Style style) override;
+
+private:
+    LinesHandler pasteLines_;
 };
 
 class CommandButton : public ButtonControl {
@@ -176,6 +201,10 @@ public:
     // -1 when nothing is selected.
     int listIndex() const;
     void onDblClick(Handler handler) { dblClick_ = std::move(handler); }
+    // The Delete key in the list.
+    void onDelete(Handler handler) { delete_ = std::move(handler); }
+    // Any paste into the list, one line or several.
+    void onPasteLines(LinesHandler handler) { pasteLines_ = std::move(handler); }
     QListWidget* listWidget() const;
 
 protected:
@@ -183,6 +212,8 @@ protected:
 
 private:
     Handler dblClick_;
+    Handler delete_;
+    LinesHandler pasteLines_;
 };
 
 // A drop-down list; Click runs only when the user picks an item.

@@ -7,10 +7,37 @@
 
 #include <QKeyEvent>
 #include <QAbstractButton>
+#include <QAccessible>
+#include <QAccessibleWidget>
 
 namespace zoret::ui {
 
-FormWindow::FormWindow(QWidget* parent) : QDialog(parent) { setWindowFlag(Qt::WindowContextHelpButtonHint, false); }
+namespace {
+
+// A form with no owner is the program's own window, the others its dialogs.
+// The windows have a fixed size: none offers to maximise.
+constexpr Qt::WindowFlags fixedFrame =
+    Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+
+// Qt gives every QDialog a dialog's accessible role; the program's own window
+// must be announced as a window.
+QAccessibleInterface* accessibleForm(const QString& className, QObject* object)
+{
+    auto* window = qobject_cast<QWidget*>(object);
+    if (className != QLatin1String("QDialog") || !window || window->parentWidget()
+        || !dynamic_cast<FormWindow*>(window))
+        return nullptr;
+    return new QAccessibleWidget(window, QAccessible::Window);
+}
+
+} // namespace
+
+FormWindow::FormWindow(QWidget* parent) : QDialog(parent)
+{
+    static const bool factoryInstalled = (QAccessible::installFactory(accessibleForm), true);
+    (void)factoryInstalled;
+    setWindowFlags(parent ? Qt::Dialog | fixedFrame : Qt::Window | fixedFrame | Qt::WindowMinimizeButtonHint);
+}
 
 void FormWindow::keyPressEvent(QKeyEvent* event)
 {

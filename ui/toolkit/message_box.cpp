@@ -12,6 +12,8 @@ void MsgBox(QWidget* parent, const std::string& prompt, MsgBoxIcon icon, const s
     QMessageBox box(icon == MsgBoxIcon::Warning ? QMessageBox::Warning : QMessageBox::NoIcon,
                     QString::fromStdString(title), QString::fromStdString(prompt), QMessageBox::Ok, parent);
     box.setObjectName("MsgBox");
+    // A message has nothing to maximise.
+    box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     box.exec();
 }
 

@@ -1,0 +1,35 @@
+// SPDX-FileCopyrightText: 2026 Zoret developers <zoret@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QKeySequence>
+#include <QString>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+class QLineEdit;
+class QWidget;
+
+namespace zoret::ui {
+
+// Whether the action took the key (otherwise the widget handles it itself).
+using KeyAction = std::function<bool()>;
+
+// Runs action when widget gets the standard key (Ctrl+V, Shift+Insert, …).
+void onStandardKey(QWidget* widget, QKeySequence::StandardKey key, KeyAction action);
+
+// Runs action for the "Paste" of the line edit's context menu; when it does
+// not take it, the edit pastes as usual.
+void onMenuPaste(QLineEdit* edit, KeyAction action);
+
+// The lines of a text, whatever its line endings, without the blank ones.
+std::vector<std::string> nonBlankLines(const QString& text);
+
+// Whether a pasted text holds more than one line (a closing line break
+// alone does not count).
+bool isSeveralLines(const QString& text);
+
+} // namespace zoret::ui
