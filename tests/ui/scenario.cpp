@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFontMetricsF>
 #include <QTest>
 
 #include <functional>
@@ -61,6 +62,30 @@ void clickRow(QWidget* window, const QString& name, int row, bool twice)
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
     if (twice)
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+}
+
+// Drags the mouse across the label from one end to the other.
+void selectWhole(QLabel* label)
+{
+    const int middle = label->height() / 2;
+    QTest::mousePress(label, Qt::LeftButton, {}, QPoint(1, middle));
+    QTest::mouseMove(label, QPoint(label->width() - 2, middle));
+    QTest::mouseRelease(label, Qt::LeftButton, {}, QPoint(label->width() - 2, middle));
+}
+
+// Whole: the text in view is the caption and its glyphs fit inside the
+// frame, or it is marked as elided and the tooltip holds the caption.
+bool showsWhole(QLabel* label, QString& detail)
+{
+    const QString caption = label->property("caption").toString();
+    const double room = label->contentsRect().width();
+    if (label->text() == caption && QFontMetricsF(label->font()).horizontalAdvance(caption) <= room)
+        return true;
+    detail = QStringLiteral("shows \"%1\" at %2 pt, tooltip \"%3\"")
+                 .arg(label->text())
+                 .arg(label->font().pointSizeF())
+                 .arg(label->toolTip());
+    return label->text().contains(QChar(0x2026)) && label->toolTip() == caption;
 }
 
 } // namespace
@@ -179,6 +204,19 @@ bool Scenario::runStep(QWidget* window, const QString& step)
         const QStringList texts = watcher_.takeMessageTexts();
         const QString expected = step.section(' ', 1);
         return check(texts == QStringList{expected}, "messages shown: " + texts.join(" / "));
+    } else if (verb == "copy") {
+        auto* label = control<QLabel>(window, qPrintable(name));
+        selectWhole(label);
+        QTest::keyClick(label, Qt::Key_C, Qt::ControlModifier);
+    } else if (verb == "clipboard") {
+        const QString actual = QApplication::clipboard()->text();
+        return check(actual == step.section(' ', 1), "holds \"" + actual + "\"");
+    } else if (verb == "reader") {
+        const QString actual = control<QWidget>(window, qPrintable(name))->accessibleName();
+        return check(actual == argument, "named \"" + actual + "\"");
+    } else if (verb == "whole") {
+        QString detail;
+        return check(showsWhole(control<QLabel>(window, qPrintable(name)), detail), detail);
     } else if (verb == "snapshot") {
         snapshot_ = controlStates(window);
     } else if (verb == "unchanged") {

@@ -21,6 +21,11 @@
 //   items NAME A|B|C      a list's or drop-down's items ("items NAME" for none)
 //   enabled NAME / disabled NAME / focus NAME
 //   message TEXT          the next message shown said TEXT
+//   copy NAME             select a label's whole text with the mouse, Ctrl+C
+//   clipboard TEXT        the clipboard holds TEXT
+//   reader NAME TEXT      a screen reader names the control TEXT
+//   whole NAME            the label shows its whole caption or, elided with
+//                         "…", has it in its tooltip
 //   snapshot / unchanged  every control's state now, later compared
 //   within FORM ... end   the steps run in the modal window FORM that the
 //                         step before opens; the last step closes it
