@@ -15,7 +15,11 @@ packages=(cmake g++ ninja-build pkgconf qt6-base-dev qt6-qpa-plugins libgl-dev l
           fonts-dejavu-core fonts-liberation
           # the packaging tests, the fuzz targets, the Debian package and its
           # checker, and the start-up figures
-          appstream desktop-file-utils file clang libclang-rt-14-dev dpkg-dev lintian time)
+          appstream desktop-file-utils file clang libclang-rt-14-dev dpkg-dev lintian time
+          # Qt's own texts in Russian
+          qt6-translations-l10n
+          # the accessibility check: a screen reader's view under Xvfb
+          xvfb xauth dbus dbus-x11 at-spi2-core python3-pyatspi)
 
 install_missing() {
     local missing=()
@@ -52,11 +56,13 @@ test)
     rm -f "$summary_file"
     # The full check (CI, or ZORET_FULL_CHECK=1): the Debian package, the fuzz
     # targets, then the whole suite under the sanitizers, each building its
-    # own tree one after the other (about 15 minutes on two cores). Every
+    # own tree one after the other (about 15 minutes on two cores), and last
+    # the program as a screen reader meets it. Every
     # stage runs even when an earlier one failed, so one run shows them all.
     if [ "${CI:-}" = true ] || [ "${ZORET_FULL_CHECK:-0}" = 1 ]; then
         results=()
-        for stage in package fuzz sanitizers; do
+        export ZORET_BINARY="$build/app/zoret" # the program the accessibility stage starts
+        for stage in package fuzz sanitizers accessibility; do
             echo "==== stage: $stage"
             started=$SECONDS
             if bash "$root/tools/ci/$stage.sh"; then
