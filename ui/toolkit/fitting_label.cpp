@@ -26,6 +26,7 @@ FittingLabel::FittingLabel(QWidget* parent) : QLabel(parent), designFont_(font()
 {
     setWordWrap(false);
     setIndent(0);
+    setMargin(1); // a glyph never touches the frame
     setTextFormat(Qt::PlainText);
     setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 }
