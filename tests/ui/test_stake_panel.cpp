@@ -151,7 +151,7 @@ private slots:
         form.load();
         QWidget* w = form.window();
         click(w, optionOf(Mode(mode)));
-        fill(w, "200", "2", "50");
+        fill(w, "200", "2", "2");
         click(w, "ComBatRezult");
         QCOMPARE(caption(w, "lbRezultSum"), QString(" 100"));
         type(w, "textSum", "185");
