@@ -73,7 +73,7 @@ void settlementOfTwenty(benchmark::State& state)
         const auto bets = zoret::offeredBets(static_cast<int>(slip.size()), bankers);
         const auto kept = zoret::keptBet(bets, zoret::Bet{zoret::BetKind::System, size});
         const zoret::Bet bet = size == 0 || kept != 0 ? bets[kept] : bets.back();
-        auto shown = zoret::settlementCaptions(slip, bet, "1000", zoret::StakeMode::WholeBet);
+        auto shown = zoret::settlementCaptions(slip, bet, "1000", zoret::SumMode::WholeBet);
         benchmark::DoNotOptimize(shown);
     }
 }
@@ -93,7 +93,7 @@ void settlementOfFiveThousand(benchmark::State& state)
         slip.push_back({twentyEvents()[static_cast<std::size_t>(i % 20)],
                         state.range(0) != 0 && i % 3 == 0 ? zoret::Outcome::Won : zoret::Outcome::Open, false});
     for (auto _ : state) {
-        auto shown = zoret::settlementCaptions(slip, zoret::Bet{}, "10", zoret::StakeMode::PerLine);
+        auto shown = zoret::settlementCaptions(slip, zoret::Bet{}, "10", zoret::SumMode::PerLine);
         benchmark::DoNotOptimize(shown);
     }
 }

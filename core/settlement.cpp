@@ -204,14 +204,14 @@ bool hasCoefficientBelowOne(std::span<const SlipEvent> events)
     return std::any_of(events.begin(), events.end(), [](const auto& e) { return e.coefficient < 1; });
 }
 
-Settlement settle(std::span<const SlipEvent> events, Bet bet, const mpq_class& sum, StakeMode mode)
+Settlement settle(std::span<const SlipEvent> events, Bet bet, const mpq_class& sum, SumMode mode)
 {
     checkRequest(events, bet, sum);
     const LineMakeup makeup = makeupOf(events, bet);
     Settlement s;
     s.lines = binomial(static_cast<int>(makeup.chosen.size()), makeup.size);
-    s.lineStake = mode == StakeMode::PerLine ? sum : mpq_class(sum / static_cast<long>(s.lines));
-    s.totalStake = mode == StakeMode::PerLine ? mpq_class(sum * static_cast<long>(s.lines)) : sum;
+    s.lineStake = mode == SumMode::PerLine ? sum : mpq_class(sum / static_cast<long>(s.lines));
+    s.totalStake = mode == SumMode::PerLine ? mpq_class(sum * static_cast<long>(s.lines)) : sum;
     s.linesWon = linesWon(makeup);
     const auto unit = unitPayouts(events, makeup);
     for (std::size_t j = 0; j < unit.size(); ++j) {

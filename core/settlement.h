@@ -44,7 +44,7 @@ std::vector<Bet> offeredBets(int eventCount, int bankerCount);
 // Where `previous` stands among `bets`, or 0 when it is gone.
 std::size_t keptBet(std::span<const Bet> bets, const Bet& previous);
 
-enum class StakeMode {
+enum class SumMode {
     PerLine, // the sum is each line's stake
     WholeBet // the sum is spread evenly over the lines
 };
@@ -76,6 +76,6 @@ bool hasCoefficientBelowOne(std::span<const SlipEvent> events);
 
 // Throws std::invalid_argument for a bet the slip does not offer, a
 // coefficient below 1 or a sum that is not positive.
-Settlement settle(std::span<const SlipEvent> events, Bet bet, const mpq_class& sum, StakeMode mode);
+Settlement settle(std::span<const SlipEvent> events, Bet bet, const mpq_class& sum, SumMode mode);
 
 } // namespace zoret

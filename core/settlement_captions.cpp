@@ -83,8 +83,7 @@ std::string rangeText(const Range& range)
     return least == most ? least : least + " – " + most;
 }
 
-SettlementCaptions settlementCaptions(std::span<const SlipEntry> slip, Bet bet, std::string_view sumText,
-                                      StakeMode mode)
+SettlementCaptions settlementCaptions(std::span<const SlipEntry> slip, Bet bet, std::string_view sumText, SumMode mode)
 {
     if (isBlankText(sumText))
         return {};

@@ -65,7 +65,6 @@ struct SettlementCaptions {
 // Everything the window shows for a slip, a bet it offers, a sum text and
 // how the sum is staked. Throws std::invalid_argument for a bet the slip
 // does not offer.
-SettlementCaptions settlementCaptions(std::span<const SlipEntry> slip, Bet bet, std::string_view sumText,
-                                      StakeMode mode);
+SettlementCaptions settlementCaptions(std::span<const SlipEntry> slip, Bet bet, std::string_view sumText, SumMode mode);
 
 } // namespace zoret

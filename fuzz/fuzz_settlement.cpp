@@ -51,7 +51,7 @@ std::string describe(const std::vector<zoret::SlipEntry>& slip, zoret::Bet bet)
 
 void compareWithBruteForce(const std::vector<zoret::SlipEvent>& events, zoret::Bet bet, const std::string& where)
 {
-    const auto mine = zoret::settle(events, bet, 1, zoret::StakeMode::PerLine);
+    const auto mine = zoret::settle(events, bet, 1, zoret::SumMode::PerLine);
     const auto brute = oracle::bruteForce(events, bet);
     FUZZ_CHECK(mine.lines == brute.lines && mine.linesWon == brute.linesWon, where + ": lines or lines won");
     FUZZ_CHECK(mine.whatIf.size() == brute.unitPayouts.size(), where + ": what-if rows");
@@ -80,7 +80,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto bets = zoret::offeredBets(static_cast<int>(slip.size()), bankers);
     const zoret::Bet bet = bets[in.byte() % bets.size()];
     const std::string where = describe(slip, bet);
-    const auto mode = in.byte() & 1 ? zoret::StakeMode::PerLine : zoret::StakeMode::WholeBet;
+    const auto mode = in.byte() & 1 ? zoret::SumMode::PerLine : zoret::SumMode::WholeBet;
     const auto shown = zoret::settlementCaptions(slip, bet, in.rest(), mode);
     if (events.size() < slip.size()) {
         FUZZ_CHECK(shown.lines.empty() && shown.whatIf.empty(), where + ": a coefficient below 1 was settled");

@@ -113,7 +113,7 @@ struct ShowCase {
     std::vector<SlipEntry> slip;
     Bet bet;
     const char* sum;
-    StakeMode mode;
+    SumMode mode;
     SettlementCaptions shown; // without the what-if rows
 };
 void PrintTo(const ShowCase& c, std::ostream* os) { *os << c.name; }
@@ -128,7 +128,7 @@ std::vector<SlipEntry> slip(std::vector<const char*> texts, std::vector<Outcome>
 const std::vector<const char*> fiveOdds{" 1.9", " 2", " 2.5", " 2.8", " 3"};
 const std::vector<const char*> twoBankersFour{" 1.5", " 1.8", " 2", " 2.5", " 3", " 1.7"};
 constexpr Bet threeOf{BetKind::System, 3}, twoOf{BetKind::System, 2}, single{BetKind::Single, 0};
-constexpr auto perLine = StakeMode::PerLine, whole = StakeMode::WholeBet;
+constexpr auto perLine = SumMode::PerLine, whole = SumMode::WholeBet;
 const std::string refused = std::string(enterSumText), below1 = std::string(coefficientBelowOneText);
 
 class Shown : public ::testing::TestWithParam<ShowCase> {};

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFontMetricsF>
+#include <QTableWidget>
 #include <QTest>
 
 #include <functional>
@@ -30,9 +31,23 @@ QString shown(QWidget* control)
     return {};
 }
 
+// A table row: the texts of its cells that hold text, then "*" when bold.
+QString rowOf(const QTableWidget* table, int row)
+{
+    QStringList cells;
+    for (int column = 0; column < table->columnCount(); ++column)
+        if (const QTableWidgetItem* item = table->item(row, column))
+            cells << item->text();
+    const QTableWidgetItem* first = table->item(row, 0);
+    return cells.join(' ') + (first && first->font().bold() ? " *" : "");
+}
+
 QStringList itemsOf(QWidget* control)
 {
     QStringList items;
+    if (auto* table = qobject_cast<QTableWidget*>(control))
+        for (int row = 0; row < table->rowCount(); ++row)
+            items << rowOf(table, row);
     if (auto* combo = qobject_cast<QComboBox*>(control))
         for (int i = 0; i < combo->count(); ++i)
             items << combo->itemText(i);
@@ -44,11 +59,10 @@ QStringList itemsOf(QWidget* control)
 
 const std::map<QString, QKeySequence>& keys()
 {
-    static const std::map<QString, QKeySequence> named{{"Enter", QKeySequence(Qt::Key_Return)},
-                                                       {"Esc", QKeySequence(Qt::Key_Escape)},
-                                                       {"Delete", QKeySequence(Qt::Key_Delete)},
-                                                       {"Ctrl+V", QKeySequence(Qt::CTRL | Qt::Key_V)},
-                                                       {"Ctrl+C", QKeySequence(Qt::CTRL | Qt::Key_C)}};
+    static const std::map<QString, QKeySequence> named{
+        {"Enter", QKeySequence(Qt::Key_Return)},        {"Esc", QKeySequence(Qt::Key_Escape)},
+        {"Delete", QKeySequence(Qt::Key_Delete)},       {"Tab", QKeySequence(Qt::Key_Tab)},
+        {"Ctrl+V", QKeySequence(Qt::CTRL | Qt::Key_V)}, {"Ctrl+C", QKeySequence(Qt::CTRL | Qt::Key_C)}};
     return named;
 }
 

@@ -12,13 +12,15 @@
 // Runs a window scenario: one step a line, "verb control argument", driving
 // the real widgets by objectName the way a user does. The steps:
 //   type NAME TEXT        replace the box's text by typing it
-//   key NAME KEY          press Enter, Esc, Delete or Ctrl+V in a control
+//   key NAME KEY          press Enter, Esc, Tab, Delete or Ctrl+V in a control
 //   paste NAME TEXT       put TEXT on the clipboard and press Ctrl+V there
 //   click NAME            click a button, an option or a check box
 //   pick NAME ITEM        choose ITEM of a drop-down list
 //   select NAME ROW       click the list's row; dblclick NAME ROW double-clicks
 //   is NAME TEXT          the label's caption, box's text or chosen item
-//   items NAME A|B|C      a list's or drop-down's items ("items NAME" for none)
+//   items NAME A|B|C      a list's or drop-down's items ("items NAME" for none);
+//                         a table's rows, the texts of a row's cells joined
+//                         by blanks and " *" after a bold row
 //   enabled NAME / disabled NAME / focus NAME
 //   message TEXT          the next message shown said TEXT
 //   copy NAME             select a label's whole text with the mouse, Ctrl+C

@@ -40,6 +40,7 @@ private slots:
                                                             {"Command8", ""},
                                                             {"Command9", ""},
                                                             {"Command10", "Помощь..."},
+                                                            {"Command11", "Расчёт..."},
                                                             {"Label2", "Коэффициенты"},
                                                             {"Label5", "Кол-во событий системы"},
                                                             {"optEndsum", "Размер выигрыша"},
@@ -86,8 +87,9 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("enabled");
-        for (const char* off : {"Command3", "Command7", "Combo1", "Label5", "Check1", "ComBatRezult", "textSum",
-                                "textKf", "textStavka", "lbSum", "lbKf", "lbStavka", "lbRezultInfo", "lbRezultSum"})
+        for (const char* off :
+             {"Command3", "Command7", "Command11", "Combo1", "Label5", "Check1", "ComBatRezult", "textSum", "textKf",
+              "textStavka", "lbSum", "lbKf", "lbStavka", "lbRezultInfo", "lbRezultSum"})
             QTest::newRow(off) << QString(off) << false;
         for (const char* on : {"Command8", "Command9", "Text1", "Command1", "Command2", "Command4", "List1",
                                "optEndsum", "optKf", "optBeginsum", "Command5", "Command6", "Command10"})

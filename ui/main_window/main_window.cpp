@@ -7,6 +7,7 @@
 #include "core/convert.h"
 #include "ui/fork_window/fork_window.h"
 #include "ui/help_window/help_window.h"
+#include "ui/settlement_window/settlement_window.h"
 
 #include <QIcon>
 
@@ -65,6 +66,7 @@ void MainWindow::bindHandlers()
     Command8.onClick([this] { Command8_Click(); });
     Command9.onClick([this] { Command9_Click(); });
     Command10.onClick([this] { Command10_Click(); });
+    Command11.onClick([this] { Command11_Click(); });
     List1.onDblClick([this] { List1_DblClick(); });
     List1.onDelete([this] { Command2_Click(); });
     List1.onPasteLines([this](const std::vector<std::string>& lines) { addPastedEvents(lines); });
@@ -86,6 +88,9 @@ Layout MainWindow::layout()
         {Command1, "Command1", inWindow, {120, 1080, 1215, 375}, 1, DefaultButton},
         {Command2, "Command2", inWindow, {120, 1560, 1215, 375}, 2},
         {Command4, "Command4", inWindow, {120, 2040, 1215, 375}, 3, Plain, "Очищение окна от введенных значений"},
+        // Command11 shares Command6's tab index and comes first in the table:
+        // Tab reaches it right before Command6 and every other index stays.
+        {Command11, "Command11", inWindow, {120, 2520, 1215, 375}, 19, Plain, "Расчёт выплаты по итогам событий"},
         {Command6, "Command6", inWindow, {120, 3120, 1215, 375}, 19, Plain, "Работа с вилками"},
         {Command10, "Command10", inWindow, {120, 3600, 1215, 375}, 20},
         {Command5, "Command5", inWindow, {120, 4080, 1215, 375}, 21, CancelButton, "Выход из программы"},
@@ -147,6 +152,7 @@ void MainWindow::Form_Load()
     Command8.setCaption("");
     Command9.setCaption("");
     Command10.setCaption("Помощь...");
+    Command11.setCaption("Расчёт...");
     Label2.setCaption("Коэффициенты");
     Label5.setCaption("Кол-во событий системы");
     Frame1.setCaption("Считать...");
@@ -230,12 +236,26 @@ void MainWindow::clearVariables()
     systemTicked = false;
 }
 
-void MainWindow::showEventCount() { Label6.setCaption("( " + CStr(eventCount) + " )"); }
+void MainWindow::showEventCount()
+{
+    Label6.setCaption("( " + CStr(eventCount) + " )");
+    Command11.setEnabled(eventCount >= 1);
+}
 
 void MainWindow::Command5_Click() { unload(); }
 
 void MainWindow::Command6_Click() { fork_->showModal(window()); }
 
 void MainWindow::Command10_Click() { help_->showModal(window()); }
+
+void MainWindow::Command11_Click()
+{
+    if (!settlement_)
+        settlement_ = std::make_unique<SettlementWindow>();
+    std::vector<std::string> listTexts;
+    for (int i = 0; i < List1.listCount(); ++i)
+        listTexts.push_back(List1.list(i));
+    settlement_->showFor(std::move(listTexts), window());
+}
 
 } // namespace zoret::ui

@@ -16,6 +16,7 @@ namespace zoret::ui {
 
 class ForkWindow;
 class HelpWindow;
+class SettlementWindow;
 
 // Form4: the odds list, the accumulator and system panels and the stake
 // calculator. Its variables are shared by all the procedures of the window.
@@ -54,6 +55,7 @@ private:
     void Command5_Click();
     void Command6_Click();
     void Command10_Click();
+    void Command11_Click();
     void LoaD1();
     void clearTypedValues();
     void clearResults();
@@ -69,6 +71,7 @@ private:
     void Comic();
     void removeSelectedEvent();
     void addPastedEvents(const std::vector<std::string>& lines);
+    // Shows the count of events and enables the settlement, which needs one.
     void showEventCount();
 
     // Accumulator and system commands.
@@ -99,7 +102,7 @@ private:
     Label Label2, Label6, Label5, Label7, Label3, Label1, Label4;
     Label lbSum, lbKf, lbStavka, lbRezultInfo, lbRezultSum;
     TextBox Text1, textSum, textKf, textStavka;
-    CommandButton Command1, Command2, Command4, Command6, Command10, Command5;
+    CommandButton Command1, Command2, Command4, Command11, Command6, Command10, Command5;
     CommandButton Command3, Command8, Command7, Command9, ComBatRezult;
     ListBox List1;
     ComboBox Combo1;
@@ -109,6 +112,7 @@ private:
 
     std::unique_ptr<ForkWindow> fork_;
     std::unique_ptr<HelpWindow> help_;
+    std::unique_ptr<SettlementWindow> settlement_; // made on first use: start-up stays as fast
 };
 
 } // namespace zoret::ui

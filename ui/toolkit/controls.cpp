@@ -457,6 +457,14 @@ void ComboBox::clearChoice()
         combo()->setCurrentIndex(-1);
 }
 
+int ComboBox::listIndex() const { return combo() ? combo()->currentIndex() : -1; }
+
+void ComboBox::setListIndex(int index)
+{
+    if (combo())
+        combo()->setCurrentIndex(index);
+}
+
 int ComboBox::listCount() const { return combo() ? combo()->count() : 0; }
 
 QComboBox* ComboBox::combo() const { return as<QComboBox>(widget()); }

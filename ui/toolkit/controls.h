@@ -227,6 +227,9 @@ public:
     int listCount() const;
     // Leaves the entries but shows none of them as chosen.
     void clearChoice();
+    // The chosen item, -1 when none is chosen; setting it runs no Click.
+    int listIndex() const;
+    void setListIndex(int index);
     QComboBox* combo() const;
 
 protected:

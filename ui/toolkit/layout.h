@@ -38,7 +38,8 @@ using Layout = std::vector<ControlRow>;
 
 // Creates the controls of a window from its layout, in the layout's order
 // (a frame before what it contains), and chains the keyboard focus through
-// them by tab index. Returns the button Esc clicks, if a row names one.
+// them by tab index (equal indices in the layout's order). Returns the button
+// Esc clicks, if a row names one.
 QAbstractButton* buildControls(QWidget* window, const Layout& layout);
 
 } // namespace zoret::ui

@@ -1,0 +1,45 @@
+// SPDX-FileCopyrightText: 2026 Zoret developers <zoret@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "ui/toolkit/controls.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+class QTableWidget;
+
+namespace zoret::ui {
+
+// A read-only table with headed columns. Its cells hold text or a control of
+// their own; a screen reader names each cell after its column heading and
+// row number ("Итог 2") and reads what it shows as its description.
+struct GridColumn {
+    std::string_view heading;
+    int width; // twips
+};
+
+class Grid : public Control {
+public:
+    void setColumns(const std::vector<GridColumn>& columns);
+    // Rows are added empty or removed from the end.
+    void setRowCount(int rows);
+    int rowCount() const;
+    void setText(int row, int column, std::string_view text);
+    std::string text(int row, int column) const;
+    // Shows a row in bold and adds the note to what a screen reader says of
+    // its cells; false shows it plain again.
+    void markRow(int row, bool marked, std::string_view note);
+    // Creates the control inside a cell under the given name.
+    void placeControl(int row, int column, Control& control, std::string_view name);
+    // "Итог 2": the column heading and the row counted from 1.
+    std::string cellName(int row, int column) const;
+    QTableWidget* table() const;
+
+protected:
+    QWidget* makeWidget(QWidget* parent, Style style) override;
+};
+
+} // namespace zoret::ui
