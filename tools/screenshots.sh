@@ -2,8 +2,9 @@
 # SPDX-FileCopyrightText: 2026 Zoret developers <zoret@example.org>
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# Screenshots of the three windows under a private Xvfb server, for the
-# documentation: docs/screenshots/main.png, fork.png and help.png.
+# Screenshots of the windows under a private Xvfb server, for the
+# documentation: docs/screenshots/main.png, settlement.png, fork.png and
+# help.png.
 # The child windows are opened by clicking their buttons on the main window;
 # a button's centre is its twip rectangle divided by 15. Each child is moved
 # to the corner of the screen before it is taken: on this Xvfb a capture of
@@ -105,6 +106,30 @@ type_in 100
 click_button "$main" 7200 3960 855 315   # =
 sleep 0.5
 shoot "$main" "$out/main.png"
+
+before=$(visible_windows)
+click_button "$main" 120 2520 1215 375 # Расчёт...
+settlement=$(new_window "$before")
+to_corner "$settlement"
+# The same four events as a system of 2 out of 4 at 100 a line: the first
+# won, the third lost, the others still open.
+click_button "$settlement" 6600 120 2880 315   # the bet
+sleep 0.3
+xdotool key Down Return                        # Система 4/2
+click_button "$settlement" 6600 510 2880 285   # the sum
+type_in 100
+pick_result() { # row from 0, how many items down from "Ожидается"
+    click_button "$settlement" 1635 $((480 + 450 * $1)) 2250 450
+    sleep 0.3
+    for _ in $(seq "$2"); do xdotool key Down; done
+    xdotool key Return
+}
+pick_result 0 1                                # Выигрыш
+pick_result 2 2                                # Проигрыш
+sleep 0.5
+shoot "$settlement" "$out/settlement.png"
+click_button "$settlement" 8280 6240 1200 375  # ОК
+sleep 0.5
 
 before=$(visible_windows)
 click_button "$main" 120 3120 1215 375 # Вилка...

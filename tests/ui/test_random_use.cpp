@@ -5,6 +5,7 @@
 #include "tests/ui/main_window_steps.h"
 
 #include <QGroupBox>
+#include <QTableWidget>
 
 #include <random>
 
@@ -18,7 +19,7 @@ const QStringList knownMessages = {"Выберите размер системы
                                    "Впишите коэффициенты",    "Error: min-2 max 19",   "Переполнение",
                                    "Деление на ноль",         "Несоответствие типа"};
 
-// Drives the three windows through random actions, the way a hurried or
+// Drives the four windows through random actions, the way a hurried or
 // careless person would, and checks the main window's invariants after each.
 class RandomUser {
 public:
@@ -139,7 +140,7 @@ private:
     {
         QWidget* w = form_.window();
         ++actions;
-        switch (below(16)) {
+        switch (below(17)) {
         case 0:
         case 1:
             typeInto(w, "Text1", odd());
@@ -189,6 +190,10 @@ private:
             if (chance(5))
                 openHelp();
             break;
+        case 15:
+            if (chance(15))
+                openSettlement();
+            break;
         default:
             typeInto(w, std::array{"textSum", "textKf", "textStavka"}[below(3)], odd());
             break;
@@ -227,6 +232,45 @@ private:
                 fork->close();
         });
         press(form_.window(), "Command6");
+    }
+
+    void openSettlement()
+    {
+        if (!usable<QPushButton>(form_.window(), "Command11"))
+            return;
+        watcher_.onWindow("Form3", [this](QWidget* settlement) {
+            const int steps = 5 + below(30);
+            for (int i = 0; i < steps && failure.isEmpty(); ++i) {
+                settlementAction(settlement);
+                checkMessages();
+            }
+            if (chance(50))
+                press(settlement, "Command1");
+            else
+                QTest::keyClick(settlement, Qt::Key_Escape);
+        });
+        press(form_.window(), "Command11");
+    }
+
+    void settlementAction(QWidget* settlement)
+    {
+        ++actions;
+        const int events = settlement->findChild<QTableWidget*>("Grid1")->rowCount();
+        const QByteArray row = QByteArray::number(1 + below(events));
+        switch (below(4)) {
+        case 0:
+            pickAny(settlement, ("Result" + row).constData());
+            break;
+        case 1:
+            press(settlement, ("Fix" + row).constData());
+            break;
+        case 2:
+            pickAny(settlement, "Combo1");
+            break;
+        default:
+            typeInto(settlement, "Text1", chance(70) ? odd() : garbage());
+            break;
+        }
     }
 
     void forkAction(QWidget* fork)

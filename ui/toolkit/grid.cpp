@@ -39,6 +39,7 @@ QWidget* Grid::makeWidget(QWidget* parent, Style)
     table->setSelectionMode(QAbstractItemView::NoSelection);
     table->verticalHeader()->setVisible(false);
     table->horizontalHeader()->setHighlightSections(false);
+    table->horizontalHeader()->setStretchLastSection(true);
     table->setWordWrap(false);
     return table;
 }
