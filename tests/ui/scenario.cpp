@@ -31,12 +31,12 @@ QString shown(QWidget* control)
     return {};
 }
 
-// A table row: the texts of its cells that hold text, then "*" when bold.
+// A table row: the texts of its cells that show one, then "*" when bold.
 QString rowOf(const QTableWidget* table, int row)
 {
     QStringList cells;
     for (int column = 0; column < table->columnCount(); ++column)
-        if (const QTableWidgetItem* item = table->item(row, column))
+        if (const QTableWidgetItem* item = table->item(row, column); item && !item->text().isEmpty())
             cells << item->text();
     const QTableWidgetItem* first = table->item(row, 0);
     return cells.join(' ') + (first && first->font().bold() ? " *" : "");

@@ -90,8 +90,10 @@ def main():
             time.sleep(0.3)
     check_window(main_window)
 
+    # A disabled button cannot be pressed ("Расчёт..." waits for an event).
     openers = [node for node in descendants(main_window)
-               if node.getRole() == pyatspi.ROLE_PUSH_BUTTON and node.name.endswith("...")]
+               if node.getRole() == pyatspi.ROLE_PUSH_BUTTON and node.name.endswith("...")
+               and node.getState().contains(pyatspi.STATE_ENABLED)]
     for opener in openers:
         before = len(children(app))
         press(opener)

@@ -108,7 +108,11 @@ void Grid::placeControl(int row, int column, Control& control, std::string_view 
     if (!table())
         return;
     control.create(table(), name, Twips{});
-    control.widget()->setAccessibleName(toQString(cellName(row, column)));
+    const QString named = toQString(cellName(row, column));
+    control.widget()->setAccessibleName(named);
+    // A screen reader walks the table by its cells, not by the controls in
+    // them: the cell carries the control's name too.
+    itemAt(table(), row, column)->setData(Qt::AccessibleTextRole, named);
     table()->setCellWidget(row, column, control.widget());
 }
 
