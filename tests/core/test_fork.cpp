@@ -2,322 +2,150 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "core/fork.h"
-
-#include "core/convert.h"
-#include "core/runtime_error.h"
+#include "core/fork_inputs.h"
+#include "core/stake.h"
+#include "tests/core/rows.h"
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <ostream>
-#include <random>
 #include <stdexcept>
-#include <string>
-#include <vector>
 
-namespace zoret {
+using namespace zoret;
+
 namespace {
 
-// ---------------------------------------------------------------------------
-// Margins.
-
-struct MarginCase {
-    const char* name;
-    int outcomes;
-    ForkOdds odds;
-    const char* margin;
-    bool fork;
-};
-
-void PrintTo(const MarginCase& c, std::ostream* os) { *os << c.name; }
-
-class ForkMargin : public ::testing::TestWithParam<MarginCase> {};
-
-TEST_P(ForkMargin, MatchesToTheLastDigit)
+// Exact bits: the operand order of the three- and four-outcome sums decides
+// the last one.
+TEST(Fork, MarginsAndHoles)
 {
-    const auto& c = GetParam();
-    const auto margin = forkMargin(c.outcomes, c.odds);
-    EXPECT_EQ(Str(margin), c.margin);
-    EXPECT_EQ(isFork(margin), c.fork);
-}
-
-INSTANTIATE_TEST_SUITE_P(Examples, ForkMargin,
-                         ::testing::Values(MarginCase{"Even2_1", 2, {2.1f, 2.1f, 0, 0}, " .952381", true},
-                                           MarginCase{"EvenMoney", 2, {2, 2, 0, 0}, " 1", false},
-                                           MarginCase{"Even1_9", 2, {1.9f, 1.9f, 0, 0}, " 1.052632", false},
-                                           MarginCase{"NegativeOdds", 2, {-2, 3, 0, 0}, "-.1666667", false},
-                                           MarginCase{"ThreeWay", 3, {2.5f, 4.2f, 6, 0}, " .8047619", true},
-                                           MarginCase{"FourWay", 4, {4, 4, 4.5f, 5}, " .9222222", true},
-                                           MarginCase{"LaterOddsIgnored", 2, {2, 2, 0, 0.5f}, " 1", false}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-TEST(Fork, HoleOfAnEvenFork)
-{
-    EXPECT_EQ(Str(holePercent(forkMargin(2, {2.1f, 2.1f, 0, 0}))), " 4.999993");
-    EXPECT_EQ(holePercent(1.0f), 0.0f);
-    EXPECT_EQ(holePercent(0.5f), 100.0f);
-}
-
-TEST(Fork, ZeroOddsAreRunTimeErrors)
-{
-    const auto codeOf = [](auto action) {
-        try {
-            action();
-        } catch (const RuntimeError& error) {
-            return error.code();
-        }
-        ADD_FAILURE() << "no error raised";
-        return ErrorCode::TypeMismatch;
-    };
-    EXPECT_EQ(codeOf([] { forkMargin(2, {0, 2, 0, 0}); }), ErrorCode::DivisionByZero);
-    EXPECT_EQ(codeOf([] { forkMargin(2, {0, 0, 0, 0}); }), ErrorCode::Overflow);
-    EXPECT_EQ(codeOf([] { forkMargin(3, {2, 2, 0, 0}); }), ErrorCode::DivisionByZero);
-    EXPECT_EQ(codeOf([] { forkMargin(4, {2, 2, 2, 0}); }), ErrorCode::DivisionByZero);
-    EXPECT_EQ(codeOf([] { holePercent(0); }), ErrorCode::DivisionByZero);
-    EXPECT_EQ(codeOf([] { forkStakes(2, {2, 2, 0, 0}, 100, 0, {}); }), ErrorCode::DivisionByZero);
-    // An even split whose return leaves the single range.
-    EXPECT_EQ(codeOf([] { forkStakes(2, {2.1f, 2.1f, 0, 0}, 3.3e38f, 0.952381f, {}); }), ErrorCode::Overflow);
-    EXPECT_EQ(codeOf([] { forkStakes(2, {2.1f, 2.1f, 0, 0}, 1e38f, 0.25f, {true, false}); }), ErrorCode::Overflow);
-}
-
-TEST(Fork, RejectsOutcomeCountsOutsideTheRange)
-{
-    for (int outcomes : {0, 1, 5}) {
+    for (const auto& [name, outcomes, odds, margin, hole] :
+         std::initializer_list<std::tuple<const char*, int, ForkOdds, const char*, const char*>>{
+             {"EvenFork", 2, {2.1f, 2.1f, 9, 9}, "0.952381", "4.9999933"},
+             {"EvenMoney", 2, {2, 2}, "1", "0"},
+             {"NegativeOdd", 2, {-2, 3}, "-0.16666667", "-700"},
+             {"ThreeWay", 3, {2.5f, 4.2f, 6}, "0.8047619", "24.260357"},
+             {"ThreeWayLastBit", 3, {1.37f, 7.3f, 9.1f}, "0.9768034", "2.3747437"},
+             {"FourWay", 4, {4, 4, 4.5f, 5}, "0.9222222", "8.433738"},
+             {"FourWayLastBit", 4, {3.7f, 4.1f, 5.3f, 7.9f}, "0.8294342", "20.564112"},
+             {"ZeroOdd", 2, {0, 2}, "error 11", ""},
+             {"NoOdds", 2, {}, "error 6", ""},
+             {"ThirdMissing", 3, {2, 2}, "error 11", ""},
+             {"FourthMissing", 4, {2, 2, 2}, "error 11", ""},
+         }) {
+        EXPECT_EQ(outcome([&] { return forkMargin(outcomes, odds); }), margin) << name;
+        if (*hole)
+            EXPECT_EQ(exact(holePercent(forkMargin(outcomes, odds))), hole) << name;
+    }
+    EXPECT_TRUE(isFork(0.99f) && !isFork(1) && !isFork(0) && !isFork(-0.5f));
+    EXPECT_EQ(outcome([] { return holePercent(0); }), "error 11");
+    for (int outcomes : {1, 5}) {
         EXPECT_THROW(forkMargin(outcomes, {2, 2, 2, 2}), std::invalid_argument);
         EXPECT_THROW(forkStakes(outcomes, {2, 2, 2, 2}, 100, 0.5f, {}), std::invalid_argument);
         EXPECT_THROW(centreKey(outcomes, {}), std::invalid_argument);
     }
 }
 
-// ---------------------------------------------------------------------------
-// Stakes users have checked by hand. An empty stakes list is not checked.
-
-struct SplitCase {
-    const char* name;
-    int outcomes;
-    ForkOdds odds;
-    Single sum;
-    CentredSet centred;
-    const char* totalReturn;
-    std::vector<std::string> stakes;
-    std::vector<std::string> payouts;
-};
-
-void PrintTo(const SplitCase& c, std::ostream* os) { *os << c.name; }
-
-class ForkSplitExample : public ::testing::TestWithParam<SplitCase> {};
-
-TEST_P(ForkSplitExample, MatchesToTheLastDigit)
+// Stakes and payouts, then the centring key, of every kind of centred set.
+TEST(Fork, CentredSets)
 {
-    const auto& c = GetParam();
-    const auto split = forkStakes(c.outcomes, c.odds, c.sum, forkMargin(c.outcomes, c.odds), c.centred);
-    EXPECT_EQ(Str(split.totalReturn), c.totalReturn);
-    for (std::size_t i = 0; i < c.stakes.size(); ++i)
-        EXPECT_EQ(Str(split.stakes[i]), c.stakes[i]) << "stake " << i + 1;
-    for (std::size_t i = 0; i < c.payouts.size(); ++i)
-        EXPECT_EQ(Str(split.payouts[i]), c.payouts[i]) << "payout " << i + 1;
-}
-
-INSTANTIATE_TEST_SUITE_P(Examples, ForkSplitExample,
-                         ::testing::Values(SplitCase{"TwoEven",
-                                                     2,
-                                                     {2.2f, 1.9f, 0, 0},
-                                                     100,
-                                                     {},
-                                                     " 101.9512",
-                                                     {" 46.34146", " 53.65854", " 0", " 0"},
-                                                     {" 101.9512", " 101.9512", " 0", " 0"}},
-                                           SplitCase{"TwoFirstCentred",
-                                                     2,
-                                                     {2.2f, 1.9f, 0, 0},
-                                                     100,
-                                                     {true, false},
-                                                     " 101.9512",
-                                                     {" 47.36842", " 52.63158", " 0", " 0"},
-                                                     {" 104.2105", " 100", " 0", " 0"}},
-                                           SplitCase{"ThreeFirstCentred",
-                                                     3,
-                                                     {2.5f, 4.2f, 6, 0},
-                                                     300,
-                                                     {true, false, false},
-                                                     " 372.7811",
-                                                     {" 178.5714", " 71.42857", " 50", " 0"},
-                                                     {" 446.4286", " 300", " 300", " 0"}},
-                                           SplitCase{"ThreeTwoCentred",
-                                                     3,
-                                                     {2.5f, 4.2f, 6, 0},
-                                                     300,
-                                                     {true, true, false},
-                                                     " 372.7811",
-                                                     {" 156.7164", " 93.28358", " 50", " 0"},
-                                                     {" 391.791", " 391.791", " 300", " 0"}},
-                                           SplitCase{"FourThreeCentred",
-                                                     4,
-                                                     {4, 4, 4.5f, 5},
-                                                     1000,
-                                                     {true, true, true, false},
-                                                     " 1084.337",
-                                                     {" 276.9231", " 276.9231", " 246.1538", " 200"},
-                                                     {" 1107.692", " 1107.692", " 1107.692", " 1000"}},
-                                           SplitCase{"FourEven",
-                                                     4,
-                                                     {4, 4, 4.5f, 5},
-                                                     1000,
-                                                     {},
-                                                     " 1084.337",
-                                                     {},
-                                                     {" 1084.337", " 1084.337", " 1084.337", " 1084.337"}},
-                                           SplitCase{"CentredPastTheCountIgnored",
-                                                     2,
-                                                     {2.2f, 1.9f, 7, 7},
-                                                     100,
-                                                     {false, false, true, true},
-                                                     " 101.9512",
-                                                     {" 46.34146", " 53.65854", " 0", " 0"},
-                                                     {" 101.9512", " 101.9512", " 0", " 0"}}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-// ---------------------------------------------------------------------------
-// Every centred set, over many random forks.
-
-struct CentredCase {
-    int outcomes;
-    unsigned mask; // bit i-1: outcome i centred
-};
-
-void PrintTo(const CentredCase& c, std::ostream* os) { *os << c.outcomes << " outcomes, mask " << c.mask; }
-
-CentredSet setOf(const CentredCase& c)
-{
-    CentredSet set{};
-    for (int i = 0; i < c.outcomes; ++i)
-        set[static_cast<std::size_t>(i)] = (c.mask >> i & 1u) != 0;
-    return set;
-}
-
-// Digit i or i+4 per outcome, outcome 1 leading, by plain arithmetic.
-int expectedKey(const CentredCase& c)
-{
-    int key = 0;
-    for (int i = 1; i <= c.outcomes; ++i)
-        key = key * 10 + ((c.mask >> (i - 1) & 1u) ? i : i + 4);
-    return key;
-}
-
-std::vector<CentredCase> allCentredSets()
-{
-    std::vector<CentredCase> cases;
-    for (int outcomes = 2; outcomes <= 4; ++outcomes)
-        for (unsigned mask = 0; mask < (1u << outcomes); ++mask)
-            cases.push_back({outcomes, mask});
-    return cases;
-}
-
-struct RandomFork {
-    ForkOdds odds{};
-    Single sum = 0;
-};
-
-// Odds to two decimals whose reciprocals add up to clearly less than one,
-// and sums from a cent to a hundred thousand.
-std::vector<RandomFork> randomForks(int outcomes, int count, unsigned seed)
-{
-    std::mt19937 generator(seed);
-    std::uniform_real_distribution<double> weight(0.05, 1.0);
-    std::uniform_real_distribution<double> target(0.80, 0.99);
-    std::uniform_int_distribution<int> cents(1, 10'000'000);
-    std::vector<RandomFork> forks;
-    while (static_cast<int>(forks.size()) < count) {
-        RandomFork fork;
-        double weights[4] = {};
-        double total = 0;
-        for (int i = 0; i < outcomes; ++i)
-            total += weights[i] = weight(generator);
-        const double margin = target(generator);
-        double reciprocals = 0;
-        for (int i = 0; i < outcomes; ++i) {
-            const double odd = std::round(total / (weights[i] * margin) * 100) / 100;
-            fork.odds[static_cast<std::size_t>(i)] = static_cast<float>(odd);
-            reciprocals += 1 / odd;
-        }
-        fork.sum = static_cast<float>(cents(generator) / 100.0);
-        if (reciprocals < 0.995)
-            forks.push_back(fork);
+    const auto show = [](const ForkSplit& s) {
+        std::string out = Str(s.totalReturn) + " |";
+        for (std::size_t i = 0; i < 4; ++i)
+            out += Str(s.stakes[i]) + ":" + Str(s.payouts[i]).substr(1);
+        return out;
+    };
+    for (const auto& [name, outcomes, odds, sum, centred, split, key] :
+         std::initializer_list<std::tuple<const char*, int, ForkOdds, float, CentredSet, const char*, int>>{
+             {"TwoEven",
+              2,
+              {2.2f, 1.9f, 7, 7},
+              100,
+              {false, false, true, true},
+              " 101.9512 | 46.34146:101.9512 53.65854:101.9512 0:0 0:0",
+              56},
+             {"TwoFirst", 2, {2.2f, 1.9f}, 100, {true}, " 101.9512 | 47.36842:104.2105 52.63158:100 0:0 0:0", 16},
+             {"ThreeFirst",
+              3,
+              {2.5f, 4.2f, 6},
+              300,
+              {true},
+              " 372.7811 | 178.5714:446.4286 71.42857:300 50:300 0:0",
+              167},
+             {"ThreeTwo",
+              3,
+              {2.5f, 4.2f, 6},
+              300,
+              {true, true},
+              " 372.7811 | 156.7164:391.791 93.28358:391.791 50:300 0:0",
+              127},
+             {"FourThree",
+              4,
+              {4, 4, 4.5f, 5},
+              1000,
+              {true, true, true},
+              " 1084.337 | 276.9231:1107.692 276.9231:1107.692 246.1538:1107.692 200:1000",
+              1238},
+             {"FourAll",
+              4,
+              {4, 4, 4.5f, 5},
+              1000,
+              {true, true, true, true},
+              " 1084.337 | 271.0844:1084.337 271.0844:1084.337 240.9639:1084.337 216.8675:1084.337",
+              1234},
+         }) {
+        EXPECT_EQ(show(forkStakes(outcomes, odds, sum, forkMargin(outcomes, odds), centred)), split) << name;
+        EXPECT_EQ(centreKey(outcomes, centred), key) << name;
     }
-    return forks;
+    EXPECT_EQ(outcome([] { return forkStakes(2, {2, 2}, 100, 0, {}).totalReturn; }), "error 11") << "ZeroMargin";
+    EXPECT_EQ(outcome([] { return forkStakes(2, {2.1f, 2.1f}, 3.3e38f, 0.952381f, {}).totalReturn; }), "error 6");
+    EXPECT_EQ(outcome([] { return forkStakes(2, {2.1f, 2.1f}, 1e38f, 0.25f, {true}).totalReturn; }), "error 6");
+    EXPECT_FALSE(splitForkSum(2, {1.9f, 1.9f}, 100, {}).split) << "NoForkNoSplit";
+    EXPECT_EQ(exact(splitForkSum(2, {2.2f, 1.9f}, 100, {}).split->stakes[0]), "46.34146") << "SplitUsesItsOwnMargin";
 }
 
-bool near(double a, double b, double relative = 1e-5) { return std::fabs(a - b) <= relative * std::fabs(b); }
-
-class EveryCentredSet : public ::testing::TestWithParam<CentredCase> {};
-
-TEST_P(EveryCentredSet, KeyReadsTheCodesInOrder)
+// Which boxes a rule reads and what it keeps.
+TEST(Fork, ReadingTheOdds)
 {
-    const auto& c = GetParam();
-    EXPECT_EQ(centreKey(c.outcomes, setOf(c)), expectedKey(c));
-}
-
-TEST_P(EveryCentredSet, SplitsPayAsPromised)
-{
-    const auto& c = GetParam();
-    const auto set = setOf(c);
-    const auto n = static_cast<std::size_t>(c.outcomes);
-    std::size_t ticked = 0;
-    for (std::size_t i = 0; i < n; ++i)
-        ticked += set[i] ? 1 : 0;
-    const bool even = ticked == 0 || ticked == n;
-
-    for (const auto& fork : randomForks(c.outcomes, 500, 7919u * c.mask + 31u * n)) {
-        const auto margin = forkMargin(c.outcomes, fork.odds);
-        ASSERT_TRUE(isFork(margin));
-        const auto split = forkStakes(c.outcomes, fork.odds, fork.sum, margin, set);
-
-        double staked = 0;
-        for (std::size_t i = 0; i < n; ++i)
-            staked += split.stakes[i];
-        ASSERT_TRUE(near(staked, fork.sum)) << staked << " vs " << fork.sum;
-
-        double centredPayout = 0;
-        for (std::size_t i = 0; i < n; ++i) {
-            ASSERT_GT(split.stakes[i], 0.0f);
-            if (even) {
-                ASSERT_TRUE(near(split.payouts[i], split.totalReturn)) << "outcome " << i + 1;
-            } else if (set[i]) {
-                // A centred outcome carries the profit, shared alike.
-                if (centredPayout == 0)
-                    centredPayout = split.payouts[i];
-                ASSERT_TRUE(near(split.payouts[i], centredPayout)) << "outcome " << i + 1;
-                ASSERT_GT(split.payouts[i], fork.sum) << "outcome " << i + 1;
-            } else {
-                ASSERT_TRUE(near(split.payouts[i], fork.sum)) << "outcome " << i + 1;
-            }
-        }
-        for (std::size_t i = n; i < 4; ++i) {
-            ASSERT_EQ(split.stakes[i], 0.0f);
-            ASSERT_EQ(split.payouts[i], 0.0f);
-        }
+    const ForkOdds kept{9, 9, 9, 9};
+    for (const auto& [name, outcomes, typed, missing, stakesRead] :
+         std::initializer_list<std::tuple<const char*, int, std::array<double, 4>, int, int>>{
+             {"AllPrices", 3, {2.5, 4.2, 6, 0}, -1, 3},
+             {"NegativeIsNoPrice", 2, {2.1, -2.1, 0, 0}, 1, 2},
+             {"FirstOfTwoMissing", 4, {4, 0, 4.5, 0}, 1, 2},
+         }) {
+        int reads = 0;
+        const OddsReader read = [&, t = typed](int i) { return ++reads, t[std::size_t(i)]; };
+        const auto margin = oddsForMargin(outcomes, kept, read);
+        EXPECT_EQ(margin.firstMissing.value_or(-1), missing) << name;
+        EXPECT_EQ(reads, outcomes) << name;
+        for (std::size_t i = 0; i < 4; ++i)
+            EXPECT_EQ(margin.odds[i], int(i) < outcomes ? Single(typed[i]) : 9) << name << i;
+        reads = 0;
+        EXPECT_EQ(oddsForStakes(outcomes, kept, read).has_value(), missing < 0) << name;
+        EXPECT_EQ(reads, stakesRead) << name;
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(AllKeys, EveryCentredSet, ::testing::ValuesIn(allCentredSets()),
-                         [](const auto& info) { return "Key" + CStr(Integer(expectedKey(info.param))); });
-
-TEST(Fork, EverythingCentredIsTheEvenSplit)
+TEST(Stake, ChecksInOrder)
 {
-    for (int outcomes = 2; outcomes <= 4; ++outcomes) {
-        CentredSet all{};
-        for (int i = 0; i < outcomes; ++i)
-            all[static_cast<std::size_t>(i)] = true;
-        for (const auto& fork : randomForks(outcomes, 500, 104729u + outcomes)) {
-            const auto margin = forkMargin(outcomes, fork.odds);
-            const auto ticked = forkStakes(outcomes, fork.odds, fork.sum, margin, all);
-            const auto none = forkStakes(outcomes, fork.odds, fork.sum, margin, {});
-            ASSERT_EQ(ticked.totalReturn, none.totalReturn);
-            ASSERT_EQ(ticked.stakes, none.stakes);
-            ASSERT_EQ(ticked.payouts, none.payouts);
-        }
+    using enum StakeMode;
+    using enum StakeVerdict;
+    for (const auto& [name, mode, accumulators, typed, verdict, kept, reads] : std::initializer_list<
+             std::tuple<const char*, StakeMode, Single, StakeFigures, StakeVerdict, StakeFigures, int>>{
+             {"WinWithoutSystemReadsNothing", Win, 0, {0, 2, 100, 0}, AskSystem, {}, 0},
+             {"StakeAsksForCoefficientFirst", Stake, 0, {20, 0, 0, 0}, AskCoefficient, {}, 1},
+             {"StakeWithoutSystemKeepsNothing", Stake, 0, {20, 2, 0, 0}, AskSystem, {}, 1},
+             {"MissingStakeKeepsTheWin", Coefficient, 10, {185, 0, 0, 0}, AskStake, {185, 0, 0, 0}, 1},
+         }) {
+        int count = 0;
+        const auto solution = solveStake(mode, true, accumulators, [&, t = typed](StakeMode) { return ++count, t; });
+        const auto& f = solution.figures;
+        EXPECT_EQ(solution.verdict, verdict) << name;
+        EXPECT_TRUE(f.win == kept.win && f.coefficient == kept.coefficient && f.stake == kept.stake
+                    && f.result == kept.result)
+            << name;
+        EXPECT_EQ(count, reads) << name;
     }
 }
 
 } // namespace
-} // namespace zoret
