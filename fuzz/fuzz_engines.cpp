@@ -141,8 +141,9 @@ void fork(const std::uint8_t* data, std::size_t size)
         const double payout = split.payouts[i];
         const bool ok = i >= n                       ? split.stakes[i] == 0 && payout == 0
                         : ticked == 0 || ticked == n ? near(payout, split.totalReturn, 1e-5)
-                        : !centred[i]                ? near(payout, sum, 1e-5)
-                                      : payout > sum && (centredPayout == 0 || near(payout, centredPayout, 1e-5));
+                        : !centred[i]
+                            ? near(payout, sum, 1e-5)
+                            : payout >= sum * (1 - 1e-5) && (centredPayout == 0 || near(payout, centredPayout, 1e-5));
         FUZZ_CHECK(ok, where + ": outcome " + show(i + 1) + " pays " + show(payout));
         centredPayout = i < n && centred[i] ? payout : centredPayout;
     }
