@@ -18,20 +18,21 @@ namespace {
 // the last one.
 TEST(Fork, MarginsAndHoles)
 {
-    for (const auto& [name, outcomes, odds, margin, hole] :
-         std::initializer_list<std::tuple<const char*, int, ForkOdds, const char*, const char*>>{
-             {"EvenFork", 2, {2.1f, 2.1f, 9, 9}, "0.952381", "4.9999933"},
-             {"EvenMoney", 2, {2, 2}, "1", "0"},
-             {"NegativeOdd", 2, {-2, 3}, "-0.16666667", "-700"},
-             {"ThreeWay", 3, {2.5f, 4.2f, 6}, "0.8047619", "24.260357"},
-             {"ThreeWayLastBit", 3, {1.37f, 7.3f, 9.1f}, "0.9768034", "2.3747437"},
-             {"FourWay", 4, {4, 4, 4.5f, 5}, "0.9222222", "8.433738"},
-             {"FourWayLastBit", 4, {3.7f, 4.1f, 5.3f, 7.9f}, "0.8294342", "20.564112"},
-             {"ZeroOdd", 2, {0, 2}, "error 11", ""},
-             {"NoOdds", 2, {}, "error 6", ""},
-             {"ThirdMissing", 3, {2, 2}, "error 11", ""},
-             {"FourthMissing", 4, {2, 2, 2}, "error 11", ""},
+    // clang-format off
+    for (const auto& [name, outcomes, odds, margin, hole] : std::initializer_list<std::tuple<const char*, int, ForkOdds, const char*, const char*>>{
+        {"EvenFork", 2, {2.1f, 2.1f, 9, 9}, "0.952381", "4.9999933"},
+        {"EvenMoney", 2, {2, 2}, "1", "0"},
+        {"NegativeOdd", 2, {-2, 3}, "-0.16666667", "-700"},
+        {"ThreeWay", 3, {2.5f, 4.2f, 6}, "0.8047619", "24.260357"},
+        {"ThreeWayLastBit", 3, {1.37f, 7.3f, 9.1f}, "0.9768034", "2.3747437"},
+        {"FourWay", 4, {4, 4, 4.5f, 5}, "0.9222222", "8.433738"},
+        {"FourWayLastBit", 4, {3.7f, 4.1f, 5.3f, 7.9f}, "0.8294342", "20.564112"},
+        {"ZeroOdd", 2, {0, 2}, "error 11", ""},
+        {"NoOdds", 2, {}, "error 6", ""},
+        {"ThirdMissing", 3, {2, 2}, "error 11", ""},
+        {"FourthMissing", 4, {2, 2, 2}, "error 11", ""},
          }) {
+        // clang-format on
         EXPECT_EQ(outcome([&] { return forkMargin(outcomes, odds); }), margin) << name;
         if (*hole)
             EXPECT_EQ(exact(holePercent(forkMargin(outcomes, odds))), hole) << name;
@@ -54,45 +55,16 @@ TEST(Fork, CentredSets)
             out += Str(s.stakes[i]) + ":" + Str(s.payouts[i]).substr(1);
         return out;
     };
-    for (const auto& [name, outcomes, odds, sum, centred, split, key] :
-         std::initializer_list<std::tuple<const char*, int, ForkOdds, float, CentredSet, const char*, int>>{
-             {"TwoEven",
-              2,
-              {2.2f, 1.9f, 7, 7},
-              100,
-              {false, false, true, true},
-              " 101.9512 | 46.34146:101.9512 53.65854:101.9512 0:0 0:0",
-              56},
-             {"TwoFirst", 2, {2.2f, 1.9f}, 100, {true}, " 101.9512 | 47.36842:104.2105 52.63158:100 0:0 0:0", 16},
-             {"ThreeFirst",
-              3,
-              {2.5f, 4.2f, 6},
-              300,
-              {true},
-              " 372.7811 | 178.5714:446.4286 71.42857:300 50:300 0:0",
-              167},
-             {"ThreeTwo",
-              3,
-              {2.5f, 4.2f, 6},
-              300,
-              {true, true},
-              " 372.7811 | 156.7164:391.791 93.28358:391.791 50:300 0:0",
-              127},
-             {"FourThree",
-              4,
-              {4, 4, 4.5f, 5},
-              1000,
-              {true, true, true},
-              " 1084.337 | 276.9231:1107.692 276.9231:1107.692 246.1538:1107.692 200:1000",
-              1238},
-             {"FourAll",
-              4,
-              {4, 4, 4.5f, 5},
-              1000,
-              {true, true, true, true},
-              " 1084.337 | 271.0844:1084.337 271.0844:1084.337 240.9639:1084.337 216.8675:1084.337",
-              1234},
+    // clang-format off
+    for (const auto& [name, outcomes, odds, sum, centred, split, key] : std::initializer_list<std::tuple<const char*, int, ForkOdds, float, CentredSet, const char*, int>>{
+        {"TwoEven", 2, {2.2f, 1.9f, 7, 7}, 100, {false, false, true, true}, " 101.9512 | 46.34146:101.9512 53.65854:101.9512 0:0 0:0", 56},
+        {"TwoFirst", 2, {2.2f, 1.9f}, 100, {true}, " 101.9512 | 47.36842:104.2105 52.63158:100 0:0 0:0", 16},
+        {"ThreeFirst", 3, {2.5f, 4.2f, 6}, 300, {true}, " 372.7811 | 178.5714:446.4286 71.42857:300 50:300 0:0", 167},
+        {"ThreeTwo", 3, {2.5f, 4.2f, 6}, 300, {true, true}, " 372.7811 | 156.7164:391.791 93.28358:391.791 50:300 0:0", 127},
+        {"FourThree", 4, {4, 4, 4.5f, 5}, 1000, {true, true, true}, " 1084.337 | 276.9231:1107.692 276.9231:1107.692 246.1538:1107.692 200:1000", 1238},
+        {"FourAll", 4, {4, 4, 4.5f, 5}, 1000, {true, true, true, true}, " 1084.337 | 271.0844:1084.337 271.0844:1084.337 240.9639:1084.337 216.8675:1084.337", 1234},
          }) {
+        // clang-format on
         EXPECT_EQ(show(forkStakes(outcomes, odds, sum, forkMargin(outcomes, odds), centred)), split) << name;
         EXPECT_EQ(centreKey(outcomes, centred), key) << name;
     }
@@ -107,12 +79,13 @@ TEST(Fork, CentredSets)
 TEST(Fork, ReadingTheOdds)
 {
     const ForkOdds kept{9, 9, 9, 9};
-    for (const auto& [name, outcomes, typed, missing, stakesRead] :
-         std::initializer_list<std::tuple<const char*, int, std::array<double, 4>, int, int>>{
-             {"AllPrices", 3, {2.5, 4.2, 6, 0}, -1, 3},
-             {"NegativeIsNoPrice", 2, {2.1, -2.1, 0, 0}, 1, 2},
-             {"FirstOfTwoMissing", 4, {4, 0, 4.5, 0}, 1, 2},
+    // clang-format off
+    for (const auto& [name, outcomes, typed, missing, stakesRead] : std::initializer_list<std::tuple<const char*, int, std::array<double, 4>, int, int>>{
+        {"AllPrices", 3, {2.5, 4.2, 6, 0}, -1, 3},
+        {"NegativeIsNoPrice", 2, {2.1, -2.1, 0, 0}, 1, 2},
+        {"FirstOfTwoMissing", 4, {4, 0, 4.5, 0}, 1, 2},
          }) {
+        // clang-format on
         int reads = 0;
         const OddsReader read = [&, t = typed](int i) { return ++reads, t[std::size_t(i)]; };
         const auto margin = oddsForMargin(outcomes, kept, read);
@@ -130,13 +103,14 @@ TEST(Stake, ChecksInOrder)
 {
     using enum StakeMode;
     using enum StakeVerdict;
-    for (const auto& [name, mode, accumulators, typed, verdict, kept, reads] : std::initializer_list<
-             std::tuple<const char*, StakeMode, Single, StakeFigures, StakeVerdict, StakeFigures, int>>{
-             {"WinWithoutSystemReadsNothing", Win, 0, {0, 2, 100, 0}, AskSystem, {}, 0},
-             {"StakeAsksForCoefficientFirst", Stake, 0, {20, 0, 0, 0}, AskCoefficient, {}, 1},
-             {"StakeWithoutSystemKeepsNothing", Stake, 0, {20, 2, 0, 0}, AskSystem, {}, 1},
-             {"MissingStakeKeepsTheWin", Coefficient, 10, {185, 0, 0, 0}, AskStake, {185, 0, 0, 0}, 1},
+    // clang-format off
+    for (const auto& [name, mode, accumulators, typed, verdict, kept, reads] : std::initializer_list< std::tuple<const char*, StakeMode, Single, StakeFigures, StakeVerdict, StakeFigures, int>>{
+        {"WinWithoutSystemReadsNothing", Win, 0, {0, 2, 100, 0}, AskSystem, {}, 0},
+        {"StakeAsksForCoefficientFirst", Stake, 0, {20, 0, 0, 0}, AskCoefficient, {}, 1},
+        {"StakeWithoutSystemKeepsNothing", Stake, 0, {20, 2, 0, 0}, AskSystem, {}, 1},
+        {"MissingStakeKeepsTheWin", Coefficient, 10, {185, 0, 0, 0}, AskStake, {185, 0, 0, 0}, 1},
          }) {
+        // clang-format on
         int count = 0;
         const auto solution = solveStake(mode, true, accumulators, [&, t = typed](StakeMode) { return ++count, t; });
         const auto& f = solution.figures;
