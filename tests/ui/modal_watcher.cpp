@@ -20,8 +20,6 @@ void ModalWatcher::onWindow(const QString& objectName, std::function<void(QWidge
     scripts_[objectName] = std::move(script);
 }
 
-QList<ShownMessage> ModalWatcher::takeMessages() { return std::exchange(messages_, {}); }
-
 QStringList ModalWatcher::takeMessageTexts()
 {
     QStringList texts;
@@ -30,45 +28,32 @@ QStringList ModalWatcher::takeMessageTexts()
     return texts;
 }
 
-QStringList ModalWatcher::takeUnexpected() { return std::exchange(unexpected_, {}); }
-
 void ModalWatcher::poll()
 {
     QWidget* modal = QApplication::activeModalWidget();
-    if (!modal)
-        return;
-    if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-        if (!box->isVisible())
-            return;
+    if (auto* box = qobject_cast<QMessageBox*>(modal); box && box->isVisible()) {
         messages_.append({box->windowTitle(), box->text(), box->icon()});
-        if (QAbstractButton* ok = box->button(QMessageBox::Ok))
-            ok->click();
-        else
-            box->reject();
+        box->button(QMessageBox::Ok)->click();
         return;
     }
-    if (scripted_.contains(modal))
-        return; // its script is about to run, or running
+    if (!modal || qobject_cast<QMessageBox*>(modal) || scripted_.contains(modal))
+        return; // a closing message, or a script about to run or running
     const auto script = scripts_.find(modal->objectName());
-    if (script != scripts_.end()) {
-        auto run = std::move(script->second);
-        scripts_.erase(script);
-        // Not from inside this timer's slot: Qt does not fire a timer again
-        // while its slot runs, and the script may provoke messages to answer.
-        scripted_.insert(modal);
-        QMetaObject::invokeMethod(
-            this,
-            [this, run = std::move(run), window = QPointer<QWidget>(modal), key = modal] {
-                if (window)
-                    run(window);
-                scripted_.remove(key);
-            },
-            Qt::QueuedConnection);
+    if (script == scripts_.end()) {
+        unexpected_ << modal->objectName();
+        modal->close();
         return;
     }
-    unexpected_ << modal->objectName();
-    if (auto* dialog = qobject_cast<QDialog*>(modal))
-        dialog->reject();
-    else
-        modal->close();
+    // Not from inside this timer's slot: Qt does not fire a timer again while
+    // its slot runs, and the script may provoke messages to answer.
+    scripted_.insert(modal);
+    QMetaObject::invokeMethod(
+        this,
+        [this, run = std::move(script->second), window = QPointer<QWidget>(modal), key = modal] {
+            if (window)
+                run(window);
+            scripted_.remove(key);
+        },
+        Qt::QueuedConnection);
+    scripts_.erase(script);
 }

@@ -3,12 +3,8 @@
 
 #pragma once
 
-#include <QList>
 #include <QMessageBox>
-#include <QObject>
 #include <QSet>
-#include <QString>
-#include <QStringList>
 #include <QTimer>
 
 #include <functional>
@@ -26,16 +22,14 @@ struct ShownMessage {
 class ModalWatcher : public QObject {
 public:
     ModalWatcher();
-
     // Runs `script` once the modal window with this objectName is active.
     void onWindow(const QString& objectName, std::function<void(QWidget*)> script);
-    QList<ShownMessage> takeMessages();
+    QList<ShownMessage> takeMessages() { return std::exchange(messages_, {}); }
     QStringList takeMessageTexts();
-    QStringList takeUnexpected();
+    QStringList takeUnexpected() { return std::exchange(unexpected_, {}); }
 
 private:
     void poll();
-
     QTimer timer_;
     QList<ShownMessage> messages_;
     QStringList unexpected_;

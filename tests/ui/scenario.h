@@ -12,6 +12,7 @@
 // Runs a window scenario: one step a line, "verb control argument", driving
 // the real widgets by objectName the way a user does. The steps:
 //   type NAME TEXT        replace the box's text by typing it
+//   add A B 3*C           list coefficients quickly (box filled, Enter)
 //   key NAME KEY          press Enter, Esc, Tab, Delete or Ctrl+V in a control
 //   paste NAME TEXT       put TEXT on the clipboard and press Ctrl+V there
 //   click NAME            click a button, an option or a check box
@@ -21,8 +22,9 @@
 //   items NAME A|B|C      a list's or drop-down's items ("items NAME" for none);
 //                         a table's rows, the texts of a row's cells joined
 //                         by blanks and " *" after a bold row
-//   enabled NAME / disabled NAME / focus NAME
-//   message TEXT          the next message shown said TEXT
+//   enabled NAMES / disabled NAMES / focus NAME
+//   message TEXT          the only message shown since said TEXT, titled
+//                         Zoret; warning TEXT: and with the warning sign
 //   copy NAME             select a label's whole text with the mouse, Ctrl+C
 //   clipboard TEXT        the clipboard holds TEXT
 //   reader NAME TEXT      a screen reader names the control TEXT

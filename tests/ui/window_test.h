@@ -5,12 +5,10 @@
 
 #include "tests/ui/modal_watcher.h"
 
-#include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
-#include <QAbstractItemView>
 #include <QComboBox>
-#include <QFont>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,8 +16,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-
-#include <string>
 
 // Finds a control by its name, the way a test drives the window: never by
 // the text it shows.
@@ -40,6 +36,11 @@ inline QString caption(QWidget* window, const char* name)
 
 inline QString text(QWidget* window, const char* name) { return control<QLineEdit>(window, name)->text(); }
 
+inline bool isEnabledOwn(QWidget* window, const char* name)
+{
+    return !control<QWidget>(window, name)->testAttribute(Qt::WA_ForceDisabled);
+}
+
 inline void click(QWidget* window, const char* name)
 {
     auto* button = control<QAbstractButton>(window, name);
@@ -47,25 +48,17 @@ inline void click(QWidget* window, const char* name)
     QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
 }
 
-// Types text key by key, Cyrillic letters included.
-inline void typeKeys(QWidget* widget, const QString& typed)
-{
-    for (const QChar c : typed) {
-        if (c.unicode() < 128)
-            QTest::keyClicks(widget, QString(c));
-        else
-            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
-    }
-}
-
-// Replaces the text of a box by typing into it.
+// Replaces the text of a box by typing into it, key by key, Cyrillic too.
 inline void type(QWidget* window, const char* name, const QString& typed)
 {
     auto* edit = control<QLineEdit>(window, name);
     edit->setFocus();
     edit->selectAll();
     QTest::keyClick(edit, Qt::Key_Delete);
-    typeKeys(edit, typed);
+    for (const QChar c : typed)
+        QTest::sendKeyEvent(QTest::Click, edit,
+                            c.unicode() < 128 ? QTest::asciiToKey(char(c.unicode())) : Qt::Key_unknown, QString(c),
+                            Qt::NoModifier);
 }
 
 // Picks an item of a drop-down list the way a user does: opens the list,
@@ -73,20 +66,12 @@ inline void type(QWidget* window, const char* name, const QString& typed)
 inline void pick(QWidget* window, const char* name, const QString& item)
 {
     auto* combo = control<QComboBox>(window, name);
-    QVERIFY2(combo->isEnabled(), name);
-    const int index = combo->findText(item);
-    QVERIFY2(index >= 0, qPrintable(item));
+    QVERIFY2(combo->isEnabled() && combo->findText(item) >= 0, qPrintable(name + (" " + item)));
     combo->showPopup();
-    QAbstractItemView* view = combo->view();
-    QTRY_VERIFY(view->isVisible());
-    view->setCurrentIndex(combo->model()->index(index, 0));
-    QTest::keyClick(view, Qt::Key_Return);
-    QTRY_VERIFY(!view->isVisible());
-}
-
-inline bool isEnabledOwn(QWidget* window, const char* name)
-{
-    return !control<QWidget>(window, name)->testAttribute(Qt::WA_ForceDisabled);
+    QTRY_VERIFY(combo->view()->isVisible());
+    combo->view()->setCurrentIndex(combo->model()->index(combo->findText(item), 0));
+    QTest::keyClick(combo->view(), Qt::Key_Return);
+    QTRY_VERIFY(!combo->view()->isVisible());
 }
 
 // Offscreen unless told otherwise, the application font the program uses.
