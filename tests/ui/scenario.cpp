@@ -3,8 +3,6 @@
 
 #include "tests/ui/scenario.h"
 
-#include "tests/ui/main_window_steps.h"
-
 #include <QClipboard>
 #include <QFontMetricsF>
 #include <QTableWidget>
@@ -25,8 +23,7 @@ QString shown(QWidget* control)
     return list && list->currentItem() ? list->currentItem()->text() : QString();
 }
 
-// A table's rows: the texts of the cells that show one, then "*" when bold.
-QStringList itemsOf(QWidget* control)
+QString itemsOf(QWidget* control)
 {
     QStringList items;
     if (auto* table = qobject_cast<QTableWidget*>(control))
@@ -35,8 +32,7 @@ QStringList itemsOf(QWidget* control)
             for (int column = 0; column < table->columnCount(); ++column)
                 if (const QTableWidgetItem* item = table->item(row, column); item && !item->text().isEmpty())
                     cells << item->text();
-            const QTableWidgetItem* first = table->item(row, 0);
-            items << cells.join(' ') + (first && first->font().bold() ? " *" : "");
+            items << cells.join(' ') + (table->item(row, 0) && table->item(row, 0)->font().bold() ? " *" : "");
         }
     if (auto* combo = qobject_cast<QComboBox*>(control))
         for (int i = 0; i < combo->count(); ++i)
@@ -44,7 +40,20 @@ QStringList itemsOf(QWidget* control)
     if (auto* list = qobject_cast<QListWidget*>(control))
         for (int i = 0; i < list->count(); ++i)
             items << list->item(i)->text();
-    return items;
+    return items.join('|');
+}
+
+// Every control's visible state, one line each: for "nothing else changed".
+QStringList controlStates(QWidget* window)
+{
+    QStringList states;
+    for (QWidget* child : window->findChildren<QWidget*>())
+        if (!child->objectName().isEmpty() && !child->objectName().startsWith("qt_"))
+            states << QStringLiteral("%1 %2 %3 [%4]")
+                          .arg(child->objectName(), child->testAttribute(Qt::WA_ForceDisabled) ? "off" : "on",
+                               shown(child), itemsOf(child));
+    states.sort();
+    return states;
 }
 
 void press(QWidget* target, QKeyCombination key)
@@ -53,60 +62,141 @@ void press(QWidget* target, QKeyCombination key)
     QTest::keyClick(target, key.key(), key.keyboardModifiers());
 }
 
-void clickRow(QListWidget* list, int row, bool twice)
+// What a step acts on, and where it reports.
+struct Step {
+    QWidget* window;
+    QString verb, name, argument, rest;
+    ModalWatcher& watcher;
+    QStringList& snapshot;
+    QWidget* named() const { return control<QWidget>(window, qPrintable(name)); }
+};
+
+// An action returns nothing; a check returns why it fails, or nothing.
+using Verb = QString (*)(const Step&);
+
+QString clickRow(const Step& s)
 {
-    list->scrollToItem(list->item(row));
-    const QPoint at = list->visualItemRect(list->item(row)).center();
+    auto* list = control<QListWidget>(s.window, qPrintable(s.name));
+    list->scrollToItem(list->item(s.argument.toInt()));
+    const QPoint at = list->visualItemRect(list->item(s.argument.toInt())).center();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
-    if (twice)
+    if (s.verb == "dblclick")
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+    return {};
+}
+
+QString listCoefficients(const Step& s)
+{
+    QStringList listed;
+    for (const QString& word : s.rest.split(' ', Qt::SkipEmptyParts))
+        listed << (word.contains('*') ? repeated(word.section('*', 1), word.section('*', 0, 0).toInt())
+                                      : QStringList{word});
+    addOdds(s.window, listed);
+    return {};
 }
 
 // Drags the mouse across the label from one end to the other, then Ctrl+C.
-void copyWhole(QLabel* label)
+QString copyWhole(const Step& s)
 {
-    const int middle = label->height() / 2;
-    QTest::mousePress(label, Qt::LeftButton, {}, QPoint(1, middle));
-    QTest::mouseMove(label, QPoint(label->width() - 2, middle));
-    QTest::mouseRelease(label, Qt::LeftButton, {}, QPoint(label->width() - 2, middle));
+    auto* label = control<QLabel>(s.window, qPrintable(s.name));
+    const QPoint from(1, label->height() / 2), to(label->width() - 2, label->height() / 2);
+    QTest::mousePress(label, Qt::LeftButton, {}, from);
+    QTest::mouseMove(label, to);
+    QTest::mouseRelease(label, Qt::LeftButton, {}, to);
     QTest::keyClick(label, Qt::Key_C, Qt::ControlModifier);
+    return {};
 }
 
-// Whole: the text in view is the caption and its glyphs fit inside the
-// frame, or it is marked as elided and the tooltip holds the caption.
-bool showsWhole(QLabel* label)
+QString enabling(const Step& s)
 {
+    QStringList wrong;
+    for (const QString& each : s.rest.split(' '))
+        if (control<QWidget>(s.window, qPrintable(each))->testAttribute(Qt::WA_ForceDisabled) == (s.verb == "enabled"))
+            wrong << each;
+    return wrong.isEmpty() ? "" : "not so: " + wrong.join(' ');
+}
+
+QString messageShown(const Step& s)
+{
+    const QStringList shown = s.watcher.takeMessages();
+    const QString expected = "Zoret: " + s.rest, warned = expected + " (warning)";
+    const bool right = shown == QStringList{warned} || (s.verb == "message" && shown == QStringList{expected});
+    return right ? "" : "messages shown: " + shown.join(" / ");
+}
+
+QString keyPressed(const Step& s)
+{
+    static const QHash<QString, Qt::Key> keys{
+        {"Enter", Qt::Key_Return}, {"Esc", Qt::Key_Escape}, {"Delete", Qt::Key_Delete}, {"Tab", Qt::Key_Tab}};
+    if (!keys.contains(s.argument))
+        return "unknown key";
+    press(s.named(), keys[s.argument]);
+    return {};
+}
+
+QString unchanged(const Step& s)
+{
+    const QStringList now = controlStates(s.window);
+    QStringList changed;
+    for (const QString& state : now)
+        if (!s.snapshot.contains(state))
+            changed << state;
+    return now == s.snapshot ? "" : "changed: " + changed.join("; ");
+}
+
+// Whole: the caption in view with its glyphs inside the frame, or marked elided with the caption in the tooltip.
+QString wholeOrElided(const Step& s)
+{
+    auto* label = control<QLabel>(s.window, qPrintable(s.name));
     const QString caption = label->property("caption").toString();
     if (label->text() == caption
         && QFontMetricsF(label->font()).horizontalAdvance(caption) <= label->contentsRect().width())
-        return true;
-    return label->text().contains(QChar(0x2026)) && label->toolTip() == caption;
+        return {};
+    return label->text().contains(QChar(0x2026)) && label->toolTip() == caption
+               ? ""
+               : "shows \"" + label->text() + "\", tooltip \"" + label->toolTip() + "\"";
 }
 
-QStringList coefficients(const QString& argument)
+QString typed(const Step& s)
 {
-    QStringList listed;
-    for (const QString& word : argument.split(' ', Qt::SkipEmptyParts))
-        listed << (word.contains('*') ? repeated(word.section('*', 1), word.section('*', 0, 0).toInt())
-                                      : QStringList{word});
-    return listed;
+    if (!s.named()->isEnabled())
+        return "the box is disabled";
+    type(s.window, qPrintable(s.name), s.argument);
+    return {};
 }
+
+QString differs(const QString& actual, const QString& expected)
+{
+    return actual == expected ? "" : "is \"" + actual + "\"";
+}
+
+// clang-format off
+const QHash<QString, Verb> verbs{
+    {"type", typed},
+    {"add", listCoefficients},
+    {"key", keyPressed},
+    {"paste", [](const Step& s) { QApplication::clipboard()->setText(QString(s.argument).replace("\\n", "\n")); press(s.named(), Qt::CTRL | Qt::Key_V); return QString(); }},
+    {"click", [](const Step& s) { click(s.window, qPrintable(s.name)); return QString(); }},
+    {"pick", [](const Step& s) { pick(s.window, qPrintable(s.name), s.argument); return QString(); }},
+    {"select", clickRow},
+    {"dblclick", clickRow},
+    {"copy", copyWhole},
+    {"snapshot", [](const Step& s) { s.snapshot = controlStates(s.window); return QString(); }},
+    {"is", [](const Step& s) { return differs(shown(s.named()), s.argument); }},
+    {"items", [](const Step& s) { return differs(itemsOf(s.named()), s.argument); }},
+    {"enabled", enabling},
+    {"disabled", enabling},
+    {"focus", [](const Step& s) { QWidget* at = s.window->window()->focusWidget(); return differs(at ? at->objectName() : "", s.name); }},
+    {"message", messageShown},
+    {"warning", messageShown},
+    {"clipboard", [](const Step& s) { return differs(QApplication::clipboard()->text(), s.rest); }},
+    {"reader", [](const Step& s) { return differs(s.named()->accessibleName(), s.argument); }},
+    {"whole", wholeOrElided},
+    {"unchanged", unchanged},
+};
+// clang-format on
 
 } // namespace
-
-QStringList controlStates(QWidget* window)
-{
-    QStringList states;
-    for (QWidget* child : window->findChildren<QWidget*>())
-        if (!child->objectName().isEmpty() && !child->objectName().startsWith("qt_"))
-            states << QStringLiteral("%1 %2 %3 [%4]")
-                          .arg(child->objectName(), child->testAttribute(Qt::WA_ForceDisabled) ? "off" : "on",
-                               shown(child), itemsOf(child).join('|'));
-    states.sort();
-    return states;
-}
-
-bool Scenario::run(const QStringList& steps) { return runSteps(window_, steps); }
 
 bool Scenario::run(const QString& script)
 {
@@ -118,8 +208,7 @@ bool Scenario::run(const QString& script)
     return run(steps);
 }
 
-// A step followed by "within FORM" opens that modal window; the steps up to
-// "end" run in it.
+// A step followed by "within FORM" opens that modal window; the steps up to "end" run in it.
 bool Scenario::runSteps(QWidget* window, const QStringList& steps)
 {
     for (int i = 0; i < steps.size(); ++i) {
@@ -150,84 +239,16 @@ bool Scenario::runSteps(QWidget* window, const QStringList& steps)
 
 bool Scenario::runStep(QWidget* window, const QString& step)
 {
-    const QString verb = step.section(' ', 0, 0), name = step.section(' ', 1, 1), argument = step.section(' ', 2);
-    const QString rest = step.section(' ', 1);
-    const auto named = [&]() { return control<QWidget>(window, qPrintable(name)); };
-    const auto check = [&](bool ok, const QString& detail = {}) {
-        if (!ok)
-            QTest::qFail(qPrintable("step \"" + step + "\"" + (detail.isEmpty() ? "" : ": " + detail)), __FILE__,
-                         __LINE__);
-        return ok;
-    };
-    static const std::map<QString, QKeyCombination> keys{
-        {"Enter", Qt::Key_Return}, {"Esc", Qt::Key_Escape},          {"Delete", Qt::Key_Delete},
-        {"Tab", Qt::Key_Tab},      {"Ctrl+V", Qt::CTRL | Qt::Key_V}, {"Ctrl+C", Qt::CTRL | Qt::Key_C}};
-    if (verb == "type") {
-        if (!check(named()->isEnabled(), "the box is disabled"))
-            return false;
-        type(window, qPrintable(name), argument);
-    } else if (verb == "add") {
-        addOdds(window, coefficients(rest));
-    } else if (verb == "key") {
-        if (!check(keys.count(argument), "unknown key"))
-            return false;
-        press(named(), keys.at(argument));
-    } else if (verb == "paste") {
-        QApplication::clipboard()->setText(QString(argument).replace("\\n", "\n"));
-        press(named(), Qt::CTRL | Qt::Key_V);
-    } else if (verb == "click") {
-        auto* button = control<QAbstractButton>(window, qPrintable(name));
-        if (!check(button->isEnabled() && button->isVisible(), "the control is disabled or hidden"))
-            return false;
-        QTest::mouseClick(button, Qt::LeftButton, {},
-                          qobject_cast<QCheckBox*>(button) ? QPoint(5, button->height() / 2) : button->rect().center());
-    } else if (verb == "pick") {
-        pick(window, qPrintable(name), argument);
-    } else if (verb == "select" || verb == "dblclick") {
-        clickRow(control<QListWidget>(window, qPrintable(name)), argument.toInt(), verb == "dblclick");
-    } else if (verb == "is") {
-        return check(shown(named()) == argument, "shows \"" + shown(named()) + "\"");
-    } else if (verb == "items") {
-        const QString actual = itemsOf(named()).join('|');
-        return check(actual == argument, "holds \"" + actual + "\"");
-    } else if (verb == "enabled" || verb == "disabled") {
-        QStringList wrong;
-        for (const QString& each : rest.split(' '))
-            if (isEnabledOwn(window, qPrintable(each)) != (verb == "enabled"))
-                wrong << each;
-        return check(wrong.isEmpty(), "not so: " + wrong.join(' '));
-    } else if (verb == "focus") {
-        QWidget* focused = window->window()->focusWidget();
-        return check(focused && focused->objectName() == name, "focus on " + (focused ? focused->objectName() : ""));
-    } else if (verb == "message" || verb == "warning") {
-        const QList<ShownMessage> messages = watcher_.takeMessages();
-        QStringList texts;
-        for (const ShownMessage& message : messages)
-            texts << message.title + ": " + message.text + (message.icon == QMessageBox::Warning ? " (warning)" : "");
-        const bool warning = verb == "warning";
-        return check(texts == QStringList{"Zoret: " + rest + (warning ? " (warning)" : "")}
-                         || (!warning && texts == QStringList{"Zoret: " + rest + " (warning)"}),
-                     "messages shown: " + texts.join(" / "));
-    } else if (verb == "copy") {
-        copyWhole(control<QLabel>(window, qPrintable(name)));
-    } else if (verb == "clipboard") {
-        return check(QApplication::clipboard()->text() == rest, "holds \"" + QApplication::clipboard()->text() + "\"");
-    } else if (verb == "reader") {
-        return check(named()->accessibleName() == argument, "named \"" + named()->accessibleName() + "\"");
-    } else if (verb == "whole") {
-        auto* label = control<QLabel>(window, qPrintable(name));
-        return check(showsWhole(label), "shows \"" + label->text() + "\", tooltip \"" + label->toolTip() + "\"");
-    } else if (verb == "snapshot") {
-        snapshot_ = controlStates(window);
-    } else if (verb == "unchanged") {
-        const QStringList now = controlStates(window);
-        QStringList changed;
-        for (const QString& state : now)
-            if (!snapshot_.contains(state))
-                changed << state;
-        return check(now == snapshot_, "changed: " + changed.join("; "));
-    } else {
-        return check(false, "unknown step");
-    }
-    return !QTest::currentTestFailed();
+    const Step s{window,
+                 step.section(' ', 0, 0),
+                 step.section(' ', 1, 1),
+                 step.section(' ', 2),
+                 step.section(' ', 1),
+                 watcher_,
+                 snapshot_};
+    const Verb verb = verbs.value(s.verb);
+    const QString why = verb ? verb(s) : "unknown step";
+    if (!why.isEmpty())
+        QTest::qFail(qPrintable("step \"" + step + "\": " + why), __FILE__, __LINE__);
+    return why.isEmpty() && !QTest::currentTestFailed();
 }

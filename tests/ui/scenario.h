@@ -3,45 +3,26 @@
 
 #pragma once
 
-#include "tests/ui/modal_watcher.h"
+#include "tests/ui/window_test.h"
 
-#include <QString>
-#include <QStringList>
-#include <QWidget>
-
-// Runs a window scenario: one step a line, "verb control argument", driving
-// the real widgets by objectName the way a user does. The steps:
-//   type NAME TEXT        replace the box's text by typing it
-//   add A B 3*C           list coefficients quickly (box filled, Enter)
-//   key NAME KEY          press Enter, Esc, Tab, Delete or Ctrl+V in a control
-//   paste NAME TEXT       put TEXT on the clipboard and press Ctrl+V there
-//   click NAME            click a button, an option or a check box
-//   pick NAME ITEM        choose ITEM of a drop-down list
-//   select NAME ROW       click the list's row; dblclick NAME ROW double-clicks
-//   is NAME TEXT          the label's caption, box's text or chosen item
-//   items NAME A|B|C      a list's or drop-down's items ("items NAME" for none);
-//                         a table's rows, the texts of a row's cells joined
-//                         by blanks and " *" after a bold row
-//   enabled NAMES / disabled NAMES / focus NAME
-//   message TEXT          the only message shown since said TEXT, titled
-//                         Zoret; warning TEXT: and with the warning sign
-//   copy NAME             select a label's whole text with the mouse, Ctrl+C
-//   clipboard TEXT        the clipboard holds TEXT
-//   reader NAME TEXT      a screen reader names the control TEXT
-//   whole NAME            the label shows its whole caption or, elided with
-//                         "…", has it in its tooltip
-//   snapshot / unchanged  every control's state now, later compared
-//   within FORM ... end   the steps run in the modal window FORM that the
-//                         step before opens; the last step closes it
-// A failing step reports its line; a message nobody expected fails the
-// scenario when it ends (WindowTestCase).
+// Runs a window scenario, one step a line or separated by " ; ", "verb control argument", driving the real
+// widgets by objectName the way a user does:
+//   type NAME TEXT / paste NAME TEXT / key NAME Enter|Esc|Tab|Delete / click NAME / pick NAME ITEM
+//   add A B 3*C          list coefficients quickly (box filled, Enter)
+//   select NAME ROW / dblclick NAME ROW    click or double-click the list's row
+//   is NAME TEXT         the caption, text, chosen item or tick (0/1) shown
+//   items NAME A|B|C     a list's or drop-down's items; a table's rows, cells joined by blanks, " *" if bold
+//   enabled NAMES / disabled NAMES / focus NAME / reader NAME TEXT (the name a screen reader gives it)
+//   message TEXT         the only message shown since, titled Zoret; warning TEXT: with the warning sign
+//   copy NAME / clipboard TEXT    select a label's text with the mouse and Ctrl+C; what the clipboard holds
+//   whole NAME           the label shows its whole caption, or elided with "…" and the caption in its tooltip
+//   snapshot / unchanged every control's state now, later compared
+//   within FORM ... end  the steps run in the modal window FORM the step before opens; the last closes it
+// A failing step is reported with its text.
 class Scenario {
 public:
     Scenario(QWidget* window, ModalWatcher& watcher) : window_(window), watcher_(watcher) {}
-    // Runs every step; returns false (with the failure recorded by QtTest)
-    // at the first step that fails.
-    bool run(const QStringList& steps);
-    // The same, from a script of one step a line (blank lines skipped).
+    bool run(const QStringList& steps) { return runSteps(window_, steps); }
     bool run(const QString& script);
 
 private:
@@ -52,6 +33,3 @@ private:
     ModalWatcher& watcher_;
     QStringList snapshot_;
 };
-
-// Every control's visible state, one line each: for "nothing else changed".
-QStringList controlStates(QWidget* window);
