@@ -3,10 +3,6 @@
 
 #include "tests/ui/scenario.h"
 
-#include <QClipboard>
-#include <QFontMetricsF>
-#include <QTableWidget>
-
 namespace {
 
 QString shown(QWidget* control)
@@ -23,24 +19,21 @@ QString shown(QWidget* control)
     return list && list->currentItem() ? list->currentItem()->text() : QString();
 }
 
+// The rows of a list, drop-down or table: the cells that show a text joined by blanks, " *" after a bold row.
 QString itemsOf(QWidget* control)
 {
-    QStringList items;
-    if (auto* table = qobject_cast<QTableWidget*>(control))
-        for (int row = 0; row < table->rowCount(); ++row) {
-            QStringList cells;
-            for (int column = 0; column < table->columnCount(); ++column)
-                if (const QTableWidgetItem* item = table->item(row, column); item && !item->text().isEmpty())
-                    cells << item->text();
-            items << cells.join(' ') + (table->item(row, 0) && table->item(row, 0)->font().bold() ? " *" : "");
-        }
-    if (auto* combo = qobject_cast<QComboBox*>(control))
-        for (int i = 0; i < combo->count(); ++i)
-            items << combo->itemText(i);
-    if (auto* list = qobject_cast<QListWidget*>(control))
-        for (int i = 0; i < list->count(); ++i)
-            items << list->item(i)->text();
-    return items.join('|');
+    auto* view = qobject_cast<QAbstractItemView*>(control);
+    auto* combo = qobject_cast<QComboBox*>(control);
+    QAbstractItemModel* model = view ? view->model() : combo ? combo->model() : nullptr;
+    QStringList rows;
+    for (int row = 0; model && row < model->rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < model->columnCount(); ++column)
+            if (const QString cell = model->index(row, column).data().toString(); !cell.isEmpty())
+                cells << cell;
+        rows << cells.join(' ') + (model->index(row, 0).data(Qt::FontRole).value<QFont>().bold() ? " *" : "");
+    }
+    return rows.join('|');
 }
 
 // Every control's visible state, one line each: for "nothing else changed".
@@ -56,23 +49,20 @@ QStringList controlStates(QWidget* window)
     return states;
 }
 
-void press(QWidget* target, QKeyCombination key)
-{
-    target->setFocus();
-    QTest::keyClick(target, key.key(), key.keyboardModifiers());
-}
-
-// What a step acts on, and where it reports.
+// What a step acts on and what it holds: "verb name argument", rest = everything after the verb.
 struct Step {
     QWidget* window;
     QString verb, name, argument, rest;
     ModalWatcher& watcher;
     QStringList& snapshot;
     QWidget* named() const { return control<QWidget>(window, qPrintable(name)); }
+    QWidget* focused() const { return named()->setFocus(), named(); }
 };
 
-// An action returns nothing; a check returns why it fails, or nothing.
-using Verb = QString (*)(const Step&);
+QString differs(const QString& actual, const QString& expected)
+{
+    return actual == expected ? "" : "is \"" + actual + "\"";
+}
 
 QString clickRow(const Step& s)
 {
@@ -85,16 +75,6 @@ QString clickRow(const Step& s)
     return {};
 }
 
-QString listCoefficients(const Step& s)
-{
-    QStringList listed;
-    for (const QString& word : s.rest.split(' ', Qt::SkipEmptyParts))
-        listed << (word.contains('*') ? repeated(word.section('*', 1), word.section('*', 0, 0).toInt())
-                                      : QStringList{word});
-    addOdds(s.window, listed);
-    return {};
-}
-
 // Drags the mouse across the label from one end to the other, then Ctrl+C.
 QString copyWhole(const Step& s)
 {
@@ -104,6 +84,27 @@ QString copyWhole(const Step& s)
     QTest::mouseMove(label, to);
     QTest::mouseRelease(label, Qt::LeftButton, {}, to);
     QTest::keyClick(label, Qt::Key_C, Qt::ControlModifier);
+    return {};
+}
+
+// The caption in view with its glyphs inside the frame, or marked elided with the caption in the tooltip.
+QString wholeOrElided(const Step& s)
+{
+    auto* label = control<QLabel>(s.window, qPrintable(s.name));
+    const QString caption = label->property("caption").toString();
+    const bool fits = QFontMetricsF(label->font()).horizontalAdvance(caption) <= label->contentsRect().width();
+    const bool whole =
+        label->text() == caption ? fits : label->text().contains(QChar(0x2026)) && label->toolTip() == caption;
+    return whole ? "" : "shows \"" + label->text() + "\", tooltip \"" + label->toolTip() + "\"";
+}
+
+QString listCoefficients(const Step& s)
+{
+    QStringList listed;
+    for (const QString& word : s.rest.split(' ', Qt::SkipEmptyParts))
+        listed << (word.contains('*') ? repeated(word.section('*', 1), word.section('*', 0, 0).toInt())
+                                      : QStringList{word});
+    addOdds(s.window, listed);
     return {};
 }
 
@@ -124,76 +125,31 @@ QString messageShown(const Step& s)
     return right ? "" : "messages shown: " + shown.join(" / ");
 }
 
-QString keyPressed(const Step& s)
-{
-    static const QHash<QString, Qt::Key> keys{
-        {"Enter", Qt::Key_Return}, {"Esc", Qt::Key_Escape}, {"Delete", Qt::Key_Delete}, {"Tab", Qt::Key_Tab}};
-    if (!keys.contains(s.argument))
-        return "unknown key";
-    press(s.named(), keys[s.argument]);
-    return {};
-}
-
 QString unchanged(const Step& s)
 {
-    const QStringList now = controlStates(s.window);
-    QStringList changed;
-    for (const QString& state : now)
-        if (!s.snapshot.contains(state))
-            changed << state;
-    return now == s.snapshot ? "" : "changed: " + changed.join("; ");
+    QStringList changed = controlStates(s.window);
+    changed.removeIf([&](const QString& state) { return s.snapshot.contains(state); });
+    return changed.isEmpty() && controlStates(s.window) == s.snapshot ? "" : "changed: " + changed.join("; ");
 }
 
-// Whole: the caption in view with its glyphs inside the frame, or marked elided with the caption in the tooltip.
-QString wholeOrElided(const Step& s)
-{
-    auto* label = control<QLabel>(s.window, qPrintable(s.name));
-    const QString caption = label->property("caption").toString();
-    if (label->text() == caption
-        && QFontMetricsF(label->font()).horizontalAdvance(caption) <= label->contentsRect().width())
-        return {};
-    return label->text().contains(QChar(0x2026)) && label->toolTip() == caption
-               ? ""
-               : "shows \"" + label->text() + "\", tooltip \"" + label->toolTip() + "\"";
-}
-
-QString typed(const Step& s)
-{
-    if (!s.named()->isEnabled())
-        return "the box is disabled";
-    type(s.window, qPrintable(s.name), s.argument);
-    return {};
-}
-
-QString differs(const QString& actual, const QString& expected)
-{
-    return actual == expected ? "" : "is \"" + actual + "\"";
-}
-
+const QHash<QString, Qt::Key> keys{
+    {"Enter", Qt::Key_Return}, {"Esc", Qt::Key_Escape}, {"Delete", Qt::Key_Delete}, {"Tab", Qt::Key_Tab}};
+using Verb = QString (*)(const Step&); // an action returns nothing, a check why it fails or nothing
 // clang-format off
 const QHash<QString, Verb> verbs{
-    {"type", typed},
-    {"add", listCoefficients},
-    {"key", keyPressed},
-    {"paste", [](const Step& s) { QApplication::clipboard()->setText(QString(s.argument).replace("\\n", "\n")); press(s.named(), Qt::CTRL | Qt::Key_V); return QString(); }},
+    {"type", [](const Step& s) { return s.named()->isEnabled() ? type(s.window, qPrintable(s.name), s.argument), QString() : "the box is disabled"; }},
+    {"key", [](const Step& s) { return keys.contains(s.argument) ? QTest::keyClick(s.focused(), keys[s.argument]), QString() : "unknown key"; }},
+    {"paste", [](const Step& s) { QApplication::clipboard()->setText(QString(s.argument).replace("\\n", "\n")); QTest::keyClick(s.focused(), Qt::Key_V, Qt::ControlModifier); return QString(); }},
     {"click", [](const Step& s) { click(s.window, qPrintable(s.name)); return QString(); }},
     {"pick", [](const Step& s) { pick(s.window, qPrintable(s.name), s.argument); return QString(); }},
-    {"select", clickRow},
-    {"dblclick", clickRow},
-    {"copy", copyWhole},
     {"snapshot", [](const Step& s) { s.snapshot = controlStates(s.window); return QString(); }},
     {"is", [](const Step& s) { return differs(shown(s.named()), s.argument); }},
     {"items", [](const Step& s) { return differs(itemsOf(s.named()), s.argument); }},
-    {"enabled", enabling},
-    {"disabled", enabling},
     {"focus", [](const Step& s) { QWidget* at = s.window->window()->focusWidget(); return differs(at ? at->objectName() : "", s.name); }},
-    {"message", messageShown},
-    {"warning", messageShown},
     {"clipboard", [](const Step& s) { return differs(QApplication::clipboard()->text(), s.rest); }},
     {"reader", [](const Step& s) { return differs(s.named()->accessibleName(), s.argument); }},
-    {"whole", wholeOrElided},
-    {"unchanged", unchanged},
-};
+    {"add", listCoefficients}, {"select", clickRow}, {"dblclick", clickRow}, {"copy", copyWhole}, {"whole", wholeOrElided},
+    {"enabled", enabling}, {"disabled", enabling}, {"message", messageShown}, {"warning", messageShown}, {"unchanged", unchanged}};
 // clang-format on
 
 } // namespace
