@@ -161,33 +161,26 @@ bool Scenario::run(const QString& script)
         for (const QString& step : line.split(" ; "))
             if (!step.trimmed().isEmpty())
                 steps << step.trimmed();
-    return run(steps);
+    return runSteps(window_, steps);
 }
 
-// A step followed by "within FORM" opens that modal window; the steps up to "end" run in it.
+// A step followed by "within FORM" opens that modal window; the steps up to "end" (or the last) run in it.
 bool Scenario::runSteps(QWidget* window, const QStringList& steps)
 {
     for (int i = 0; i < steps.size(); ++i) {
-        if (i + 1 == steps.size() || !steps[i + 1].startsWith("within ")) {
-            if (!runStep(window, steps[i]))
-                return false;
-            continue;
-        }
-        const QString form = steps[i + 1].section(' ', 1);
-        const int end = steps.indexOf("end", i + 2);
-        bool passed = false, ran = false;
-        watcher_.onWindow(form, [&, inner = steps.mid(i + 2, end - i - 2)](QWidget* child) {
-            ran = true;
-            passed = runSteps(child, inner);
-            if (!passed && child->isVisible()) // leave the modal loop so the test can report
-                child->close();
-        });
-        if (end < 0 || !runStep(window, steps[i]))
-            return QTest::qVerify(end >= 0, "within ... end", "", __FILE__, __LINE__) && false;
-        if (!ran)
-            QTest::qFail(qPrintable("no window " + form + " opened"), __FILE__, __LINE__);
-        if (!ran || !passed)
+        const bool opens = i + 1 < steps.size() && steps[i + 1].startsWith("within ");
+        const int end = !opens ? i : steps.indexOf("end", i + 2) < 0 ? int(steps.size()) : steps.indexOf("end", i + 2);
+        bool ran = false, passed = true;
+        if (opens)
+            watcher_.onWindow(steps[i + 1].section(' ', 1), [&, inner = steps.mid(i + 2, end - i - 2)](QWidget* child) {
+                ran = true;
+                if (!(passed = runSteps(child, inner)) && child->isVisible()) // leave the modal loop to report
+                    child->close();
+            });
+        if (!runStep(window, steps[i]) || !passed)
             return false;
+        if (opens && !ran)
+            return QTest::qVerify(false, qPrintable(steps[i + 1]), "no such window opened", __FILE__, __LINE__);
         i = end;
     }
     return true;

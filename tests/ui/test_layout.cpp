@@ -8,10 +8,7 @@
 #include "ui/settlement_window/settlement_window.h"
 #include "ui/toolkit/fitting_label.h"
 
-#include <QGroupBox>
-#include <QStyle>
-
-#include <algorithm>
+#include <map>
 
 namespace {
 
@@ -21,46 +18,43 @@ struct Open : Window {
     using Window::layout;
 };
 
-bool shows(QWidget* control)
+bool shows(QWidget* c)
 {
-    auto* label = qobject_cast<QLabel*>(control);
-    return control->isVisible() && (!label || !label->text().isEmpty());
+    return c->isVisible() && !(qobject_cast<QLabel*>(c) && qobject_cast<QLabel*>(c)->text().isEmpty());
 }
 
-// Why a control breaks the look of its window, or nothing.
-QString flaw(QWidget* control, const QList<QWidget*>& siblings)
+// Why a control breaks the look of its window, or nothing. A pixel's overlap is the design's rounding.
+QString flaw(QWidget* c)
 {
-    if (!control->parentWidget()->rect().contains(control->geometry()))
+    if (!c->parentWidget()->rect().contains(c->geometry()))
         return "sticks out of its parent";
-    for (QWidget* other : siblings) // a pixel's overlap is the design's rounding
-        if (const QRect both = other->geometry().intersected(control->geometry());
-            other != control && both.width() > 1 && both.height() > 1 && shows(other) && shows(control))
+    for (QWidget* other : c->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (const QRect both = other->geometry().intersected(c->geometry());
+            other != c && both.width() > 1 && both.height() > 1 && shows(other) && shows(c))
             return "overlaps " + other->objectName();
-    const QFontMetrics metrics(control->font());
-    const QRect room = control->contentsRect();
-    if (auto* frame = qobject_cast<QGroupBox*>(control))
-        return metrics.horizontalAdvance(frame->title()) < room.width() - 8 ? "" : "title cut";
-    if (auto* option = qobject_cast<QCheckBox*>(control) ? control : qobject_cast<QRadioButton*>(control)) {
-        const int mark = option->style()->pixelMetric(QStyle::PM_IndicatorWidth)
-                         + option->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing);
-        return metrics.horizontalAdvance(qobject_cast<QAbstractButton*>(option)->text()) <= room.width() - mark
-                   ? ""
-                   : "caption cut";
-    }
-    if (auto* button = qobject_cast<QPushButton*>(control))
-        return button->text().isEmpty() != !button->icon().isNull()       ? "neither caption nor icon"
-               : metrics.horizontalAdvance(button->text()) < room.width() ? ""
-                                                                          : "caption cut";
-    auto* label = qobject_cast<QLabel*>(control);
+    const QFontMetrics metrics(c->font());
+    const int room = c->contentsRect().width();
+    auto* button = qobject_cast<QAbstractButton*>(c);
+    if (auto* frame = qobject_cast<QGroupBox*>(c))
+        return metrics.horizontalAdvance(frame->title()) < room - 8 ? "" : "title cut";
+    if (qobject_cast<QPushButton*>(c) && button->text().isEmpty() == button->icon().isNull())
+        return "neither caption nor icon";
+    const int mark = qobject_cast<QPushButton*>(c) ? 1 // a button's caption needs a pixel to spare
+                                                   : c->style()->pixelMetric(QStyle::PM_IndicatorWidth)
+                                                         + c->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing);
+    if (button)
+        return metrics.horizontalAdvance(button->text()) <= room - mark ? "" : "caption cut";
+    auto* label = qobject_cast<QLabel*>(c);
     if (!label || qobject_cast<zoret::ui::FittingLabel*>(label))
         return {};
-    const QRect needed = metrics.boundingRect(room, int(label->alignment()) | Qt::TextWordWrap, label->text());
-    return room.contains(needed) ? "" : "caption cut";
+    const QRect inside = c->contentsRect();
+    return inside.contains(metrics.boundingRect(inside, int(label->alignment()) | Qt::TextWordWrap, label->text()))
+               ? ""
+               : "caption cut";
 }
 
-// The design's properties, at the scale the test runs at: every control lies
-// inside its parent, no two siblings overlap, every caption fits, a button
-// shows a caption or an icon, and Tab follows the design's tab order.
+// At the scale the test runs at: every control lies inside its parent, no two siblings overlap, every caption
+// fits, a button shows a caption or an icon, and Tab follows the design's tab order.
 template <typename Window>
 void checkDesign(const QString& title)
 {
@@ -69,23 +63,17 @@ void checkDesign(const QString& title)
     QWidget* w = window.window();
     QCOMPARE(w->windowTitle(), title);
     QStringList flaws, tabOrder, chain;
-    for (QWidget* control : w->findChildren<QWidget*>()) {
-        const QList<QWidget*> siblings = control->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-        if (!control->objectName().isEmpty() && !control->objectName().startsWith("qt_") && control->isVisibleTo(w))
-            if (const QString why = flaw(control, siblings); !why.isEmpty())
-                flaws << control->objectName() + " " + why;
-    }
+    for (QWidget* c : w->findChildren<QWidget*>(QRegularExpression("^(?!qt_).")))
+        if (const QString why = c->isVisibleTo(w) ? flaw(c) : ""; !why.isEmpty())
+            flaws << c->objectName() + " " + why;
     QVERIFY2(flaws.isEmpty(), qPrintable(flaws.join("; ")));
-    const zoret::ui::Layout layout = window.layout();
-    std::vector<const zoret::ui::ControlRow*> design;
-    for (const zoret::ui::ControlRow& row : layout)
-        design.push_back(&row);
-    std::stable_sort(design.begin(), design.end(), [](auto* a, auto* b) { return a->tabIndex < b->tabIndex; });
-    for (const zoret::ui::ControlRow* row : design)
-        if (row->control.widget()->focusPolicy() & Qt::TabFocus)
-            tabOrder << QString::fromUtf8(row->name.data(), int(row->name.size()));
-    QWidget* const first = control<QWidget>(w, qPrintable(tabOrder.value(0)));
-    QWidget* at = first;
+    std::multimap<int, QString> byTabIndex; // equal indices keep the design's order
+    for (const zoret::ui::ControlRow& row : window.layout())
+        if (row.control.widget()->focusPolicy() & Qt::TabFocus)
+            byTabIndex.emplace(row.tabIndex, QString::fromUtf8(row.name.data(), int(row.name.size())));
+    for (const auto& [index, name] : byTabIndex)
+        tabOrder << name;
+    QWidget *const first = control<QWidget>(w, qPrintable(tabOrder.value(0))), *at = first;
     do
         if (tabOrder.contains(at->objectName()))
             chain << at->objectName();

@@ -59,15 +59,16 @@ class RandomUse : public QObject {
         static const QRegularExpression known("^Zoret: (Выберите размер системы|Впишите размер ставки|Впишите "
                                               "коэффициенты?|Error: min-2 max 19|Переполнение|Деление на ноль|"
                                               "Несоответствие типа)( \\(warning\\))?$");
-        for (const QString& message : watcher.takeMessages() + watcher.takeUnexpected())
+        for (const QString& message : watcher.takeMessages())
             if (!known.match(message).hasMatch())
                 return "unknown message or window " + message;
         if (!form.isLoaded())
             return "the main window is gone";
         const int n = control<QListWidget>(form.window(), "List1")->count();
         auto* sizes = control<QComboBox>(form.window(), "Combo1");
-        if (form.eventCount != n || caption(form.window(), "Label6") != QString("( %1 )").arg(n))
-            return QString("the count shows %1 for %2 events").arg(caption(form.window(), "Label6")).arg(n);
+        if (const QString count = control<QLabel>(form.window(), "Label6")->property("caption").toString();
+            form.eventCount != n || count != QString("( %1 )").arg(n))
+            return QString("the count shows %1 for %2 events").arg(count).arg(n);
         const bool offered = n < 3 || (sizes->count() == n - 2 && sizes->itemText(n - 3) == QString::number(n - 1));
         return offered ? "" : QString("%1 sizes for %2 events").arg(sizes->count()).arg(n);
     }

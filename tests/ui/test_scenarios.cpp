@@ -2,8 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "tests/ui/scenario.h"
-#include "tests/ui/window_test.h"
-#include "tests/ui/window_test_case.h"
 #include "ui/main_window/main_window.h"
 
 // The main window driven as a user does: each row a scenario named after the
@@ -101,27 +99,20 @@ private slots:
         Scenario(form.window(), *watcher).run(steps);
     }
 
-    // Выход, Esc and the close box end the program.
-    void exits_data()
-    {
-        QTest::addColumn<QString>("how");
-        for (const char* how : {"Выход", "Esc", "close box"})
-            QTest::newRow(how) << QString(how);
-    }
-
+    // Выход, Esc and the close box end the program shown modal.
     void exits()
     {
-        QFETCH(QString, how);
-        zoret::ui::MainWindow form;
-        QTimer::singleShot(0, [&] {
-            QVERIFY(form.window()->isModal());
-            if (how == "Esc")
-                QTest::keyClick(control<QLineEdit>(form.window(), "Text1"), Qt::Key_Escape);
-            else
-                how == "Выход" ? click(form.window(), "Command5") : void(form.window()->close());
-        });
-        form.showModal();
-        QVERIFY(!form.isLoaded());
+        for (const QString how : {"Выход", "Esc", "close box"}) {
+            zoret::ui::MainWindow form;
+            QTimer::singleShot(0, [&] {
+                QVERIFY(form.window()->isModal());
+                how == "Выход" ? click(form.window(), "Command5")
+                : how == "Esc" ? QTest::keyClick(control<QLineEdit>(form.window(), "Text1"), Qt::Key_Escape)
+                               : void(form.window()->close());
+            });
+            form.showModal();
+            QVERIFY2(!form.isLoaded(), qPrintable(how));
+        }
     }
 };
 

@@ -8,9 +8,6 @@
 #include <QtTest>
 #include <QtWidgets>
 
-#include <functional>
-#include <memory>
-
 // Finds a control by its name, the way a test drives the window: never by the text it shows.
 template <typename Widget>
 Widget* control(QWidget* window, const char* name)
@@ -19,12 +16,6 @@ Widget* control(QWidget* window, const char* name)
     if (!widget)
         qFatal("no control %s", name);
     return widget;
-}
-
-// A label's caption as the program set it (carriage returns kept).
-inline QString caption(QWidget* window, const char* name)
-{
-    return control<QLabel>(window, name)->property("caption").toString();
 }
 
 inline void click(QWidget* window, const char* name)
@@ -72,80 +63,58 @@ inline void addOdds(QWidget* window, const QStringList& typed)
 
 inline QStringList repeated(const QString& coefficient, int times) { return QList<QString>(times, coefficient); }
 
-// Answers the message boxes a test provokes ("title: text", " (warning)" after a warning), runs the script given
-// for a modal window once it is active, and closes and reports a modal window nobody scripted.
-class ModalWatcher : public QObject {
+// Answers the message boxes a test provokes, keeping "title: text" (" (warning)" after a warning's), runs the
+// script given for a modal window once it is active, and closes and keeps a modal window nobody scripted.
+class ModalWatcher : public QTimer {
 public:
     ModalWatcher()
     {
-        connect(&timer_, &QTimer::timeout, this, &ModalWatcher::poll);
-        timer_.start(5);
+        connect(this, &QTimer::timeout, this, &ModalWatcher::poll);
+        start(5);
     }
     void onWindow(const QString& name, std::function<void(QWidget*)> script) { scripts_[name] = std::move(script); }
-    QStringList takeMessages() { return std::exchange(messages_, {}); }
-    QStringList takeUnexpected() { return std::exchange(unexpected_, {}); }
+    QStringList takeMessages() { return std::exchange(shown_, {}); }
 
 private:
     void poll()
     {
         QWidget* modal = QApplication::activeModalWidget();
         if (auto* box = qobject_cast<QMessageBox*>(modal); box && box->isVisible()) {
-            messages_ << box->windowTitle() + ": " + box->text()
-                             + (box->icon() == QMessageBox::Warning ? " (warning)" : "");
+            shown_ << box->windowTitle() + ": " + box->text()
+                          + (box->icon() == QMessageBox::Warning ? " (warning)" : "");
             box->button(QMessageBox::Ok)->click();
         } else if (modal && !qobject_cast<QMessageBox*>(modal) && !running_.contains(modal)) {
-            const auto script = scripts_.take(modal->objectName());
-            if (!script) {
-                unexpected_ << modal->objectName();
+            if (const auto script = scripts_.take(modal->objectName())) {
+                running_.insert(modal); // not in this slot: the timer waits while it runs, and the script needs it
+                QTimer::singleShot(0, this, [this, script, modal] { script(modal), running_.remove(modal); });
+            } else {
+                shown_ << "unexpected window " + modal->objectName();
                 modal->close();
-                return;
-            } // run outside this slot: the timer does not fire while it runs, and the script provokes messages
-            running_.insert(modal);
-            QMetaObject::invokeMethod(
-                this,
-                [this, script, window = QPointer<QWidget>(modal), modal] {
-                    if (window)
-                        script(window);
-                    running_.remove(modal);
-                },
-                Qt::QueuedConnection);
+            }
         }
     }
-    QTimer timer_;
-    QStringList messages_, unexpected_;
+    QStringList shown_;
     QHash<QString, std::function<void(QWidget*)>> scripts_;
     QSet<QWidget*> running_;
 };
 
-// Base of the window tests: each runs with a watcher and fails on an unexpected window or an untaken message; the
-// point is the locale's decimal separator unless the test says otherwise.
+// Base of the window tests: each starts with the point as the locale's decimal separator and fails on a message
+// or window it did not expect.
 class WindowTestCase : public QObject {
     Q_OBJECT
 
 protected:
-    std::unique_ptr<ModalWatcher> watcher;
+    std::unique_ptr<ModalWatcher> watcher = std::make_unique<ModalWatcher>();
 
 private slots:
-    void init()
-    {
-        zoret::setLocaleSeparators({".", ","});
-        watcher = std::make_unique<ModalWatcher>();
-    }
-    void cleanup()
-    {
-        const QStringList left = watcher->takeUnexpected() + watcher->takeMessages();
-        watcher.reset();
-        zoret::setLocaleSeparators({".", ","});
-        QCOMPARE(left, QStringList());
-    }
+    void init() { zoret::setLocaleSeparators({".", ","}); }
+    void cleanup() { QCOMPARE(watcher->takeMessages(), QStringList()); }
 };
 
-// Offscreen unless told otherwise, the application font the program uses.
+// The application font the program uses.
 #define ZORET_UI_TEST_MAIN(TestClass)                                                                                  \
     int main(int argc, char** argv)                                                                                    \
     {                                                                                                                  \
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))                                                            \
-            qputenv("QT_QPA_PLATFORM", "offscreen");                                                                   \
         QApplication app(argc, argv);                                                                                  \
         QApplication::setFont(QFont("Liberation Sans", 8));                                                            \
         TestClass test;                                                                                                \
