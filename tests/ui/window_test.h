@@ -108,7 +108,7 @@ protected:
 
 private slots:
     void init() { zoret::setLocaleSeparators({".", ","}); }
-    void cleanup() { QCOMPARE(watcher->takeMessages(), QStringList()); }
+    void cleanup() { QCOMPARE(watcher->takeMessages().join(" / "), QString()); }
 };
 
 // The application font the program uses.
