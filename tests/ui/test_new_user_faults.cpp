@@ -16,53 +16,29 @@ private slots:
     void mainWindow_data()
     {
         QTest::addColumn<QString>("steps");
+        // clang-format off
         QTest::newRow("a product too long for its frame is shown whole and copied with the mouse") << R"(
-            paste Text1 -1.23456789012345e300\n10\n1.5
-            click Command3
-            whole Label1
-            copy Label1
+            paste Text1 -1.23456789012345e300\n10\n1.5 ; click Command3 ; whole Label1 ; copy Label1
             clipboard -1.85185183518517E+301
         )";
         QTest::newRow("an answer is not shown under another mode's caption") << R"(
-            click optKf
-            type textSum -250
-            type textStavka 100
-            click ComBatRezult
-            is lbRezultSum -2.5
-            click optBeginsum
-            is lbRezultInfo Ставка равна
-            is lbRezultSum 0
+            click optKf ; type textSum -250 ; type textStavka 100 ; click ComBatRezult ; is lbRezultSum -2.5
+            click optBeginsum ; is lbRezultInfo Ставка равна ; is lbRezultSum 0
         )";
         QTest::newRow("one pasted line is only typed; a column continues it, one event a line") << R"(
-            paste Text1 1.
-            items List1 
-            paste Text1 5\r\n2.5\n\n
-            items List1  1.5| 2.5
-            is Text1 
-            is Label6 ( 2 )
+            paste Text1 1. ; items List1 ; paste Text1 5\r\n2.5\n\n ; items List1  1.5| 2.5 ; is Text1 ; is Label6 ( 2 )
         )";
         QTest::newRow("a pasted line the conversion rejects lists none of the column") << R"(
-            paste Text1 1.5\n1e999
-            message Переполнение
-            items List1 
+            paste Text1 1.5\n1e999 ; message Переполнение ; items List1
         )";
         QTest::newRow("a paste into the list adds its lines; Delete removes the selected one") << R"(
-            paste List1 3\n4
-            paste List1 5
-            select List1 1
-            key List1 Delete
-            items List1  3| 5
-            focus List1
+            paste List1 3\n4 ; paste List1 5 ; select List1 1 ; key List1 Delete ; items List1  3| 5 ; focus List1
         )";
         QTest::newRow("the boxes are named after their captions") << R"(
-            reader Text1 Коэффициенты
-            reader textSum Выигрыш
-            reader textKf Коэффициент
-            reader textStavka Ставка
-            reader Combo1 Кол-во событий системы
-            reader lbRezultSum Результат
-            reader Label1 Коэффициент экспресса
+            reader Text1 Коэффициенты ; reader textSum Выигрыш ; reader textKf Коэффициент ; reader textStavka Ставка
+            reader Combo1 Кол-во событий системы ; reader lbRezultSum Результат ; reader Label1 Коэффициент экспресса
         )";
+        // clang-format on
     }
 
     void mainWindow()
