@@ -3,7 +3,6 @@
 
 #include "tests/ui/scenario.h"
 #include "tests/ui/window_test.h"
-#include "tests/ui/window_test_case.h"
 #include "ui/fork_window/fork_window.h"
 #include "ui/settlement_window/settlement_window.h"
 

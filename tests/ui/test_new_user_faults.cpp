@@ -3,7 +3,6 @@
 
 #include "tests/ui/scenario.h"
 #include "tests/ui/window_test.h"
-#include "tests/ui/window_test_case.h"
 #include "ui/main_window/main_window.h"
 
 // What a first-time user runs into: numbers too long for their frame,

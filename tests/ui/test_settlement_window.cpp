@@ -1,9 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Zoret developers <zoret@example.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "tests/ui/main_window_steps.h"
+#include "tests/ui/window_test.h"
 #include "tests/ui/scenario.h"
-#include "tests/ui/window_test_case.h"
 #include "ui/main_window/main_window.h"
 
 // The settlement window as a user reaches it from the main window: which

@@ -1,8 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Zoret developers <zoret@example.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "tests/ui/main_window_steps.h"
-#include "tests/ui/window_test_case.h"
+#include "tests/ui/window_test.h"
 #include "ui/fork_window/fork_window.h"
 #include "ui/main_window/main_window.h"
 #include "ui/toolkit/fitting_label.h"
