@@ -2,20 +2,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The engines over any odds: a system's total is the symmetric sum of its
-// odds (long double, the textbook way) and overflows only when a stored
-// figure leaves the single range; a fork's margin is the sum of reciprocal
-// odds and its split pays as promised; a settlement agrees with every line
-// and every way the open events can end.
-#include "fuzz/fuzz_support.h"
+// odds and overflows only when a stored figure leaves the single range; a
+// fork's margin is the sum of reciprocal odds and its split pays as promised;
+// a settlement agrees with every subset of its events.
+#include "fuzz/fuzz.h"
 
 #include "core/convert.h"
 #include "core/exact_decimal.h"
 #include "core/fork.h"
 #include "core/settlement_captions.h"
 #include "core/system_bet.h"
-#include "tests/core/settlement_oracle.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <limits>
 #include <stdexcept>
@@ -30,7 +29,7 @@ bool near(double a, double b, double tolerance)
 }
 
 // Odds as typed (lines of text) or as the window writes them: mostly in
-// [1, 1000], some left empty, now and then any single.
+// [1, 1000], some empty, now and then any single.
 std::vector<std::string> oddsItems(Input& in, bool typed)
 {
     std::vector<std::string> items;
@@ -46,16 +45,23 @@ std::vector<std::string> oddsItems(Input& in, bool typed)
     return items;
 }
 
+// What a line pays per unit on `event`, open ones ending as `wins` says.
+mpq_class factor(const zoret::SlipEvent& event, bool wins)
+{
+    using enum zoret::Outcome;
+    const auto outcome = event.outcome != Open ? event.outcome : wins ? Won : Lost;
+    if (outcome == Won || outcome == HalfWon)
+        return outcome == Won ? event.coefficient : (event.coefficient + 1) / 2;
+    return outcome == Void ? mpq_class(1) : outcome == HalfLost ? mpq_class(1, 2) : mpq_class(0);
+}
+
 } // namespace
 
 void system(const std::uint8_t* data, std::size_t size)
 {
-    Input in(data, size);
+    Input in{data, size};
     const int k = in.byte() % 24 - 2; // a few sizes the window never asks for
     const auto items = oddsItems(in, in.byte() & 1);
-    std::string where = "size " + show(k) + ", odds";
-    for (const auto& item : items)
-        where += " " + quoted(item);
     if (k < zoret::minSystemSize || k > zoret::maxSystemSize) {
         bool refused = false;
         try {
@@ -63,20 +69,18 @@ void system(const std::uint8_t* data, std::size_t size)
         } catch (const std::invalid_argument&) {
             refused = true;
         }
-        FUZZ_CHECK(refused, where + ": a size outside 2..19 was accepted");
-        return;
+        return check(refused, "sizes outside 2..19 refused");
     }
     const Outcome loaded = attempt([&] { return zoret::loadOdds(items).at[1]; });
     const Outcome total = attempt([&] { return zoret::evaluateSystem(items, k).total; });
-    FUZZ_CHECK(loaded.ok ? total.ok || total.code == zoret::ErrorCode::Overflow : total == loaded,
-               where + ": raised " + describe(total));
+    check(loaded.ok ? total.ok || total.code == zoret::ErrorCode::Overflow : total == loaded, "loading's error");
     if (!loaded.ok)
         return;
-    // tail[j]: symmetric sum of order j of positions 2..20, which are the
-    // largest figures the engine stores when every odd is at least 1.
+    // tail[j]: symmetric sum of order j of positions 2..20, the largest
+    // figures the engine stores when every odd is at least 1.
     const auto x = zoret::loadOdds(items).at;
     long double tail[21] = {1};
-    bool usual = true;
+    bool usual = x[1] == 0 || (x[1] >= 1 && x[1] <= 1000);
     int count = x[1] != 0;
     for (int i = 2; i <= 20; ++i) {
         for (int j = i - 1; j >= 1; --j)
@@ -84,21 +88,18 @@ void system(const std::uint8_t* data, std::size_t size)
         count += x[i] != 0;
         usual = usual && (x[i] == 0 || (x[i] >= 1 && x[i] <= 1000));
     }
-    usual = usual && (x[1] == 0 || (x[1] >= 1 && x[1] <= 1000));
     const long double exact = tail[k] + x[1] * tail[k - 1];
     long double largest = k < zoret::maxSystemSize ? exact : 0;
     for (int j = 1; j < k; ++j)
         largest = std::max(largest, tail[j]);
     if (!total.ok)
-        return FUZZ_CHECK(!usual || largest >= std::numeric_limits<float>::max() * (1 - 1e-4L),
-                          where + ": Overflow although every stored figure is at most " + show(double(largest)));
-    FUZZ_CHECK(count < k ? total.value == 0 : !usual || near(total.value, double(exact), 1e-4),
-               where + ": total " + show(total.value) + ", symmetric sum " + show(double(exact)));
+        return check(!usual || largest >= std::numeric_limits<float>::max() * (1 - 1e-4L), "Overflow only past it");
+    check(count < k ? total.value == 0 : !usual || near(total.value, double(exact), 1e-4), "the symmetric sum");
 }
 
 void fork(const std::uint8_t* data, std::size_t size)
 {
-    Input in(data, size);
+    Input in{data, size};
     const std::uint8_t flags = in.byte();
     const int outcomes = 2 + (flags & 3) % 3;
     const auto n = static_cast<std::size_t>(outcomes);
@@ -114,74 +115,94 @@ void fork(const std::uint8_t* data, std::size_t size)
     for (auto& k : odds)
         k = realistic ? float(1.01 + in.raw<std::uint16_t>() / 655.35) : in.raw<float>();
     const float sum = realistic ? float(1 + in.raw<std::uint32_t>() % 1'000'000) / 4 : in.raw<float>();
-    std::string where = "sum " + show(sum) + ", odds";
-    for (std::size_t i = 0; i < n; ++i)
-        where += " " + show(odds[i]) + (centred[i] ? "*" : "");
     const Outcome margin = attempt([&] { return zoret::forkMargin(outcomes, odds); });
     if (!margin.ok || !attempt([&] { return zoret::holePercent(float(margin.value)); }).ok)
         return;
     long double reciprocals = 0;
     for (std::size_t i = 0; i < n; ++i)
         reciprocals += 1.0L / odds[i];
-    FUZZ_CHECK(!realistic || near(margin.value, double(reciprocals), 1e-5), where + ": margin " + show(margin.value));
+    check(!realistic || near(margin.value, double(reciprocals), 1e-5), "margin is the sum of reciprocals");
     zoret::ForkSplit split, even, none;
     const auto splitting = [&](zoret::ForkSplit& out, const zoret::CentredSet& set) {
         return attempt(
             [&] { return (out = zoret::forkStakes(outcomes, odds, sum, float(margin.value), set)).totalReturn; });
     };
-    // Centring every outcome is the same as centring none, errors included.
-    FUZZ_CHECK(splitting(even, all) == splitting(none, {}) && even.stakes == none.stakes
-                   && even.payouts == none.payouts,
-               where + ": centring every outcome differs from centring none");
+    check(splitting(even, all) == splitting(none, {}) && even.stakes == none.stakes && even.payouts == none.payouts,
+          "centring every outcome is centring none");
     if (!splitting(split, centred).ok || !realistic || !zoret::isFork(float(margin.value)))
         return;
     double staked = 0, centredPayout = 0;
     for (std::size_t i = 0; i < 4; ++i) {
         staked += split.stakes[i];
         const double payout = split.payouts[i];
-        const bool ok = i >= n                       ? split.stakes[i] == 0 && payout == 0
-                        : ticked == 0 || ticked == n ? near(payout, split.totalReturn, 1e-5)
-                        : !centred[i]
-                            ? near(payout, sum, 1e-5)
-                            : payout >= sum * (1 - 1e-5) && (centredPayout == 0 || near(payout, centredPayout, 1e-5));
-        FUZZ_CHECK(ok, where + ": outcome " + show(i + 1) + " pays " + show(payout));
+        check(i >= n                       ? split.stakes[i] == 0 && payout == 0
+              : ticked == 0 || ticked == n ? near(payout, split.totalReturn, 1e-5)
+              : !centred[i]                ? near(payout, sum, 1e-5)
+                            : payout >= sum * (1 - 1e-5) && (centredPayout == 0 || near(payout, centredPayout, 1e-5)),
+              "each outcome pays as promised");
         centredPayout = i < n && centred[i] ? payout : centredPayout;
     }
-    FUZZ_CHECK(near(staked, sum, 1e-5), where + ": stakes add up to " + show(staked));
+    check(near(staked, sum, 1e-5), "the stakes add up to the sum");
 }
 
 void settlement(const std::uint8_t* data, std::size_t size)
 {
-    Input in(data, size);
+    Input in{data, size};
     std::vector<zoret::SlipEntry> slip(1 + in.byte() % 8); // the brute force tries 2^events endings
     std::vector<zoret::SlipEvent> events;
     int bankers = 0;
-    std::string where = "slip";
     for (auto& entry : slip) {
         const auto marks = in.byte();
         const auto code = in.raw<std::uint16_t>();
         const double any = code == 0xFFFF ? in.raw<double>() : 1.0 + code / 100.0;
         entry = {zoret::Str(std::isfinite(any) ? any : 1.0), zoret::outcomeOrder[(marks & 0x7F) % 6], marks >= 0x80};
         bankers += entry.banker;
-        where += " " + quoted(entry.coefficientText) + ":" + show(int(entry.outcome)) + (entry.banker ? "F" : "");
         if (const auto c = zoret::readListNumber(entry.coefficientText); c && *c >= 1)
             events.push_back({*c, entry.outcome, entry.banker});
     }
     const auto bets = zoret::offeredBets(static_cast<int>(slip.size()), bankers);
     const zoret::Bet bet = bets[in.byte() % bets.size()];
-    where += ", bet " + show(int(bet.kind)) + "/" + show(bet.size);
     const auto mode = in.byte() & 1 ? zoret::SumMode::PerLine : zoret::SumMode::WholeBet;
-    const auto shown = zoret::settlementCaptions(slip, bet, in.rest(), mode);
+    const auto shown = zoret::settlementCaptions(slip, bet, in.text(), mode);
     if (events.size() < slip.size())
-        return FUZZ_CHECK(shown.lines.empty() && shown.whatIf.empty(), where + ": a coefficient below 1 was settled");
+        return check(shown.lines.empty() && shown.whatIf.empty(), "a coefficient below 1 is not settled");
+    // The slow way: every line a mask of events, every ending of the open ones tried.
+    std::uint32_t fixed = 0, open = 0, lost = 0;
+    for (std::size_t i = 0; i < events.size(); ++i) {
+        fixed |= bet.kind != zoret::BetKind::System || events[i].banker ? 1u << i : 0;
+        open |= events[i].outcome == zoret::Outcome::Open ? 1u << i : 0;
+        lost |= events[i].outcome == zoret::Outcome::Lost ? 1u << i : 0;
+    }
+    std::vector<std::uint32_t> lines; // a system's line: `size` of the non-bankers with every banker
+    long long won = 0;
+    const int free = bet.kind == zoret::BetKind::System ? bet.size : 0;
+    for (std::uint32_t mask = 0; mask < (1u << events.size()); ++mask)
+        if ((mask & fixed) == fixed && std::popcount(mask & ~fixed) == free)
+            lines.push_back(mask), won += (mask & (open | lost)) == 0;
     const auto mine = zoret::settle(events, bet, 1, zoret::SumMode::PerLine);
-    const auto brute = oracle::bruteForce(events, bet);
-    bool same =
-        mine.lines == brute.lines && mine.linesWon == brute.linesWon && mine.whatIf.size() == brute.unitPayouts.size();
-    for (std::size_t j = 0; same && j < mine.whatIf.size(); ++j)
-        same = mine.whatIf[j].payout.least == brute.unitPayouts[j].least
-               && mine.whatIf[j].payout.most == brute.unitPayouts[j].most;
-    FUZZ_CHECK(same, where + ": the lines or the payouts differ from every subset's");
+    check(mine.lines == (long long)lines.size() && mine.linesWon == won, "the lines of every subset");
+    std::vector<zoret::Range> brute(std::size_t(std::popcount(open)) + 1);
+    std::vector<bool> seen(brute.size());
+    for (std::uint32_t winners = open;; winners = (winners - 1) & open) {
+        mpq_class payout = 0;
+        for (const auto line : lines) {
+            mpq_class product = 1;
+            for (std::size_t i = 0; i < events.size(); ++i)
+                if (line >> i & 1)
+                    product *= factor(events[i], winners >> i & 1);
+            payout += product;
+        }
+        const auto j = std::size_t(std::popcount(winners));
+        brute[j] = {seen[j] ? std::min(brute[j].least, payout) : payout,
+                    seen[j] ? std::max(brute[j].most, payout) : payout};
+        seen[j] = true;
+        if (winners == 0)
+            break;
+    }
+    bool same = mine.whatIf.size() == brute.size();
+    for (std::size_t j = 0; same && j < brute.size(); ++j)
+        same = mine.whatIf[j].payout.least == brute[j].least && mine.whatIf[j].payout.most == brute[j].most;
+    check(same, "the payouts of every ending");
 }
 
 } // namespace fuzz

@@ -3,29 +3,28 @@
 
 #pragma once
 
-// What a call gave, as a table row holds it: the shortest text that reads
-// back as exactly the same number, the text itself, or "error" and the code
+// A table row: its name, what a call gave and what it must give, as text: the
+// shortest text that reads back as the same number, or "error" and the code
 // of the run-time error raised.
 
-#include "core/convert.h"
 #include "core/runtime_error.h"
+
+#include <gtest/gtest.h>
 
 #include <charconv>
 #include <string>
+#include <type_traits>
 
-inline std::string exact(double value)
+template <typename T>
+std::string exact(T value)
 {
-    char buffer[32];
-    return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
+    if constexpr (std::is_convertible_v<T, std::string>) {
+        return value;
+    } else {
+        char buffer[32];
+        return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
+    }
 }
-inline std::string exact(float value)
-{
-    char buffer[32];
-    return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
-}
-inline std::string exact(const std::string& text) { return text; }
-inline std::string exact(zoret::Integer value) { return exact(static_cast<double>(value)); }
-inline std::string exact(zoret::Long value) { return exact(static_cast<double>(value)); }
 
 template <typename F>
 std::string outcome(F call)
@@ -33,6 +32,16 @@ std::string outcome(F call)
     try {
         return exact(call());
     } catch (const zoret::RuntimeError& error) {
-        return "error " + zoret::CStr(static_cast<zoret::Integer>(error.code()));
+        return "error " + exact(int(error.code()));
     }
+}
+
+struct Row {
+    const char* name;
+    std::string got, expected;
+};
+inline void checkRows(std::initializer_list<Row> rows)
+{
+    for (const auto& [name, got, expected] : rows)
+        EXPECT_EQ(got, expected) << name;
 }
