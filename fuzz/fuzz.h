@@ -3,9 +3,9 @@
 
 #pragma once
 
-// What the targets share: typed values read off the fuzzer's bytes, what a
-// call that may raise a run-time error gave, and a property check that ends
-// the run (libFuzzer or the replay then names the input).
+// What the targets share: values read off the fuzzer's bytes, what a call
+// that may raise a run-time error gave, and a property check that ends the
+// run (libFuzzer or the replay then names the input).
 
 #include "core/runtime_error.h"
 
@@ -55,7 +55,6 @@ Outcome attempt(F f)
 }
 
 void check(bool holds, const char* property);
-
 void text(const std::uint8_t* data, std::size_t size);
 void roundTrip(const std::uint8_t* data, std::size_t size);
 void system(const std::uint8_t* data, std::size_t size);

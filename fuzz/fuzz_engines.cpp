@@ -1,10 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Zoret developers <zoret@example.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The engines over any odds: a system's total is the symmetric sum of its
-// odds and overflows only when a stored figure leaves the single range; a
-// fork's margin is the sum of reciprocal odds and its split pays as promised;
-// a settlement agrees with every subset of its events.
+// The engines over any odds, against the textbook sums and every subset.
 #include "fuzz/fuzz.h"
 
 #include "core/convert.h"
@@ -28,8 +25,7 @@ bool near(double a, double b, double tolerance)
     return std::fabs(a - b) <= tolerance * std::max(std::fabs(a), std::fabs(b));
 }
 
-// Odds as typed (lines of text) or as the window writes them: mostly in
-// [1, 1000], some empty, now and then any single.
+// Odds typed, or as the window writes them: mostly in [1, 1000], some empty.
 std::vector<std::string> oddsItems(Input& in, bool typed)
 {
     std::vector<std::string> items;
@@ -63,21 +59,18 @@ void system(const std::uint8_t* data, std::size_t size)
     const int k = in.byte() % 24 - 2; // a few sizes the window never asks for
     const auto items = oddsItems(in, in.byte() & 1);
     if (k < zoret::minSystemSize || k > zoret::maxSystemSize) {
-        bool refused = false;
         try {
-            zoret::evaluateSystem(items, k);
+            return zoret::evaluateSystem(items, k), check(false, "sizes outside 2..19 refused");
         } catch (const std::invalid_argument&) {
-            refused = true;
+            return;
         }
-        return check(refused, "sizes outside 2..19 refused");
     }
     const Outcome loaded = attempt([&] { return zoret::loadOdds(items).at[1]; });
     const Outcome total = attempt([&] { return zoret::evaluateSystem(items, k).total; });
     check(loaded.ok ? total.ok || total.code == zoret::ErrorCode::Overflow : total == loaded, "loading's error");
     if (!loaded.ok)
         return;
-    // tail[j]: symmetric sum of order j of positions 2..20, the largest
-    // figures the engine stores when every odd is at least 1.
+    // tail[j]: symmetric sum of order j of odds 2..20, the largest figures stored.
     const auto x = zoret::loadOdds(items).at;
     long double tail[21] = {1};
     bool usual = x[1] == 0 || (x[1] >= 1 && x[1] <= 1000);
@@ -101,26 +94,21 @@ void fork(const std::uint8_t* data, std::size_t size)
 {
     Input in{data, size};
     const std::uint8_t flags = in.byte();
-    const int outcomes = 2 + (flags & 3) % 3;
-    const auto n = static_cast<std::size_t>(outcomes);
-    zoret::CentredSet centred{}, all{};
-    std::size_t ticked = 0;
-    for (std::size_t i = 0; i < n; ++i)
-        ticked += centred[i] = flags >> (2 + i) & 1;
-    std::fill_n(all.begin(), n, true);
-    // Realistic odds in [1.01, ~100] and sums up to a quarter million, where
-    // the arithmetic is checked closely; raw bits cover everything else.
-    const bool realistic = !(flags & 0x40);
+    const std::size_t n = 2 + (flags & 3) % 3;
+    const int outcomes = int(n);
+    const bool realistic = !(flags & 0x40); // checked closely; raw bits cover the rest
     zoret::ForkOdds odds{};
     for (auto& k : odds)
         k = realistic ? float(1.01 + in.raw<std::uint16_t>() / 655.35) : in.raw<float>();
     const float sum = realistic ? float(1 + in.raw<std::uint32_t>() % 1'000'000) / 4 : in.raw<float>();
+    zoret::CentredSet centred{}, all{};
+    std::size_t ticked = 0;
+    long double reciprocals = 0;
+    for (std::size_t i = 0; i < n; ++i)
+        ticked += centred[i] = flags >> (2 + i) & 1, all[i] = true, reciprocals += 1.0L / odds[i];
     const Outcome margin = attempt([&] { return zoret::forkMargin(outcomes, odds); });
     if (!margin.ok || !attempt([&] { return zoret::holePercent(float(margin.value)); }).ok)
         return;
-    long double reciprocals = 0;
-    for (std::size_t i = 0; i < n; ++i)
-        reciprocals += 1.0L / odds[i];
     check(!realistic || near(margin.value, double(reciprocals), 1e-5), "margin is the sum of reciprocals");
     zoret::ForkSplit split, even, none;
     const auto splitting = [&](zoret::ForkSplit& out, const zoret::CentredSet& set) {
@@ -166,7 +154,7 @@ void settlement(const std::uint8_t* data, std::size_t size)
     const auto shown = zoret::settlementCaptions(slip, bet, in.text(), mode);
     if (events.size() < slip.size())
         return check(shown.lines.empty() && shown.whatIf.empty(), "a coefficient below 1 is not settled");
-    // The slow way: every line a mask of events, every ending of the open ones tried.
+    // The slow way: each line a mask of events, each ending of the open ones tried.
     std::uint32_t fixed = 0, open = 0, lost = 0;
     for (std::size_t i = 0; i < events.size(); ++i) {
         fixed |= bet.kind != zoret::BetKind::System || events[i].banker ? 1u << i : 0;

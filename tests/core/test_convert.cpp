@@ -11,11 +11,8 @@ using namespace zoret;
 
 namespace {
 
-const auto val = [](std::string text) { return outcome([&] { return Val(text); }); };
-const auto cint = [](double x) { return outcome([&] { return CInt(x); }); };
-const auto clng = [](double x) { return outcome([&] { return CLng(x); }); };
 // CStr of a single and CDbl/CInt of a text under the locale's decimal mark
-// (the group mark is then the other of point and no-break space).
+// (the group mark a no-break space after a comma, else a comma).
 template <typename F>
 std::string inLocale(const char* decimal, F call)
 {
@@ -32,24 +29,7 @@ TEST(Conversions, Table)
 {
     // clang-format off
     checkRows({
-        {"ValNoLeadingDigit", val("-.5"), "-0.5"},
-        {"ValTrailingPoint", val("3."), "3"},
-        {"ValSecondPointEndsIt", val("1.2.3"), "1.2"},
-        {"ValExponentThenJunk", val("1E+3x"), "1000"},
-        {"ValExponentWithoutDigits", val("1e+"), "1"},
-        {"ValNoDigits", val("e5"), "0"},
-        {"ValPlus", val("+7"), "7"},
-        {"ValHexLowerCase", val("&hff"), "255"},
-        {"ValOctalWithoutLetter", val("&17"), "15"},
-        {"ValOctalEndsAtEight", val("&18"), "1"},
-        {"ValRadixWithoutDigits", val("&H"), "0"},
-        {"ValUnderflow", val("-1e-400"), "-0"},
-        {"ValManyLeadingZeros", val("0.000000000000000000000000000000000000001e-300"), "0"},
-        {"ValThirtyDigits", val("123456789012345678901234567890"), "1.2345678901234568e+29"},
-        {"ValDoubleMax", val("1.7976931348623157e308"), "1.7976931348623157e+308"},
-        {"ValOverflow", val("1e999"), "error 6"},
-        {"ValNegativeOverflow", val("-1e309"), "error 6"},
-        {"ValSmallMantissaOverflow", val("0.001e312"), "error 6"},
+        {"ValOverflow", outcome([] { return Val("1e999"); }), "error 6"},
         {"ValStopsAtTheLocaleComma", exact(Val(cstr(",", 2.75f))), "2"},
         {"StrNegative", Str(-1.5), "-1.5"},
         {"StrNoZeroBeforePoint", Str(0.1), " .1"},
@@ -74,17 +54,8 @@ TEST(Conversions, Table)
         {"SingleZero", Str(0.0f) + "|" + cstr(",", 0), " 0|0"},
         {"SingleNegativeInfinity", Str(-float(inf)) + "|" + cstr(",", -float(inf)), "-Inf|-Inf"},
         {"CStrIntegerMin", CStr(Integer{-32768}), "-32768"},
-        {"RoundHalfDown", cint(2.5) + "|" + clng(2.5), "2|2"},
-        {"RoundHalfUp", cint(3.5) + "|" + clng(3.5), "4|4"},
-        {"RoundNegativeHalf", cint(-2.5) + "|" + clng(-2.5), "-2|-2"},
-        {"RoundBelowHalf", cint(2.4999) + "|" + clng(2.4999), "2|2"},
-        {"RoundIntegerMax", cint(32767.4), "32767"},
-        {"RoundPastIntegerMax", cint(32767.5) + "|" + clng(32767.5), "error 6|32768"},
-        {"RoundIntegerMin", cint(-32768.5), "-32768"},
-        {"RoundPastIntegerMin", cint(-32769) + "|" + clng(-32769), "error 6|-32769"},
-        {"RoundLongMax", clng(2147483647.0), "2147483647"},
-        {"RoundPastLongMax", clng(2147483648.0), "error 6"},
-        {"RoundNaN", cint(std::nan("")) + "|" + clng(std::nan("")), "error 6|error 6"},
+        {"RoundPastIntegerMax", outcome([] { return CInt(32767.5); }) + "|" + outcome([] { return CLng(32767.5); }), "error 6|32768"},
+        {"RoundPastLongMax", outcome([] { return CLng(2147483648.0); }), "error 6"},
         {"CDblPoint", cdbl(".", " 2.5 "), "2.5"},
         {"CDblGrouped", cdbl(".", "1,000.5"), "1000.5"},
         {"CDblGroupBetweenDigits", cdbl(".", "2,5"), "25"},
