@@ -3,8 +3,7 @@
 
 #pragma once
 
-// Table rows: a name, what a call gave and what it must give as text, numbers
-// as the shortest text that reads back exactly, run-time errors as "error" and the code.
+// Table rows: name, what a call gave, what it must give; exact numbers, run-time errors as "error CODE".
 #include "core/runtime_error.h"
 
 #include <gtest/gtest.h>

@@ -1,0 +1,322 @@
+// SPDX-FileCopyrightText: 2026 Zoret developers <zoret@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Fuzz targets, one driver: with ZORET_FUZZ_TARGET that target's libFuzzer entry, else
+// `fuzz_replay TARGET CORPUS-FOLDER COUNT` for ctest: every seed file, then COUNT inputs
+// of a generator seeded with ZORET_FUZZ_SEED or a fixed seed. Properties: Val against a
+// regular expression, CDbl/CInt, number-text round trips, half-even rounding, textbook sums.
+#include "core/convert.h"
+#include "core/fork.h"
+#include "core/runtime_error.h"
+#include "core/system_bet.h"
+
+#include <algorithm>
+#include <bit>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <limits>
+#include <random>
+#include <regex>
+#include <stdexcept>
+#include <vector>
+
+namespace {
+
+struct Input {
+    const std::uint8_t* data;
+    std::size_t size, pos = 0;
+    std::size_t remaining() const { return size - pos; }
+    std::uint8_t byte() { return pos < size ? data[pos++] : 0; }
+    template <typename T>
+    T raw()
+    {
+        unsigned char bytes[sizeof(T)];
+        for (auto& b : bytes)
+            b = byte();
+        return std::bit_cast<T>(bytes);
+    }
+    std::string text(std::size_t limit = ~std::size_t{}, int stop = -1) // `stop` is consumed
+    {
+        std::string out;
+        while (pos < size && out.size() < limit && data[pos] != stop)
+            out += char(data[pos++]);
+        return pos += pos < size && data[pos] == stop, out;
+    }
+};
+
+struct Outcome { // a number, or the code of the run-time error raised
+    bool ok = false;
+    zoret::ErrorCode code{};
+    double value = 0;
+    bool operator==(const Outcome& o) const { return ok == o.ok && (ok ? value == o.value : code == o.code); }
+};
+template <typename F>
+Outcome attempt(F f)
+{
+    try {
+        return {true, {}, static_cast<double>(f())};
+    } catch (const zoret::RuntimeError& error) {
+        return {false, error.code(), 0};
+    }
+}
+
+std::string trying = "this input"; // named when a property fails
+void check(bool holds, const char* property)
+{
+    if (!holds)
+        std::fprintf(stderr, "property violated on %s: %s\n", trying.c_str(), property), std::abort();
+}
+
+using zoret::ErrorCode;
+const Outcome overflow{false, ErrorCode::Overflow, 0};
+
+// `value` to `digits` significant digits: what its text must read back as.
+Outcome roundedTo(double value, int digits)
+{
+    char buffer[64];
+    const auto written = std::to_chars(buffer, buffer + 64, value, std::chars_format::scientific, digits - 1);
+    double back = 0;
+    return std::from_chars(buffer, written.ptr, back).ec == std::errc() ? Outcome{true, {}, back} : overflow;
+}
+
+template <typename T>
+Outcome rounded(double value) // half to even, within T's range
+{
+    const double below = std::floor(value), fraction = value - below;
+    const double r = fraction > 0.5 || (fraction == 0.5 && std::fmod(below, 2.0) != 0) ? below + 1 : below;
+    const bool fits = r >= std::numeric_limits<T>::min() && r <= std::numeric_limits<T>::max();
+    return fits ? Outcome{true, {}, r} : overflow;
+}
+
+zoret::LocaleSeparators separators(std::uint8_t choice)
+{
+    static const zoret::LocaleSeparators table[] = {
+        {".", ","}, {",", " "}, {",", "\xc2\xa0"}, {",", "."}, {".", "'"}, {"\xd9\xab", "\xd9\xac"}, {".", ""}};
+    return table[choice % 7];
+}
+
+// What Val must read; DivisionByZero: beyond a long double, Overflow or zero will do.
+Outcome valExpected(const std::string& compact)
+{
+    if (!compact.empty() && compact[0] == '&') {
+        const bool hex = compact.size() > 1 && (compact[1] | 0x20) == 'h';
+        const std::size_t skip = 1 + (hex || (compact.size() > 1 && (compact[1] | 0x20) == 'o'));
+        std::uint64_t n = 0;
+        const auto read = std::from_chars(compact.data() + skip, compact.data() + compact.size(), n, hex ? 16 : 8);
+        if (read.ec == std::errc::result_out_of_range || n > 0xFFFFFFFFu)
+            return overflow;
+        return {true, {}, n <= 0xFFFF ? double(std::int16_t(n)) : double(std::int32_t(std::uint32_t(n)))};
+    }
+    static const std::regex number(R"(([+-]?)([0-9]*)(\.([0-9]*))?([eEdD]([+-]?[0-9]+))?)");
+    std::smatch m;
+    std::regex_search(compact, m, number, std::regex_constants::match_continuous);
+    if (m[2].length() == 0 && m[4].length() == 0)
+        return {true, {}, 0.0};
+    const std::string normal = (m[1] == "-" ? "-" : "") + (m[2].length() ? m[2].str() : "0") + "." + m[4].str() + "0"
+                               + (m[6].matched ? "e" + m[6].str() : "");
+    long double wide = 0;
+    double value = 0;
+    if (std::from_chars(normal.data(), normal.data() + normal.size(), value).ec == std::errc())
+        return {true, {}, value};
+    if (std::from_chars(normal.data(), normal.data() + normal.size(), wide).ec != std::errc())
+        return {false, ErrorCode::DivisionByZero, 0};
+    return std::fabs(wide) >= 1 ? overflow : Outcome{true, {}, m[1] == "-" ? -0.0 : 0.0};
+}
+
+// A locale byte, then text.
+void text(Input in)
+{
+    zoret::setLocaleSeparators(separators(in.byte()));
+    const std::string text = in.text();
+    std::string compact;
+    for (char c : text)
+        compact += c != ' ' && c != '\t' && c != '\n' ? std::string(1, c) : "";
+    const Outcome expected = valExpected(compact), val = attempt([&] { return zoret::Val(text); });
+    const bool eitherDoes = expected.code == ErrorCode::DivisionByZero && (!val.ok || val.value == 0);
+    check(eitherDoes || (val == expected && std::signbit(val.value) == std::signbit(expected.value)), "Val");
+    const Outcome cdbl = attempt([&] { return zoret::CDbl(text); }), cint = attempt([&] { return zoret::CInt(text); });
+    check(cdbl.ok ? std::isfinite(cdbl.value) : cdbl.code != ErrorCode::DivisionByZero, "CDbl finite or refused");
+    check(cint == (cdbl.ok ? rounded<zoret::Integer>(cdbl.value) : cdbl), "CInt(text) is CDbl rounded");
+    // Ungrouped text CDbl reads with the point is a plain number Val reads alike.
+    const auto& locale = zoret::localeSeparators();
+    if (cdbl.ok && locale.decimal == "." && (locale.group.empty() || text.find(locale.group) == std::string::npos))
+        check(val == cdbl, "Val reads what CDbl reads");
+    zoret::setLocaleSeparators({});
+}
+
+// A locale byte, then doubles, singles and integers from the same bytes.
+void roundTrip(Input in)
+{
+    const auto locale = separators(in.byte());
+    for (Input again = in; again.remaining() >= 8;) {
+        const double x = again.raw<double>();
+        check(attempt([&] { return zoret::CInt(x); }) == rounded<zoret::Integer>(x), "CInt rounds half to even");
+        check(attempt([&] { return zoret::CLng(x); }) == rounded<zoret::Long>(x), "CLng rounds half to even");
+        if (!std::isfinite(x))
+            continue;
+        const std::string text = zoret::Str(x);
+        check(text[0] == (x < 0 ? '-' : ' '), "Str's sign or blank");
+        check(attempt([&] { return zoret::Val(text); }) == roundedTo(x, 15), "Str keeps 15 digits");
+    }
+    zoret::setLocaleSeparators(locale);
+    for (Input again = in; again.remaining() >= 4;)
+        if (const float f = again.raw<float>(); std::isfinite(f)) {
+            const std::string text = zoret::Str(f), local = zoret::CStr(f);
+            check(text[0] == (f < 0 ? '-' : ' ') && local[0] != ' '
+                      && (locale.decimal == "." || local.find('.') == std::string::npos),
+                  "Str's sign, CStr's mark");
+            check(attempt([&] { return zoret::Val(text); }) == roundedTo(f, 7), "Str keeps 7 digits");
+            check(attempt([&] { return zoret::CDbl(local); }) == roundedTo(f, 7), "CStr keeps 7 digits");
+        }
+    for (Input again = in; again.remaining() >= 2;) {
+        const auto i = again.raw<zoret::Integer>();
+        const std::string text = zoret::CStr(i);
+        check(attempt([&] { return zoret::CInt(text); }) == Outcome{true, {}, double(i)}
+                  && attempt([&] { return zoret::CDbl(text); }) == Outcome{true, {}, double(i)},
+              "CStr of an Integer reads back");
+    }
+    zoret::setLocaleSeparators({});
+}
+
+bool near(double a, double b, double tolerance)
+{
+    return std::fabs(a - b) <= tolerance * std::max(std::fabs(a), std::fabs(b));
+}
+
+// Odds typed, or as the window writes them: mostly in [1, 1000], some empty.
+std::vector<std::string> oddsItems(Input& in, bool typed)
+{
+    std::vector<std::string> items;
+    while (typed && in.remaining() > 0 && items.size() < 24)
+        items.push_back(in.text(40, '\n'));
+    while (!typed && in.remaining() >= 2 && items.size() < 20) {
+        const auto code = in.raw<std::uint16_t>();
+        const float any = code == 0xFFFF ? in.raw<float>() : 0;
+        items.push_back(code == 0 || !std::isfinite(any) ? std::string()
+                        : code == 0xFFFF                 ? zoret::Str(any)
+                                                         : zoret::Str(float(1.0 + 999.0 * (code - 1) / 65533.0)));
+    }
+    return items;
+}
+
+void systemBet(Input in)
+{
+    const int k = in.byte() % 24 - 2; // a few sizes the window never asks for
+    const auto items = oddsItems(in, in.byte() & 1);
+    if (k < zoret::minSystemSize || k > zoret::maxSystemSize) {
+        try {
+            return zoret::evaluateSystem(items, k), check(false, "sizes outside 2..19 refused");
+        } catch (const std::invalid_argument&) {
+            return;
+        }
+    }
+    const Outcome loaded = attempt([&] { return zoret::loadOdds(items).at[1]; });
+    const Outcome total = attempt([&] { return zoret::evaluateSystem(items, k).total; });
+    check(loaded.ok ? total.ok || total.code == zoret::ErrorCode::Overflow : total == loaded, "loading's error");
+    if (!loaded.ok)
+        return;
+    // tail[j]: symmetric sum of order j of odds 2..20, the largest figures stored.
+    const auto x = zoret::loadOdds(items).at;
+    long double tail[21] = {1};
+    bool usual = x[1] == 0 || (x[1] >= 1 && x[1] <= 1000);
+    int count = x[1] != 0;
+    for (int i = 2; i <= 20; ++i) {
+        for (int j = i - 1; j >= 1; --j)
+            tail[j] += tail[j - 1] * x[i];
+        count += x[i] != 0;
+        usual = usual && (x[i] == 0 || (x[i] >= 1 && x[i] <= 1000));
+    }
+    const long double exact = tail[k] + x[1] * tail[k - 1];
+    long double largest = k < zoret::maxSystemSize ? exact : 0;
+    for (int j = 1; j < k; ++j)
+        largest = std::max(largest, tail[j]);
+    if (!total.ok)
+        return check(!usual || largest >= std::numeric_limits<float>::max() * (1 - 1e-4L), "Overflow only past it");
+    check(count < k ? total.value == 0 : !usual || near(total.value, double(exact), 1e-4), "the symmetric sum");
+}
+
+void forkSplit(Input in)
+{
+    const std::uint8_t flags = in.byte();
+    const std::size_t n = 2 + (flags & 3) % 3;
+    const int outcomes = int(n);
+    const bool realistic = !(flags & 0x40); // checked closely; raw bits cover the rest
+    zoret::ForkOdds odds{};
+    for (auto& k : odds)
+        k = realistic ? float(1.01 + in.raw<std::uint16_t>() / 655.35) : in.raw<float>();
+    const float sum = realistic ? float(1 + in.raw<std::uint32_t>() % 1'000'000) / 4 : in.raw<float>();
+    zoret::CentredSet centred{}, all{};
+    std::size_t ticked = 0;
+    long double reciprocals = 0;
+    for (std::size_t i = 0; i < n; ++i)
+        ticked += centred[i] = flags >> (2 + i) & 1, all[i] = true, reciprocals += 1.0L / odds[i];
+    const Outcome margin = attempt([&] { return zoret::forkMargin(outcomes, odds); });
+    if (!margin.ok || !attempt([&] { return zoret::holePercent(float(margin.value)); }).ok)
+        return;
+    check(!realistic || near(margin.value, double(reciprocals), 1e-5), "margin is the sum of reciprocals");
+    zoret::ForkSplit split, even, none;
+    const auto splitting = [&](zoret::ForkSplit& out, const zoret::CentredSet& set) {
+        return attempt(
+            [&] { return (out = zoret::forkStakes(outcomes, odds, sum, float(margin.value), set)).totalReturn; });
+    };
+    check(splitting(even, all) == splitting(none, {}) && even.stakes == none.stakes && even.payouts == none.payouts,
+          "centring every outcome is centring none");
+    if (!splitting(split, centred).ok || !realistic || !zoret::isFork(float(margin.value)))
+        return;
+    double staked = 0, centredPayout = 0;
+    for (std::size_t i = 0; i < 4; ++i) {
+        staked += split.stakes[i];
+        const double payout = split.payouts[i];
+        check(i >= n                       ? split.stakes[i] == 0 && payout == 0
+              : ticked == 0 || ticked == n ? near(payout, split.totalReturn, 1e-5)
+              : !centred[i]                ? near(payout, sum, 1e-5)
+                            : payout >= sum * (1 - 1e-5) && (centredPayout == 0 || near(payout, centredPayout, 1e-5)),
+              "each outcome pays as promised");
+        centredPayout = i < n && centred[i] ? payout : centredPayout;
+    }
+    check(near(staked, sum, 1e-5), "the stakes add up to the sum");
+}
+
+auto targetNamed(const std::string& name)
+{
+    // clang-format off
+    for (const auto& [known, run] : {std::pair<std::string, void (*)(Input)>{"fuzz_text", text},
+             {"fuzz_round_trip", roundTrip}, {"fuzz_system", systemBet}, {"fuzz_fork", forkSplit}})
+        if (known == name)
+            return [run](const std::string& in) { run({reinterpret_cast<const std::uint8_t*>(in.data()), in.size()}); };
+    // clang-format on
+    std::fprintf(stderr, "no fuzz target %s\n", name.c_str()), std::exit(2);
+}
+
+} // namespace
+#ifdef ZORET_FUZZ_TARGET
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    static const auto run = targetNamed(ZORET_FUZZ_TARGET);
+    return run(std::string(reinterpret_cast<const char*>(data), size)), 0;
+}
+#else
+int main(int, char* argv[])
+{
+    const auto run = targetNamed(argv[1]);
+    for (const auto& entry : std::filesystem::directory_iterator(argv[2])) {
+        std::ifstream in(entry.path(), std::ios::binary);
+        trying = "seed file " + entry.path().string(), run(std::string(std::istreambuf_iterator<char>(in), {}));
+    }
+    const char* seed = std::getenv("ZORET_FUZZ_SEED") ? std::getenv("ZORET_FUZZ_SEED") : "20261206";
+    std::mt19937 random(std::strtoul(seed, nullptr, 10));
+    const std::string_view alphabet = "0123456789.,+-eEdD&HhO \t\n"; // half the bytes number-like
+    for (int i = 0; i < std::atoi(argv[3]); ++i) {
+        std::string bytes(random() % 72, ' ');
+        for (auto& b : bytes)
+            b = random() % 2 ? alphabet[random() % alphabet.size()] : char(random());
+        char n[16];
+        trying = "generated input " + std::string(n, std::to_chars(n, n + 16, i).ptr) + " of seed " + seed, run(bytes);
+    }
+}
+#endif

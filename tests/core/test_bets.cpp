@@ -1,0 +1,235 @@
+// SPDX-FileCopyrightText: 2026 Zoret developers <zoret@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "core/convert.h"
+#include "core/exact_decimal.h"
+#include "core/fork.h"
+#include "core/fork_inputs.h"
+#include "core/settlement_captions.h"
+#include "core/stake.h"
+#include "core/system_bet.h"
+#include "core/system_captions.h"
+#include "tests/core/rows.h"
+
+#include <stdexcept>
+#include <vector>
+
+using namespace zoret;
+
+namespace {
+
+const std::vector<std::string> four{" 1.85", " 2.1", " 1.5", " 3"};
+std::vector<std::string> twenty(const char* odd, const char* more = nullptr)
+{
+    std::vector<std::string> odds(20, odd);
+    return more ? odds.push_back(more), odds : odds;
+}
+std::string total(const std::vector<std::string>& items, int size)
+{
+    return outcome([&] { return systemTotalText(size, evaluateSystem(items, size).total); });
+}
+std::string caption(int events, int size)
+{
+    return countCaption(systemKey(Integer(events), Integer(size))) + "|" + systemName(Integer(events), Integer(size));
+}
+
+// The margin's exact bits, then the hole.
+std::string margin(int outcomes, ForkOdds odds)
+{
+    const auto m = outcome([&] { return forkMargin(outcomes, odds); });
+    return m[0] == 'e' ? m : m + "|" + exact(holePercent(forkMargin(outcomes, odds)));
+}
+// Total | stake:payout of each outcome | the centring key.
+std::string split(int outcomes, ForkOdds odds, float sum, CentredSet centred)
+{
+    const auto s = forkStakes(outcomes, odds, sum, forkMargin(outcomes, odds), centred);
+    std::string out = Str(s.totalReturn) + " |";
+    for (std::size_t i = 0; i < 4; ++i)
+        out += Str(s.stakes[i]) + ":" + Str(s.payouts[i]).substr(1);
+    return out + " " + exact(centreKey(outcomes, centred));
+}
+// What the margin rule read and kept (others stay 9), the stakes rule's odds and reads.
+std::string reading(int outcomes, std::array<double, 4> typed)
+{
+    int reads = 0;
+    const OddsReader read = [&](int i) { return ++reads, typed[std::size_t(i)]; };
+    const auto m = oddsForMargin(outcomes, {9, 9, 9, 9}, read);
+    std::string out = exact(m.firstMissing.value_or(-1)) + "|" + exact(reads) + "|";
+    for (const auto odd : m.odds)
+        out += exact(odd) + " ";
+    reads = 0;
+    out += oddsForStakes(outcomes, {9, 9, 9, 9}, read) ? "|odds" : "|none";
+    return out + exact(reads);
+}
+// Verdict | the figures kept | boxes read.
+std::string stake(StakeMode mode, Single accumulators, StakeFigures typed)
+{
+    int reads = 0;
+    const auto s = solveStake(mode, true, accumulators, [&](StakeMode) { return ++reads, typed; });
+    const auto& f = s.figures;
+    return exact(int(s.verdict)) + "|" + Str(f.win) + Str(f.coefficient) + Str(f.stake) + Str(f.result) + "|"
+           + exact(reads);
+}
+
+constexpr auto O = Outcome::Open, W = Outcome::Won, L = Outcome::Lost, V = Outcome::Void, HW = Outcome::HalfWon,
+               HL = Outcome::HalfLost;
+const auto decimal = [](const std::optional<mpq_class>& v) { return v ? v->get_str() : "none"; };
+std::string bets(int events, int bankers)
+{
+    std::string captions;
+    for (const auto& bet : offeredBets(events, bankers))
+        captions += (captions.empty() ? "" : "|") + betCaption(bet, events - bankers);
+    return captions;
+}
+// Lines|line stake|whole stake|lines won|payout|profit, each "what if" row (! breaks even).
+std::string settled(std::vector<const char*> odds, std::vector<Outcome> outcomes, Bet bet, const char* sum,
+                    SumMode mode, int bankers = 0)
+{
+    std::vector<SlipEntry> slip;
+    for (std::size_t i = 0; i < odds.size(); ++i)
+        slip.push_back({odds[i], outcomes[i], int(i) < bankers});
+    const auto s = settlementCaptions(slip, bet, sum, mode);
+    std::string out =
+        s.lines + "|" + s.lineStake + "|" + s.totalStake + "|" + s.linesWon + "|" + s.payout + "|" + s.profit;
+    for (const auto& r : s.whatIf)
+        out += " " + r.winners + ":" + r.payoutLeast + "," + r.payoutMost + "," + r.profitLeast + "," + r.profitMost
+               + (r.breaksEven ? "!" : "");
+    return out;
+}
+
+TEST(Bets, Table)
+{
+    const auto word = [](std::initializer_list<Long> counts) {
+        std::string out;
+        for (auto count : counts)
+            out += std::string(accumulatorWord(count)) + " ";
+        return out;
+    };
+    using enum StakeMode;
+    const auto verdict = [](StakeVerdict v) { return exact(int(v)) + "|"; };
+    const std::vector<const char*> five{" 1.9", " 2", " 2.5", " 2.8", " 3"},
+        six{" 1.5", " 1.8", " 2", " 2.5", " 3", " 1.7"};
+    const Bet threeOf{BetKind::System, 3}, twoOf{BetKind::System, 2}, single{BetKind::Single, 0};
+    const auto perLine = SumMode::PerLine, whole = SumMode::WholeBet;
+    // clang-format off
+    checkRows({
+        {"FourOfSize2", total(four, 2), " 26.16"},
+        {"FourOfSize3", total(four, 3), " 35.2575"},
+        {"FourOfSize4", total(four, 4), " 17.4825"},
+        {"FiveOfSize3", total({"2.24", "2.69", "1.25", "2.78", "2.65"}, 3), " 119.2415"},
+        {"TwentyOf1_5Size10", total(twenty("1.5"), 10), " 1.065396E+07"},
+        {"Size19ShowsTheDouble", total(twenty("1.5"), 19), " 44336.7586669922"},
+        {"TwentyOf100Size18", total(twenty("100"), 18), " 1.9E+38"},
+        {"TwentyOf100Size19", total(twenty("100"), 19), " 2.00000011352822E+39"},
+        {"OnlyTheNeededLevelsAreFormed", total(twenty("150"), 2), " 4275000"},
+        {"SizeAboveTheCount", total(four, 5), " 0"},
+        {"JunkReadsAsZero", total({"abc", " 2", "", " 3"}, 2), " 6"},
+        {"PastTwentyIgnored", total(twenty("2", "1e300"), 19), " 10485760"},
+        {"TotalBeyondSingle", total(twenty("105"), 18), "error 6"},
+        {"LevelBeyondSingle", total(twenty("150"), 18), "error 6"},
+        {"Size19LevelBeyondSingle", total(twenty("150"), 19), "error 6"},
+        {"OddBeyondSingle", total({"2", "1e39"}, 2), "error 6"},
+        {"NegativeOddBeyondSingle", total({"-1e39"}, 2), "error 6"},
+        {"TotalIsTheWidenedSingle", exact(evaluateSystem(four, 2).total), exact(double(26.16f))},
+        {"FiveOfThree", caption(5, 3), "10 экспрессов|Система 5/3"},
+        {"ThreeOfTwo", caption(3, 2), "3 экспресса|Система 3/2"},
+        {"SevenOfTwo", caption(7, 2), "21 экспресс|Система 7/2"},
+        {"FourteenOfFour", caption(14, 4), "1001 экспресс|Система 14/4"},
+        {"FifteenOfFive", caption(15, 5), "3003 экспресса|Система 15/5"},
+        {"ThirteenOfThree", caption(13, 3), "286 экспрессов|Система 13/3"},
+        {"TwentyOfTen", caption(20, 10), "184756 экспрессов|Система 20/10"},
+        {"TwentyOfNineteen", caption(20, 19), "20 экспрессов|Система 20/19"},
+        {"SizeOfAll", caption(5, 5), "Unknown|Система 5/5"},
+        {"SizeOne", caption(5, 1), "Unknown|Система 5/1"},
+        {"TwoEvents", caption(2, 1), "Unknown|Система 2/1"},
+        {"TwentyOne", caption(21, 19), "Unknown|Система 21/19"},
+        {"Words", word({0, 4, 11, 14, 15, 22, 101, 112, -21}), "экспрессов экспресса экспрессов экспрессов экспрессов экспресса экспресс экспрессов экспресс "},
+        {"EvenFork", margin(2, {2.1f, 2.1f, 9, 9}), "0.952381|4.9999933"},
+        {"EvenMoney", margin(2, {2, 2}), "1|0"},
+        {"NegativeOdd", margin(2, {-2, 3}), "-0.16666667|-700"},
+        {"ThreeWay", margin(3, {2.5f, 4.2f, 6}), "0.8047619|24.260357"},
+        {"ThreeWayLastBit", margin(3, {1.37f, 7.3f, 9.1f}), "0.9768034|2.3747437"},
+        {"FourWay", margin(4, {4, 4, 4.5f, 5}), "0.9222222|8.433738"},
+        {"FourWayLastBit", margin(4, {3.7f, 4.1f, 5.3f, 7.9f}), "0.8294342|20.564112"},
+        {"ZeroOdd", margin(2, {0, 2}), "error 11"},
+        {"NoOdds", margin(2, {}), "error 6"},
+        {"ThirdMissing", margin(3, {2, 2}), "error 11"},
+        {"FourthMissing", margin(4, {2, 2, 2}), "error 11"},
+        {"HoleOfZero", outcome([] { return holePercent(0); }), "error 11"},
+        {"IsFork", exact(isFork(0.99f) * 1000 + isFork(1) * 100 + isFork(0) * 10 + isFork(-0.5f)), "1000"},
+        {"SplitTwoEven", split(2, {2.2f, 1.9f, 7, 7}, 100, {false, false, true, true}), " 101.9512 | 46.34146:101.9512 53.65854:101.9512 0:0 0:0 56"},
+        {"SplitTwoFirst", split(2, {2.2f, 1.9f}, 100, {true}), " 101.9512 | 47.36842:104.2105 52.63158:100 0:0 0:0 16"},
+        {"SplitThreeFirst", split(3, {2.5f, 4.2f, 6}, 300, {true}), " 372.7811 | 178.5714:446.4286 71.42857:300 50:300 0:0 167"},
+        {"SplitThreeTwo", split(3, {2.5f, 4.2f, 6}, 300, {true, true}), " 372.7811 | 156.7164:391.791 93.28358:391.791 50:300 0:0 127"},
+        {"SplitFourThree", split(4, {4, 4, 4.5f, 5}, 1000, {true, true, true}), " 1084.337 | 276.9231:1107.692 276.9231:1107.692 246.1538:1107.692 200:1000 1238"},
+        {"SplitFourAll", split(4, {4, 4, 4.5f, 5}, 1000, {true, true, true, true}), " 1084.337 | 271.0844:1084.337 271.0844:1084.337 240.9639:1084.337 216.8675:1084.337 1234"},
+        {"SplitZeroMargin", outcome([] { return forkStakes(2, {2, 2}, 100, 0, {}).totalReturn; }), "error 11"},
+        {"SplitOverflow", outcome([] { return forkStakes(2, {2.1f, 2.1f}, 3.3e38f, 0.952381f, {}).totalReturn; }), "error 6"},
+        {"CentredOverflow", outcome([] { return forkStakes(2, {2.1f, 2.1f}, 1e38f, 0.25f, {true}).totalReturn; }), "error 6"},
+        {"NoForkNoSplit", exact(int(splitForkSum(2, {1.9f, 1.9f}, 100, {}).split.has_value())), "0"},
+        {"SplitUsesItsOwnMargin", exact(splitForkSum(2, {2.2f, 1.9f}, 100, {}).split->stakes[0]), "46.34146"},
+        {"ReadAllPrices", reading(3, {2.5, 4.2, 6, 0}), "-1|3|2.5 4.2 6 9 |odds3"},
+        {"ReadNegativeIsNoPrice", reading(2, {2.1, -2.1, 0, 0}), "1|2|2.1 -2.1 9 9 |none2"},
+        {"ReadFirstOfTwoMissing", reading(4, {4, 0, 4.5, 0}), "1|4|4 0 4.5 0 |none2"},
+        {"WinWithoutSystemReadsNothing", stake(Win, 0, {0, 2, 100, 0}), verdict(StakeVerdict::AskSystem) + " 0 0 0 0|0"},
+        {"StakeAsksForCoefficientFirst", stake(Stake, 0, {20, 0, 0, 0}), verdict(StakeVerdict::AskCoefficient) + " 0 0 0 0|1"},
+        {"StakeWithoutSystemKeepsNothing", stake(Stake, 0, {20, 2, 0, 0}), verdict(StakeVerdict::AskSystem) + " 0 0 0 0|1"},
+        {"MissingStakeKeepsTheWin", stake(Coefficient, 10, {185, 0, 0, 0}), verdict(StakeVerdict::AskStake) + " 185 0 0 0|1"},
+        {"ListDecimal", decimal(readListNumber(" 1.85")), "37/20"},
+        {"ListExponent", decimal(readListNumber(" 1E-05")), "1/100000"},
+        {"ListFifteenDigits", decimal(readListNumber(" 1.23456789012346E+15")), "1234567890123460"},
+        {"ListBlanksInside", decimal(readListNumber("1 .5")), "3/2"},
+        {"ListCommaEnds", decimal(readListNumber("2,15")), "2"},
+        {"ListBeyondAnyDouble", decimal(readListNumber("1E99999")), "none"},
+        {"SumComma", decimal(readSum("12,5")), "25/2"},
+        {"SumPoint", decimal(readSum(" 12.5 ")), "25/2"},
+        {"SumLeadingMark", decimal(readSum(",05")), "1/20"},
+        {"SumTrailingMark", decimal(readSum("7,")), "7"},
+        {"SumTwoMarks", decimal(readSum("1,2.3")), "none"},
+        {"SumExponent", decimal(readSum("1e3")), "none"},
+        {"SumMarkOnly", decimal(readSum(",")), "none"},
+        {"MoneyHalfCentUp", moneyText(mpq_class(201, 200)), "1.01"},
+        {"MoneyHalfCentAwayFromZero", moneyText(mpq_class(-201, 200)), "-1.01"},
+        {"MoneyTinyLossIsZero", moneyText(mpq_class(-1, 250)), "0.00"},
+        {"MoneyNoGrouping", moneyText(mpq_class(123456789, 100)), "1234567.89"},
+        {"BetsOneBanker", bets(1, 1), "Ординар"},
+        {"BetsTwo", bets(2, 0), "Экспресс"},
+        {"BetsThree", bets(3, 0), "Экспресс|Система 3/2"},
+        {"BetsFiveOneBanker", bets(5, 1), "Экспресс|Система 4/1|Система 4/2|Система 4/3"},
+        {"BetsTwoBesideBankers", bets(4, 2), "Экспресс"},
+        {"BetsTwentyOne", bets(21, 0), "Экспресс"},
+        {"BetsTwenty", exact(int(offeredBets(20, 0).size())), "19"},
+        {"KeepsTheSize", exact(int(keptBet(offeredBets(6, 0), {BetKind::System, 4}))), "3"},
+        {"GoneSizeFallsBack", exact(int(keptBet(offeredBets(6, 0), {BetKind::System, 1}))), "0"},
+        {"ThreeOfFiveWon", settled(five, {W, W, W, W, W}, threeOf, "1000", whole), "10|100.00|1000.00|10|14185.00|13185.00 0:14185.00,14185.00,13185.00,13185.00!"},
+        {"EveryWay", settled(five, {W, V, HW, L, W}, threeOf, "1000", whole), "10|100.00|1000.00|4|2425.00|1425.00 0:2425.00,2425.00,1425.00,1425.00!"},
+        {"Open", settled(five, {O, O, O, O, O}, threeOf, "1000", whole), "10|100.00|1000.00|0|0.00 – 14185.00|-1000.00 – 13185.00"
+            " 0:0.00,0.00,-1000.00,-1000.00 1:0.00,0.00,-1000.00,-1000.00 2:0.00,0.00,-1000.00,-1000.00 3:950.00,2100.00,-50.00,1100.00"
+            " 4:4744.00,6680.00,3744.00,5680.00! 5:14185.00,14185.00,13185.00,13185.00!"},
+        {"Bankers", settled(six, {W, W, W, W, W, W}, twoOf, "10", perLine, 2), "6|10.00|60.00|6|843.75|783.75 0:843.75,843.75,783.75,783.75!"},
+        {"BankersOneLost", settled(six, {W, W, W, W, L, W}, twoOf, "10", perLine, 2), "6|10.00|60.00|3|341.55|281.55 0:341.55,341.55,281.55,281.55!"},
+        {"UnevenSplitPaysOnExactStake", settled({" 1.5", " 2", " 3"}, {W, W, W}, twoOf, "100", whole), "3|33.33|100.00|3|450.00|350.00 0:450.00,450.00,350.00,350.00!"},
+        {"HalfCentRoundsUp", settled({" 2.01"}, {W}, single, "0,5", perLine), "1|0.50|0.50|1|1.01|0.51 0:1.01,1.01,0.51,0.51!"},
+        {"TinyLossIsNotNegative", settled({" 2"}, {HL}, single, "0.009", perLine), "1|0.01|0.01|1|0.00|0.00 0:0.00,0.00,0.00,0.00"},
+        {"HugeCoefficient", settled({" 1E+20"}, {W}, single, "1", perLine), "1|1.00|1.00|1|100000000000000000000.00|99999999999999999999.00 0:100000000000000000000.00,100000000000000000000.00,99999999999999999999.00,99999999999999999999.00!"},
+        {"BlankSum", settled(five, {W, W, W, W, W}, threeOf, "  ", whole), "|||||"},
+        {"ZeroSum", settled(five, {W, W, W, W, W}, threeOf, "0", whole), "||||" + std::string(enterSumText) + "|"},
+        {"LettersForSum", settled(five, {W, W, W, W, W}, threeOf, "сто", whole), "||||" + std::string(enterSumText) + "|"},
+        {"CoefficientBelowOne", settled({" 1.5", " .95"}, {O, O}, Bet{}, "10", perLine), "||||" + std::string(coefficientBelowOneText) + "|"},
+        {"BelowOneBlankSum", settled({" 1.5", " .95"}, {O, O}, Bet{}, "", perLine), "|||||"},
+    });
+    // clang-format on
+    for (int size : {1, 20}) {
+        EXPECT_THROW(evaluateSystem(four, size), std::invalid_argument) << size;
+        EXPECT_THROW(systemTotalText(size, 1), std::invalid_argument) << size;
+    }
+    EXPECT_THROW(buildTailSums(loadOdds(four), 0), std::invalid_argument) << "NoLevels";
+    EXPECT_THROW(buildTailSums(loadOdds(four), 19), std::invalid_argument) << "NineteenLevels";
+    for (int outcomes : {1, 5}) {
+        EXPECT_THROW(forkMargin(outcomes, {2, 2, 2, 2}), std::invalid_argument);
+        EXPECT_THROW(forkStakes(outcomes, {2, 2, 2, 2}, 100, 0.5f, {}), std::invalid_argument);
+        EXPECT_THROW(centreKey(outcomes, {}), std::invalid_argument);
+    }
+}
+
+} // namespace
