@@ -288,7 +288,7 @@ auto targetNamed(const std::string& name)
     for (const auto& [known, run] : {std::pair<std::string, void (*)(Input)>{"fuzz_text", text},
              {"fuzz_round_trip", roundTrip}, {"fuzz_system", systemBet}, {"fuzz_fork", forkSplit}})
         if (known == name)
-            return [run](const std::string& in) { run({reinterpret_cast<const std::uint8_t*>(in.data()), in.size()}); };
+            return [f = run](const std::string& in) { f({reinterpret_cast<const std::uint8_t*>(in.data()), in.size()}); };
     // clang-format on
     std::fprintf(stderr, "no fuzz target %s\n", name.c_str()), std::exit(2);
 }
