@@ -4,10 +4,12 @@
 // Fuzz targets, one driver: with ZORET_FUZZ_TARGET that target's libFuzzer entry, else
 // `fuzz_replay TARGET CORPUS-FOLDER COUNT` for ctest: every seed file, then COUNT inputs
 // of a generator seeded with ZORET_FUZZ_SEED or a fixed seed. Properties: Val against a
-// regular expression, CDbl/CInt, number-text round trips, half-even rounding, textbook sums.
+// regular expression, CDbl/CInt, number-text round trips, half-even rounding, textbook sums,
+// the fork split, and settlement against every line and every ending of the open events.
 #include "core/convert.h"
 #include "core/fork.h"
 #include "core/runtime_error.h"
+#include "core/settlement.h"
 #include "core/system_bet.h"
 
 #include <algorithm>
@@ -282,11 +284,75 @@ void forkSplit(Input in)
     check(near(staked, sum, 1e-5), "the stakes add up to the sum");
 }
 
+// Settlement of up to 8 random events (coefficient, outcome, banker) under every bet
+// offered, against the slow way: every line as a set of events, every ending of the
+// open ones tried; per unit staked on each line.
+void settlement(Input in)
+{
+    using zoret::Outcome;
+    std::vector<zoret::SlipEvent> events(1 + in.byte() % 8);
+    int bankers = 0;
+    for (auto& e : events) {
+        const auto marks = in.byte();
+        e = {mpq_class(100 + in.byte() * 7) / 100, Outcome(marks % 6), (marks & 0x80) != 0};
+        bankers += e.banker;
+    }
+    const auto n = static_cast<std::uint32_t>(events.size());
+    for (const zoret::Bet bet : zoret::offeredBets(int(n), bankers)) {
+        const bool system = bet.kind == zoret::BetKind::System;
+        std::uint32_t fixed = 0, open = 0, lost = 0;
+        for (std::uint32_t i = 0; i < n; ++i) {
+            fixed |= !system || events[i].banker ? 1u << i : 0;
+            open |= events[i].outcome == Outcome::Open ? 1u << i : 0;
+            lost |= events[i].outcome == Outcome::Lost ? 1u << i : 0;
+        }
+        std::vector<std::uint32_t> lines;
+        for (std::uint32_t m = 0; m < (1u << n); ++m)
+            if ((m & fixed) == fixed && std::popcount(m & ~fixed) == (system ? bet.size : 0))
+                lines.push_back(m);
+        const auto mine = zoret::settle(events, bet, 1, zoret::SumMode::PerLine);
+        check(mine.lines == static_cast<long long>(lines.size()), "the number of lines");
+        check(mine.linesWon == std::count_if(lines.begin(), lines.end(), [&](auto l) { return !(l & (open | lost)); }),
+              "the lines already won");
+        check(mine.whatIf.size() == std::size_t(std::popcount(open)) + 1, "a row for every number of winners");
+        std::vector<zoret::Range> slow(mine.whatIf.size());
+        std::vector<bool> seen(slow.size());
+        for (std::uint32_t winners = open;; winners = (winners - 1) & open) { // every subset of the open events
+            mpq_class paid = 0;
+            for (const auto line : lines) {
+                mpq_class product = 1;
+                for (std::uint32_t i = 0; i < n; ++i) {
+                    const mpq_class& c = events[i].coefficient;
+                    const Outcome end = events[i].outcome != Outcome::Open ? events[i].outcome
+                                        : (winners >> i) & 1               ? Outcome::Won
+                                                                           : Outcome::Lost;
+                    const mpq_class f = end == Outcome::Won        ? c
+                                        : end == Outcome::Void     ? mpq_class(1)
+                                        : end == Outcome::HalfWon  ? mpq_class((c + 1) / 2)
+                                        : end == Outcome::HalfLost ? mpq_class(1, 2)
+                                                                   : mpq_class(0);
+                    product *= line & (1u << i) ? f : mpq_class(1);
+                }
+                paid += product;
+            }
+            const auto j = std::size_t(std::popcount(winners));
+            slow[j] = {seen[j] ? std::min(slow[j].least, paid) : paid, seen[j] ? std::max(slow[j].most, paid) : paid};
+            seen[j] = true;
+            if (winners == 0)
+                break;
+        }
+        for (std::size_t j = 0; j < slow.size(); ++j)
+            check(mine.whatIf[j].payout.least == slow[j].least && mine.whatIf[j].payout.most == slow[j].most,
+                  "the least and the most of every number of winners");
+    }
+}
+
 auto targetNamed(const std::string& name)
 {
     // clang-format off
     for (const auto& [known, run] : {std::pair<std::string, void (*)(Input)>{"fuzz_text", text},
-             {"fuzz_round_trip", roundTrip}, {"fuzz_system", systemBet}, {"fuzz_fork", forkSplit}})
+             {"fuzz_round_trip", roundTrip}, {"fuzz_system", systemBet}, {"fuzz_fork", forkSplit},
+             {"fuzz_settlement", settlement}})
         if (known == name)
             return [f = run](const std::string& in) { f({reinterpret_cast<const std::uint8_t*>(in.data()), in.size()}); };
     // clang-format on
