@@ -13,6 +13,7 @@
 #include "core/system_bet.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <charconv>
 #include <cmath>
@@ -37,10 +38,8 @@ struct Input {
     template <typename T>
     T raw()
     {
-        unsigned char bytes[sizeof(T)];
-        for (auto& b : bytes)
-            b = byte();
-        return std::bit_cast<T>(bytes);
+        std::array<unsigned char, sizeof(T)> bytes;
+        return std::generate(bytes.begin(), bytes.end(), [&] { return byte(); }), std::bit_cast<T>(bytes);
     }
     std::string text(std::size_t limit = ~std::size_t{}, int stop = -1) // `stop` is consumed
     {

@@ -80,10 +80,8 @@ QString copyWhole(const Step& s)
 {
     auto* label = control<QLabel>(s.window, qPrintable(s.name));
     const QPoint from(1, label->height() / 2), to(label->width() - 2, label->height() / 2);
-    QTest::mousePress(label, Qt::LeftButton, {}, from);
-    QTest::mouseMove(label, to);
-    QTest::mouseRelease(label, Qt::LeftButton, {}, to);
-    QTest::keyClick(label, Qt::Key_C, Qt::ControlModifier);
+    QTest::mousePress(label, Qt::LeftButton, {}, from), QTest::mouseMove(label, to);
+    QTest::mouseRelease(label, Qt::LeftButton, {}, to), QTest::keyClick(label, Qt::Key_C, Qt::ControlModifier);
     return {};
 }
 

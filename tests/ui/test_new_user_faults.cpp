@@ -25,7 +25,8 @@ private slots:
             click optBeginsum ; is lbRezultInfo Ставка равна ; is lbRezultSum 0
         )";
         QTest::newRow("one pasted line is only typed; a column continues it, one event a line") << R"(
-            paste Text1 1. ; items List1 ; paste Text1 5\r\n2.5\n\n ; items List1  1.5| 2.5 ; is Text1 ; is Label6 ( 2 )
+            paste Text1 1. ; items List1 ; paste Text1 5\r\n2.5\n\n ; items List1  1.5| 2.5 ; is Text1
+            is Label6 ( 2 )
         )";
         QTest::newRow("a pasted line the conversion rejects lists none of the column") << R"(
             paste Text1 1.5\n1e999 ; message Переполнение ; items List1

@@ -30,9 +30,7 @@ inline void click(QWidget* window, const char* name)
 inline void type(QWidget* window, const char* name, const QString& typed)
 {
     auto* edit = control<QLineEdit>(window, name);
-    edit->setFocus();
-    edit->selectAll();
-    QTest::keyClick(edit, Qt::Key_Delete);
+    edit->setFocus(), edit->selectAll(), QTest::keyClick(edit, Qt::Key_Delete);
     for (const QChar c : typed)
         QTest::sendKeyEvent(QTest::Click, edit,
                             c.unicode() < 128 ? QTest::asciiToKey(char(c.unicode())) : Qt::Key_unknown, QString(c),
@@ -46,8 +44,8 @@ inline void pick(QWidget* window, const char* name, const QString& item)
     QVERIFY2(combo->isEnabled() && combo->findText(item) >= 0, qPrintable(name + (" " + item)));
     combo->showPopup();
     QTRY_VERIFY(combo->view()->isVisible());
-    combo->view()->setCurrentIndex(combo->model()->index(combo->findText(item), 0));
-    QTest::keyClick(combo->view(), Qt::Key_Return);
+    combo->view()->setCurrentIndex(combo->model()->index(combo->findText(item), 0)),
+        QTest::keyClick(combo->view(), Qt::Key_Return);
     QTRY_VERIFY(!combo->view()->isVisible());
 }
 
@@ -55,10 +53,8 @@ inline void pick(QWidget* window, const char* name, const QString& item)
 inline void addOdds(QWidget* window, const QStringList& typed)
 {
     auto* box = control<QLineEdit>(window, "Text1");
-    for (const QString& coefficient : typed) {
-        box->setText(coefficient);
-        QTest::keyClick(box, Qt::Key_Return);
-    }
+    for (const QString& coefficient : typed)
+        box->setText(coefficient), QTest::keyClick(box, Qt::Key_Return);
 }
 
 inline QStringList repeated(const QString& coefficient, int times) { return QList<QString>(times, coefficient); }
@@ -67,11 +63,7 @@ inline QStringList repeated(const QString& coefficient, int times) { return QLis
 // script given for a modal window once it is active, and closes and keeps a modal window nobody scripted.
 class ModalWatcher : public QTimer {
 public:
-    ModalWatcher()
-    {
-        connect(this, &QTimer::timeout, this, &ModalWatcher::poll);
-        start(5);
-    }
+    ModalWatcher() { connect(this, &QTimer::timeout, this, &ModalWatcher::poll), start(5); }
     void onWindow(const QString& name, std::function<void(QWidget*)> script) { scripts_[name] = std::move(script); }
     QStringList takeMessages() { return std::exchange(shown_, {}); }
 
