@@ -2,10 +2,8 @@
 # SPDX-FileCopyrightText: 2026 Zoret developers <zoret@example.org>
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# Runs the built program, with no display at all, on argument lists it must
-# answer without a window; checks the exit code, the start of standard output
-# and a text of standard error ('-': empty; an error also shows the usage).
-# usage: check_command_line.sh ZORET_BINARY VERSION
+# usage: check_command_line.sh ZORET_BINARY VERSION — argument lists answered with no display at all: the exit code,
+# the start of standard output and a text of standard error ('-': empty; an error also shows the usage).
 set -uo pipefail
 usage="Использование: zoret [параметры]"
 failures=0
@@ -36,8 +34,7 @@ qt_option_missing_value|-platform|2||ошибка в параметрах
 value_given_to_flag|--version=2|2||ошибка в параметрах
 ROWS
 rm -f /tmp/zoret-cli-err.$$
-# The version is the whole first line; Qt's own options still reach Qt: the
-# window starts without a display and ends itself after its first paint.
+# The version is the whole line; Qt's own options reach Qt: the window starts and ends after its first paint.
 [ "$(run "$1" --version)" = "zoret $2" ] || fail "--version prints more"
 ZORET_EXIT_AFTER_FIRST_PAINT=1 timeout 20 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \
     "$1" -platform offscreen -style fusion >/dev/null 2>&1 || fail "-platform offscreen -style fusion"

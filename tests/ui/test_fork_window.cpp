@@ -2,11 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "tests/ui/scenario.h"
-#include "tests/ui/window_test.h"
 #include "ui/fork_window/fork_window.h"
 #include "ui/settlement_window/settlement_window.h"
-
-#include <QRegularExpression>
 
 using zoret::ui::ForkWindow;
 

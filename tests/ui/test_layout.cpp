@@ -12,8 +12,7 @@
 
 namespace {
 
-// A window with its design in reach of the test.
-template <typename Window>
+template <typename Window> // a window with its design in reach of the test
 struct Open : Window {
     using Window::layout;
 };

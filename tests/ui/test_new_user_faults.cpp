@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "tests/ui/scenario.h"
-#include "tests/ui/window_test.h"
 #include "ui/main_window/main_window.h"
 
 // What a first-time user runs into: numbers too long for their frame,

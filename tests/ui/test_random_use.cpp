@@ -4,12 +4,10 @@
 #include "tests/ui/window_test.h"
 #include "ui/main_window/main_window.h"
 
-#include <QRegularExpression>
 #include <random>
 
-// Thousands of random clicks, typings and picks in the four windows, the way a hurried or careless person works;
-// after each the main window still stands, its count agrees with the list and the offered sizes, and every
-// message is one the program knows. A failure prints the seed (ZORET_RANDOM_SEED replays it).
+// Random clicks, typings and picks in the four windows; after each the main window stands, its count agrees with the
+// list and the sizes offered, every message is known. A failure prints the seed (ZORET_RANDOM_SEED replays it).
 class RandomUse : public QObject {
     Q_OBJECT
 

@@ -1,7 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Zoret developers <zoret@example.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "tests/ui/window_test.h"
 #include "tests/ui/scenario.h"
 #include "ui/main_window/main_window.h"
 

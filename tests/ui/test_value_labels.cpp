@@ -6,8 +6,6 @@
 #include "ui/main_window/main_window.h"
 #include "ui/toolkit/fitting_label.h"
 
-#include <QFontMetricsF>
-
 using zoret::ui::FittingLabel;
 
 // Values are never shown cut, whatever the scale: the longest texts the
