@@ -58,8 +58,8 @@ std::string reading(int outcomes, std::array<double, 4> typed)
     for (const auto odd : m.odds)
         out += exact(odd) + " ";
     reads = 0;
-    out += oddsForStakes(outcomes, {9, 9, 9, 9}, read) ? "|odds" : "|none";
-    return out + exact(reads);
+    const auto stakes = oddsForStakes(outcomes, {9, 9, 9, 9}, read);
+    return out + (stakes ? "|" + exact((*stakes)[0]) + " " + exact((*stakes)[3]) : "|none") + "/" + exact(reads);
 }
 // Verdict | the figures kept | boxes read.
 std::string stake(StakeMode mode, Single accumulators, StakeFigures typed)
@@ -148,17 +148,17 @@ TEST(Bets, Table)
         {"CentredOverflow", outcome([] { return forkStakes(2, {2.1f, 2.1f}, 1e38f, 0.25f, {true}).totalReturn; }), "error 6"},
         {"NoForkNoSplit", exact(int(splitForkSum(2, {1.9f, 1.9f}, 100, {}).split.has_value())), "0"},
         {"SplitUsesItsOwnMargin", exact(splitForkSum(2, {2.2f, 1.9f}, 100, {}).split->stakes[0]), "46.34146"},
-        {"ReadAllPrices", reading(3, {2.5, 4.2, 6, 0}), "-1|3|2.5 4.2 6 9 |odds3"},
-        {"ReadNegativeIsNoPrice", reading(2, {2.1, -2.1, 0, 0}), "1|2|2.1 -2.1 9 9 |none2"},
-        {"ReadFirstOfTwoMissing", reading(4, {4, 0, 4.5, 0}), "1|4|4 0 4.5 0 |none2"},
+        {"ReadAllPrices", reading(3, {2.5, 4.2, 6, 0}), "-1|3|2.5 4.2 6 9 |2.5 9/3"},
+        {"ReadNegativeIsNoPrice", reading(2, {2.1, -2.1, 0, 0}), "1|2|2.1 -2.1 9 9 |none/2"},
+        {"ReadFirstOfTwoMissing", reading(4, {4, 0, 4.5, 0}), "1|4|4 0 4.5 0 |none/2"},
         {"WinWithoutSystemReadsNothing", stake(Win, 0, {0, 2, 100, 0}), verdict(StakeVerdict::AskSystem) + " 0 0 0 0|0"},
         {"StakeAsksForCoefficientFirst", stake(Stake, 0, {20, 0, 0, 0}), verdict(StakeVerdict::AskCoefficient) + " 0 0 0 0|1"},
         {"StakeWithoutSystemKeepsNothing", stake(Stake, 0, {20, 2, 0, 0}), verdict(StakeVerdict::AskSystem) + " 0 0 0 0|1"},
         {"MissingStakeKeepsTheWin", stake(Coefficient, 10, {185, 0, 0, 0}), verdict(StakeVerdict::AskStake) + " 185 0 0 0|1"},
         {"ListDecimal", decimal(readListNumber(" 1.85")), "37/20"}, {"ListExponent", decimal(readListNumber(" 1E-05")), "1/100000"},
         {"ListFifteenDigits", decimal(readListNumber(" 1.23456789012346E+15")), "1234567890123460"},
-        {"ListBlanksInside", decimal(readListNumber("1 .5")), "3/2"}, {"ListCommaEnds", decimal(readListNumber("2,15")), "2"},
-        {"ListBeyondAnyDouble", decimal(readListNumber("1E99999")), "none"}, {"SumComma", decimal(readSum("12,5")), "25/2"},
+        {"ListBlanksInside", decimal(readListNumber("1 .5")), "3/2"}, {"ListCommaEnds", decimal(readListNumber("2,15")), "2"}, {"ListNegative", decimal(readListNumber("-2")), "-2"},
+        {"ListBeyondAnyDouble", decimal(readListNumber("1E99999")), "none"}, {"SumComma", decimal(readSum("12,5")), "25/2"}, {"SumPlus", decimal(readSum("+5")), "5"},
         {"SumPoint", decimal(readSum(" 12.5 ")), "25/2"}, {"SumLeadingMark", decimal(readSum(",05")), "1/20"},
         {"SumTrailingMark", decimal(readSum("7,")), "7"}, {"SumTwoMarks", decimal(readSum("1,2.3")), "none"},
         {"SumExponent", decimal(readSum("1e3")), "none"}, {"SumMarkOnly", decimal(readSum(",")), "none"},

@@ -90,6 +90,9 @@ private slots:
             is Label8 Норма ; disabled Command4 Label16 Text5 Frame1 ; is Label9  156.7164 ; snapshot ; click Command5
             unchanged
         )" << "3 2.5 4.2 1.5 0 1.30476 372.781 250 1 2 7 8 127";
+        QTest::newRow("Сумма keeps the margin and the first odds it divides with") << R"(
+            pick Combo1 2 ; type Text1 2.1 ; type Text2 2.05 ; click Command5 ; type Text1 2.2 ; type Text5 100 ; click Command4
+        )" << "2 2.2 2.05 0 0 0.94235 106.118 100 5 6 7 8 56";
         QTest::newRow("an overflow leaves the window and its variables as they were") << R"(
             pick Combo1 2 ; type Text1 2.2 ; type Text2 1.9 ; click Command5 ; click Check2 ; type Text5 100
             click Command4 ; type Text5 3.3e38 ; snapshot ; click Command4 ; message Переполнение ; unchanged

@@ -88,6 +88,18 @@ private slots:
         Scenario(form.window(), *watcher).run(steps);
     }
 
+    // The stake panel keeps the figures of its last answer in the window's variables.
+    void stakeFigures()
+    {
+        zoret::ui::MainWindow form;
+        form.load();
+        Scenario(form.window(), *watcher)
+            .run("click optKf ; type textSum 185 ; type textStavka 4 ; click ComBatRezult\n"
+                 "click optEndsum ; type textKf 2 ; click ComBatRezult");
+        QCOMPARE((QList<double>{form.winAmount, form.coefficient, form.stakeAmount, form.resultAmount}),
+                 (QList<double>{0, 2, 4, 8}));
+    }
+
     // Выход, Esc and the close box end the program shown modal.
     void exits()
     {
