@@ -179,6 +179,7 @@ TEST(Bets, Table)
         {"BankersOneLost", settled(six, {W, W, W, W, L, W}, twoOf, "10", perLine, 2), "6|10.00|60.00|3|341.55|281.55 0:341.55,341.55,281.55,281.55!"},
         {"UnevenSplitPaysOnExactStake", settled({" 1.5", " 2", " 3"}, {W, W, W}, twoOf, "100", whole), "3|33.33|100.00|3|450.00|350.00 0:450.00,450.00,350.00,350.00!"},
         {"HalfCentRoundsUp", settled({" 2.01"}, {W}, single, "0,5", perLine), "1|0.50|0.50|1|1.01|0.51 0:1.01,1.01,0.51,0.51!"},
+        {"VoidBreaksEvenExactly", settled({" 2"}, {V}, single, "10", perLine), "1|10.00|10.00|1|10.00|0.00 0:10.00,10.00,0.00,0.00!"},
         {"TinyLossIsNotNegative", settled({" 2"}, {HL}, single, "0.009", perLine), "1|0.01|0.01|1|0.00|0.00 0:0.00,0.00,0.00,0.00"},
         {"HugeCoefficient", settled({" 1E+20"}, {W}, single, "1", perLine), "1|1.00|1.00|1|100000000000000000000.00|99999999999999999999.00 0:100000000000000000000.00,100000000000000000000.00,99999999999999999999.00,99999999999999999999.00!"},
         {"BlankSum", settled(five, {W, W, W, W, W}, threeOf, "  ", whole), "|||||"},

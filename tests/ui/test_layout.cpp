@@ -47,7 +47,8 @@ QString flaw(QWidget* c)
     if (!label || qobject_cast<zoret::ui::FittingLabel*>(label))
         return {};
     const QRect inside = c->contentsRect();
-    return inside.contains(metrics.boundingRect(inside, int(label->alignment()) | Qt::TextWordWrap, label->text()))
+    return inside.contains(metrics.boundingRect(
+               inside, int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0), label->text()))
                ? ""
                : "caption cut";
 }
