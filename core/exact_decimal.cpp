@@ -113,17 +113,22 @@ std::optional<mpq_class> readSum(std::string_view text)
     return valueOf(number);
 }
 
-std::string moneyText(const mpq_class& amount)
+std::string fixedText(const mpq_class& amount, int decimals)
 {
-    // Cents rounded half away from zero, in integers: with |a| = n/d,
-    // floor((200n + d) / 2d).
-    const mpz_class doubled = 200 * abs(amount.get_num());
-    const mpz_class cents = (doubled + amount.get_den()) / (2 * amount.get_den());
-    const mpz_class whole = cents / 100;
-    const auto hundredths = mpz_class(cents % 100).get_ui();
-    const char fraction[] = {'.', static_cast<char>('0' + hundredths / 10), static_cast<char>('0' + hundredths % 10)};
-    return (amount < 0 && cents != 0 ? "-" : "") + whole.get_str(10) + std::string(fraction, sizeof fraction);
+    // Units of the last decimal rounded half away from zero, in integers:
+    // with |a| = n/d and u = 10^decimals, floor((2un + d) / 2d).
+    mpz_class unit;
+    mpz_ui_pow_ui(unit.get_mpz_t(), 10, static_cast<unsigned long>(decimals));
+    const mpz_class units = (2 * unit * abs(amount.get_num()) + amount.get_den()) / (2 * amount.get_den());
+    std::string digits = units.get_str(10);
+    if (digits.size() <= static_cast<std::size_t>(decimals))
+        digits.insert(0, static_cast<std::size_t>(decimals) + 1 - digits.size(), '0');
+    if (decimals > 0)
+        digits.insert(digits.size() - static_cast<std::size_t>(decimals), 1, '.');
+    return (amount < 0 && units != 0 ? "-" : "") + digits;
 }
+
+std::string moneyText(const mpq_class& amount) { return fixedText(amount, 2); }
 
 std::string countText(long long count)
 {

@@ -25,6 +25,10 @@ std::optional<mpq_class> readListNumber(std::string_view text);
 // for any other text, an exponent or digit groups among them.
 std::optional<mpq_class> readSum(std::string_view text);
 
+// A number with `decimals` decimals: the point, no grouping, halves away
+// from zero, and never a minus sign before a zero.
+std::string fixedText(const mpq_class& amount, int decimals);
+
 // Money with two decimals: the point, no grouping, halves away from zero,
 // and never "-0.00". 1.005 gives "1.01", -0.004 gives "0.00".
 std::string moneyText(const mpq_class& amount);

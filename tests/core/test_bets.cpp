@@ -164,6 +164,7 @@ TEST(Bets, Table)
         {"SumExponent", [&] { return decimal(readSum("1e3")); }, "none"}, {"SumMarkOnly", [&] { return decimal(readSum(",")); }, "none"},
         {"MoneyHalfCentUp", [&] { return moneyText(mpq_class(201, 200)); }, "1.01"}, {"MoneyHalfCentAwayFromZero", [&] { return moneyText(mpq_class(-201, 200)); }, "-1.01"},
         {"MoneyTinyLossIsZero", [&] { return moneyText(mpq_class(-1, 250)); }, "0.00"}, {"MoneyNoGrouping", [&] { return moneyText(mpq_class(123456789, 100)); }, "1234567.89"},
+        {"FixedNoDecimals", [&] { return fixedText(mpq_class(-5, 2), 0) + "|" + fixedText(mpq_class(1, 3), 0); }, "-3|0"}, {"FixedThreeDecimals", [&] { return fixedText(mpq_class(-1, 16), 3); }, "-0.063"},
         {"BetsOneBanker", [&] { return bets(1, 1); }, "Ординар"}, {"BetsTwo", [&] { return bets(2, 0); }, "Экспресс"}, {"BetsThree", [&] { return bets(3, 0); }, "Экспресс|Система 3/2"},
         {"BetsFiveOneBanker", [&] { return bets(5, 1); }, "Экспресс|Система 4/1|Система 4/2|Система 4/3"}, {"BetsTwoBesideBankers", [&] { return bets(4, 2); }, "Экспресс"},
         {"BetsTwentyOne", [&] { return bets(21, 0); }, "Экспресс"},
