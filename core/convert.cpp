@@ -3,6 +3,7 @@
 
 #include "core/convert.h"
 
+#include "core/number_text.h"
 #include "core/runtime_error.h"
 
 #include <charconv>
@@ -22,7 +23,6 @@ LocaleSeparators& separatorsStorage()
 }
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
-bool isExponentMarker(char c) { return c == 'E' || c == 'e' || c == 'D' || c == 'd'; }
 
 int digitValue(char c)
 {
@@ -61,133 +61,45 @@ double parseRadixInteger(std::string_view text)
     return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
 }
 
-// The decimal magnitude of a scanned number, to tell an overflow from an
-// underflow when the text is beyond the double range.
-bool magnitudeIsLarge(std::string_view mantissa, std::string_view exponent)
+// Whether a number beyond the double range is too large rather than too
+// small: the power of ten of its first significant digit, plus one, and its
+// exponent (capped far beyond any double) add up to more than zero.
+bool magnitudeIsLarge(const NumberParts& number)
 {
-    long long exp = 0;
-    bool negativeExp = false;
-    for (char c : exponent) {
-        if (c == '-')
-            negativeExp = true;
-        else if (isDigit(c) && exp < 1'000'000'000)
-            exp = exp * 10 + (c - '0');
-    }
-    if (negativeExp)
-        exp = -exp;
-    long long position = 0; // power of ten of the first significant digit, plus one
-    bool seenPoint = false;
-    bool seenSignificant = false;
-    for (char c : mantissa) {
-        if (c == '.') {
-            seenPoint = true;
-        } else if (isDigit(c)) {
-            if (!seenSignificant && c == '0') {
-                if (seenPoint)
-                    --position;
-                continue;
-            }
-            seenSignificant = true;
-            if (!seenPoint)
-                ++position;
-        }
-    }
-    return position + exp > 0;
+    long long exponent = 0;
+    for (char c : number.exponentDigits)
+        if (exponent < 1'000'000'000)
+            exponent = exponent * 10 + (c - '0');
+    const std::size_t significant = number.digits.find_first_not_of('0');
+    const auto integerDigits = static_cast<long long>(number.digits.size() - number.fractionDigits);
+    const long long position = integerDigits - static_cast<long long>(significant);
+    return position + (number.exponentNegative ? -exponent : exponent) > 0;
 }
 
-// Converts a well-formed decimal text (digits, optional point, optional
-// exponent digits) to a double without any locale.
-double toDouble(bool negative, std::string_view mantissa, std::string_view exponent)
+// Converts scanned parts with at least one digit to a double without any
+// locale.
+double toDouble(const NumberParts& number)
 {
     std::string normal;
-    normal.reserve(mantissa.size() + exponent.size() + 4);
-    if (negative)
+    normal.reserve(number.digits.size() + number.exponentDigits.size() + 4);
+    if (number.negative)
         normal += '-';
-    if (!mantissa.empty() && mantissa.front() == '.')
-        normal += '0';
-    normal += mantissa;
-    if (!normal.empty() && normal.back() == '.')
-        normal.pop_back();
-    if (!exponent.empty()) {
-        normal += 'e';
-        normal += exponent;
+    normal += number.digits;
+    normal.insert(normal.size() - number.fractionDigits, 1, '.');
+    if (!number.exponentDigits.empty()) {
+        normal += number.exponentNegative ? "e-" : "e";
+        normal += number.exponentDigits;
     }
     double value = 0;
     const auto [end, error] = std::from_chars(normal.data(), normal.data() + normal.size(), value);
     if (error == std::errc::result_out_of_range) {
-        if (magnitudeIsLarge(mantissa, exponent))
+        if (magnitudeIsLarge(number))
             throw RuntimeError(ErrorCode::Overflow);
-        return negative ? -0.0 : 0.0;
+        return number.negative ? -0.0 : 0.0;
     }
     if (error != std::errc() || end != normal.data() + normal.size())
         throw RuntimeError(ErrorCode::TypeMismatch);
     return value;
-}
-
-struct ScannedNumber {
-    bool negative = false;
-    std::string mantissa; // digits and at most one point
-    std::string exponent; // optional sign and digits, empty when absent
-    bool hasDigits = false;
-    std::size_t length = 0; // characters of the source taken
-};
-
-// An exponent marker counts only when at least one digit follows it (and
-// its sign); then it extends the number.
-void scanExponent(std::string_view text, ScannedNumber& number)
-{
-    std::size_t pos = number.length;
-    if (pos >= text.size() || !isExponentMarker(text[pos]))
-        return;
-    ++pos;
-    std::string exponent;
-    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-'))
-        exponent += text[pos++];
-    const std::size_t digitsStart = pos;
-    while (pos < text.size() && isDigit(text[pos]))
-        exponent += text[pos++];
-    if (pos > digitsStart) {
-        number.exponent = exponent;
-        number.length = pos;
-    }
-}
-
-// Scans sign, digits, point, digits and an exponent with at least one digit.
-// The group separator, when given, may stand between digits before the point.
-ScannedNumber scanDecimal(std::string_view text, std::string_view decimal, std::string_view group)
-{
-    ScannedNumber number;
-    std::size_t pos = 0;
-    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
-        number.negative = text[pos] == '-';
-        ++pos;
-    }
-    bool previousWasDigit = false;
-    while (pos < text.size()) {
-        if (isDigit(text[pos])) {
-            number.mantissa += text[pos++];
-            number.hasDigits = true;
-            previousWasDigit = true;
-        } else if (!group.empty() && previousWasDigit && text.substr(pos, group.size()) == group
-                   && pos + group.size() < text.size() && isDigit(text[pos + group.size()])) {
-            pos += group.size();
-            previousWasDigit = false;
-        } else {
-            break;
-        }
-    }
-    if (!decimal.empty() && text.substr(pos, decimal.size()) == decimal) {
-        pos += decimal.size();
-        number.mantissa += '.';
-        while (pos < text.size() && isDigit(text[pos])) {
-            number.mantissa += text[pos++];
-            number.hasDigits = true;
-        }
-    }
-    number.length = pos;
-    if (number.hasDigits)
-        scanExponent(text, number);
-    return number;
 }
 
 struct Digits {
@@ -303,8 +215,6 @@ Int roundHalfEven(double value)
     return static_cast<Int>(rounded);
 }
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-
 } // namespace
 
 void setLocaleSeparators(LocaleSeparators separators)
@@ -318,17 +228,11 @@ const LocaleSeparators& localeSeparators() { return separatorsStorage(); }
 
 double Val(std::string_view text)
 {
-    std::string compact;
-    compact.reserve(text.size());
-    for (char c : text)
-        if (c != ' ' && c != '\t' && c != '\n')
-            compact += c;
+    const std::string compact = withoutBlanks(text);
     if (!compact.empty() && compact.front() == '&')
         return parseRadixInteger(compact);
-    const ScannedNumber number = scanDecimal(compact, ".", {});
-    if (!number.hasDigits)
-        return 0.0;
-    return toDouble(number.negative, number.mantissa, number.exponent);
+    const NumberParts number = scanNumber(compact, {});
+    return number.hasDigits() ? toDouble(number) : 0.0;
 }
 
 std::string Str(double value) { return formatNumber(value, Style{15, 15, true, false, "."}); }
@@ -352,10 +256,7 @@ Integer CInt(std::string_view text) { return CInt(CDbl(text)); }
 
 double CDbl(std::string_view text)
 {
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
+    text = trimBlanks(text);
     if (!text.empty() && text.front() == '&') {
         const std::string_view digits = text.substr(1);
         const bool radixPrefix =
@@ -370,10 +271,10 @@ double CDbl(std::string_view text)
         return parseRadixInteger(text);
     }
     const LocaleSeparators& locale = localeSeparators();
-    const ScannedNumber number = scanDecimal(text, locale.decimal, locale.group);
-    if (!number.hasDigits || number.length != text.size())
+    const NumberParts number = scanNumber(text, {.decimal = locale.decimal, .group = locale.group});
+    if (!number.hasDigits() || number.length != text.size())
         throw RuntimeError(ErrorCode::TypeMismatch);
-    return toDouble(number.negative, number.mantissa, number.exponent);
+    return toDouble(number);
 }
 
 } // namespace zoret

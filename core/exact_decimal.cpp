@@ -3,6 +3,9 @@
 
 #include "core/exact_decimal.h"
 
+#include "core/number_text.h"
+
+#include <algorithm>
 #include <charconv>
 #include <cstdlib>
 
@@ -14,26 +17,23 @@ namespace {
 // and it keeps a stray text from asking for a number of a million digits.
 constexpr long maxExponent = 4000;
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-bool isExponentMarker(char c) { return c == 'E' || c == 'e' || c == 'D' || c == 'd'; }
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
-
-// Digits of a decimal scanned off a text: the value is
-// (negative ? -1 : 1) * digits * 10^exponent.
-struct DecimalDigits {
-    bool negative = false;
-    std::string digits;
-    long exponent = 0;
-};
-
-mpq_class valueOf(const DecimalDigits& number)
+// The exact value of scanned parts: their digits times ten to the power of
+// the exponent less the fraction's digits. Nothing when that power lies far
+// beyond any double.
+std::optional<mpq_class> valueOf(const NumberParts& number)
 {
-    if (number.digits.empty())
-        return 0;
+    if (number.digits.find_first_not_of('0') == std::string::npos)
+        return mpq_class(0);
+    long exponent = 0;
+    for (char c : number.exponentDigits)
+        exponent = std::min(exponent * 10 + (c - '0'), 10 * maxExponent);
+    exponent = (number.exponentNegative ? -exponent : exponent) - static_cast<long>(number.fractionDigits);
+    if (std::labs(exponent) > maxExponent + static_cast<long>(number.digits.size()))
+        return std::nullopt;
     mpq_class value(mpz_class(number.digits, 10));
     mpz_class power;
-    mpz_ui_pow_ui(power.get_mpz_t(), 10, static_cast<unsigned long>(std::labs(number.exponent)));
-    if (number.exponent >= 0)
+    mpz_ui_pow_ui(power.get_mpz_t(), 10, static_cast<unsigned long>(std::labs(exponent)));
+    if (exponent >= 0)
         value *= power;
     else
         value /= power;
@@ -43,72 +43,15 @@ mpq_class valueOf(const DecimalDigits& number)
     return value;
 }
 
-// The sign of the exponent and its digits, when `text` continues with a
-// marker, an optional sign and at least one digit; the digits are capped at
-// a value beyond maxExponent.
-std::optional<long> scanExponent(std::string_view text, std::size_t& pos)
-{
-    std::size_t at = pos;
-    if (at >= text.size() || !isExponentMarker(text[at++]))
-        return std::nullopt;
-    const bool negative = at < text.size() && text[at] == '-';
-    if (at < text.size() && (text[at] == '-' || text[at] == '+'))
-        ++at;
-    const std::size_t first = at;
-    long exponent = 0;
-    for (; at < text.size() && isDigit(text[at]); ++at)
-        exponent = std::min(exponent * 10 + (text[at] - '0'), 10 * maxExponent);
-    if (at == first)
-        return std::nullopt;
-    pos = at;
-    return negative ? -exponent : exponent;
-}
-
-// Sign, digits, separator, digits; the point of the fraction moves the
-// exponent. Returns how many characters were taken.
-std::size_t scanMantissa(std::string_view text, std::string_view separators, DecimalDigits& number)
-{
-    std::size_t pos = 0;
-    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-'))
-        number.negative = text[pos++] == '-';
-    for (; pos < text.size() && isDigit(text[pos]); ++pos)
-        number.digits += text[pos];
-    if (pos < text.size() && separators.find(text[pos]) != std::string_view::npos) {
-        for (++pos; pos < text.size() && isDigit(text[pos]); ++pos) {
-            number.digits += text[pos];
-            --number.exponent;
-        }
-    }
-    return pos;
-}
-
 } // namespace
 
-std::optional<mpq_class> readListNumber(std::string_view text)
-{
-    std::string packed;
-    for (char c : text)
-        if (!isBlank(c))
-            packed += c;
-    DecimalDigits number;
-    std::size_t pos = scanMantissa(packed, ".", number);
-    if (number.digits.empty())
-        return mpq_class(0);
-    if (const auto exponent = scanExponent(packed, pos))
-        number.exponent += *exponent;
-    if (std::labs(number.exponent) > maxExponent + static_cast<long>(number.digits.size()))
-        return std::nullopt;
-    return valueOf(number);
-}
+std::optional<mpq_class> readListNumber(std::string_view text) { return valueOf(scanNumber(withoutBlanks(text), {})); }
 
 std::optional<mpq_class> readSum(std::string_view text)
 {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return std::nullopt;
-    text = text.substr(first, text.find_last_not_of(" \t") - first + 1);
-    DecimalDigits number;
-    if (scanMantissa(text, ",.", number) != text.size() || number.digits.empty())
+    text = trimBlanks(text);
+    const NumberParts number = scanNumber(text, {.decimal = ",", .otherDecimal = ".", .exponent = false});
+    if (number.length != text.size() || !number.hasDigits())
         return std::nullopt;
     return valueOf(number);
 }

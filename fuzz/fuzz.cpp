@@ -7,6 +7,8 @@
 // regular expression, CDbl/CInt, number-text round trips, half-even rounding, textbook sums,
 // the fork split, and settlement against every line and every ending of the open events.
 #include "core/convert.h"
+#include "core/exact_decimal.h"
+#include "core/number_text.h"
 #include "core/fork.h"
 #include "core/runtime_error.h"
 #include "core/settlement.h"
@@ -346,12 +348,34 @@ void settlement(Input in)
     }
 }
 
+// The double and the exact reading of one text take the same number: Val's value is the exact one
+// rounded to the nearest double (or zero below the double range, an overflow above it).
+void readers(Input in)
+{
+    const std::string text = in.text();
+    const std::string compact = zoret::withoutBlanks(text);
+    if (!compact.empty() && compact[0] == '&') // the radix forms are Val's alone
+        return;
+    const auto exact = zoret::readListNumber(text);
+    const Outcome val = attempt([&] { return zoret::Val(text); });
+    constexpr double largest = std::numeric_limits<double>::max();
+    if (!val.ok)
+        return check(val.code == ErrorCode::Overflow && (!exact || abs(*exact) > largest), "Val overflows alone");
+    check(exact || val.value == 0, "only a number far below the double range is too small to read exactly");
+    if (!exact)
+        return;
+    const double ulp = std::nextafter(std::fabs(val.value), largest) - std::fabs(val.value);
+    const mpq_class error = abs(mpq_class(val.value) - *exact);
+    check(val.value == 0 ? error < std::numeric_limits<double>::min() : error <= mpq_class(ulp) / 2,
+          "Val is the exact value rounded");
+}
+
 auto targetNamed(const std::string& name)
 {
     // clang-format off
     for (const auto& [known, run] : {std::pair<std::string, void (*)(Input)>{"fuzz_text", text},
              {"fuzz_round_trip", roundTrip}, {"fuzz_system", systemBet}, {"fuzz_fork", forkSplit},
-             {"fuzz_settlement", settlement}})
+             {"fuzz_settlement", settlement}, {"fuzz_readers", readers}})
         if (known == name)
             return [f = run](const std::string& in) { f({reinterpret_cast<const std::uint8_t*>(in.data()), in.size()}); };
     // clang-format on
