@@ -3,20 +3,14 @@
 
 #include "core/settlement.h"
 
+#include "core/binomial.h"
+
 #include <algorithm>
 #include <stdexcept>
 
 namespace zoret {
 
 namespace {
-
-long long binomial(int n, int k)
-{
-    long long value = 1;
-    for (int i = 1; i <= k; ++i)
-        value = value * (n - k + i) / i; // each partial product is C(n-k+i, i)
-    return value;
-}
 
 bool pays(Outcome outcome) { return outcome != Outcome::Open && outcome != Outcome::Lost; }
 
@@ -186,7 +180,7 @@ std::vector<Bet> offeredBets(int eventCount, int bankerCount)
         return {Bet{BetKind::Single, 0}};
     std::vector<Bet> bets{Bet{BetKind::Accumulator, 0}};
     const int chosen = eventCount - bankerCount;
-    if (eventCount > maxSystemSlip || chosen < minSystemChoice)
+    if (eventCount > maxSystemEvents || chosen < minSystemEvents)
         return bets;
     for (int size = bankerCount > 0 ? 1 : 2; size < chosen; ++size)
         bets.push_back(Bet{BetKind::System, size});

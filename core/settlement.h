@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "core/system_bet.h"
+
 #include <gmpxx.h>
 
 #include <cstddef>
@@ -30,15 +32,10 @@ struct Bet {
     bool operator==(const Bet&) const = default;
 };
 
-// Systems are offered over 3 to 20 events that are not bankers, on slips of
-// at most 20 events.
-inline constexpr int maxSystemSlip = 20;
-inline constexpr int minSystemChoice = 3;
-
 // The bets a slip offers, in the order shown: a single for one event;
 // otherwise the accumulator, then for m = events - bankers from 3 to 20 the
 // systems of size 2..m-1 (1..m-1 with a banker); only the accumulator on a
-// slip of more than 20 events.
+// slip of more than 20 events (as many as the main window's systems take).
 std::vector<Bet> offeredBets(int eventCount, int bankerCount);
 
 // Where `previous` stands among `bets`, or 0 when it is gone.

@@ -23,6 +23,10 @@ inline constexpr int systemPositions = 20;
 inline constexpr int systemLevels = 18;
 inline constexpr int minSystemSize = 2;
 inline constexpr int maxSystemSize = 19;
+// Systems are offered from the smallest size and one event more, up to the
+// positions of the odds table.
+inline constexpr int minSystemEvents = minSystemSize + 1;
+inline constexpr int maxSystemEvents = systemPositions;
 
 // Positions 1..20 used, [0] unused.
 struct OddsArray {

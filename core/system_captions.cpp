@@ -3,7 +3,9 @@
 
 #include "core/system_captions.h"
 
+#include "core/binomial.h"
 #include "core/convert.h"
+#include "core/system_bet.h"
 
 #include <charconv>
 #include <map>
@@ -12,24 +14,14 @@ namespace zoret {
 
 namespace {
 
-constexpr int minEvents = 3;
-constexpr int maxEvents = 20;
-
-// C(n, k) for n up to 20 from Pascal's triangle: additions only, so there
-// is nothing to round or overflow on the way.
+// The accumulator count of every key a system has.
 std::map<Integer, Long> buildCountTable()
 {
-    Long pascal[maxEvents + 1][maxEvents + 1] = {};
-    for (int n = 0; n <= maxEvents; ++n) {
-        pascal[n][0] = 1;
-        for (int k = 1; k <= n; ++k)
-            pascal[n][k] = pascal[n - 1][k - 1] + (k < n ? pascal[n - 1][k] : 0);
-    }
-
     std::map<Integer, Long> table;
-    for (int n = minEvents; n <= maxEvents; ++n)
-        for (int k = 2; k <= n - 1; ++k)
-            table.emplace(systemKey(static_cast<Integer>(n), static_cast<Integer>(k)), pascal[n][k]);
+    for (int n = minSystemEvents; n <= maxSystemEvents; ++n)
+        for (int k = minSystemSize; k <= n - 1; ++k)
+            table.emplace(systemKey(static_cast<Integer>(n), static_cast<Integer>(k)),
+                          static_cast<Long>(binomial(n, k)));
     return table;
 }
 

@@ -5,6 +5,7 @@
 
 #include "ui/main_window/pictures.h"
 #include "core/convert.h"
+#include "core/odds_list_commands.h"
 #include "ui/fork_window/fork_window.h"
 #include "ui/help_window/help_window.h"
 #include "ui/settlement_window/settlement_window.h"
@@ -239,7 +240,7 @@ void MainWindow::clearVariables()
 void MainWindow::showEventCount()
 {
     Label6.setCaption("( " + CStr(eventCount) + " )");
-    Command11.setEnabled(eventCount >= 1);
+    Command11.setEnabled(oddsListCommands({.events = eventCount}).settlement);
 }
 
 void MainWindow::Command5_Click() { unload(); }

@@ -5,6 +5,7 @@
 
 #include "ui/toolkit/form.h"
 #include "core/number.h"
+#include "core/odds_list_commands.h"
 #include "core/stake.h"
 #include "core/system_bet.h"
 
@@ -70,6 +71,9 @@ private:
     void Listic();
     void Comic();
     void removeSelectedEvent();
+    OddsListState listState() const;
+    // Enables the commands and offers the sizes the list allows now.
+    void applyListCommands();
     void addPastedEvents(const std::vector<std::string>& lines);
     // Shows the count of events and enables the settlement, which needs one.
     void showEventCount();

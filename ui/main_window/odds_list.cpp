@@ -4,25 +4,41 @@
 #include "ui/main_window/main_window.h"
 
 #include "core/convert.h"
+#include "core/odds_list_commands.h"
 #include "core/runtime_error.h"
 
 namespace zoret::ui {
 
 namespace {
 
-// Sizes 2 to n - 1 are offered for n events. The entries are always a run
-// "2", "3", ... so only the end ever changes: with thousands of events an
-// addition appends one entry instead of rebuilding the whole list.
-void offerSizesFor(ComboBox& sizes, int events)
+// The entries are always a run "2", "3", ... so only the end ever changes:
+// with thousands of events an addition appends one entry instead of
+// rebuilding the whole list.
+void offerSizes(ComboBox& sizes, int count)
 {
-    const int wanted = events >= 3 ? events - 2 : 0;
-    while (sizes.listCount() > wanted)
+    while (sizes.listCount() > count)
         sizes.removeItem(sizes.listCount() - 1);
-    while (sizes.listCount() < wanted)
-        sizes.addItem(CStr(static_cast<Integer>(sizes.listCount() + 2)));
+    while (sizes.listCount() < count)
+        sizes.addItem(CStr(static_cast<Integer>(sizes.listCount() + minSystemSize)));
 }
 
 } // namespace
+
+OddsListState MainWindow::listState() const
+{
+    return {eventCount, List1.listIndex(), Combo1.listIndex() >= 0 ? CInt(Val(Combo1.text())) : 0, Combo1.listCount(),
+            Command7.enabled()};
+}
+
+void MainWindow::applyListCommands()
+{
+    const OddsListCommands commands = oddsListCommands(listState());
+    Command3.setEnabled(commands.accumulator);
+    Combo1.setEnabled(commands.sizes);
+    Label5.setEnabled(commands.sizes);
+    Command7.setEnabled(commands.system);
+    offerSizes(Combo1, commands.offeredSizes);
+}
 
 void MainWindow::Listic() { eventCount = toInteger(List1.listCount()); }
 
@@ -41,29 +57,9 @@ void MainWindow::Command1_Click()
     Text1.setText("");
     Text1.setFocus();
     Listic();
-    const int n = eventCount;
-    if (n >= 2) {
-        Command3.setEnabled(true);
-        Command8.setEnabled(true);
-    } else {
-        Command3.setEnabled(false);
-    }
     // Any size chosen before no longer describes the list.
     Combo1.clearChoice();
-    if (n >= 3 && n <= 20) {
-        Combo1.setEnabled(true);
-        Label5.setEnabled(true);
-        offerSizesFor(Combo1, n);
-    } else if (n <= 2) {
-        Command7.setEnabled(false);
-        Combo1.clear();
-        Combo1.setEnabled(false);
-    } else {
-        offerSizesFor(Combo1, n);
-        Combo1.setEnabled(false);
-        Label5.setEnabled(false);
-        Command7.setEnabled(false);
-    }
+    applyListCommands();
     showEventCount();
 }
 
@@ -88,27 +84,12 @@ void MainWindow::List1_DblClick() { removeSelectedEvent(); }
 void MainWindow::removeSelectedEvent()
 {
     Listic();
-    if (eventCount == 0)
+    if (!oddsListCommands(listState()).removal)
         return;
-    const int index = List1.listIndex();
-    if (index < 0)
-        return;
-    List1.removeItem(index);
+    List1.removeItem(List1.listIndex());
     List1.setFocus();
     Listic();
-    const int n = eventCount;
-    Command3.setEnabled(n >= 2);
-    if (n >= 3 && n <= 20) {
-        Combo1.setEnabled(true);
-        Label5.setEnabled(true);
-        Combo1.removeItem(n - 2);
-    } else {
-        Combo1.setEnabled(false);
-        Label5.setEnabled(false);
-        Command7.setEnabled(false);
-    }
-    if (n > 20)
-        Combo1.removeItem(n - 2);
+    applyListCommands();
     showEventCount();
 }
 

@@ -34,7 +34,7 @@ void MainWindow::Combo1_Click()
     Comic();
     systemKey = zoret::systemKey(eventCount, systemSize);
     Syst();
-    Command7.setEnabled(true);
+    applyListCommands();
 }
 
 void MainWindow::Syst()
