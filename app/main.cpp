@@ -1,17 +1,14 @@
 // SPDX-FileCopyrightText: 2026 Zoret developers <zoret@example.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "core/convert.h"
 #include "app/command_line.h"
 #include "app/first_paint_exit.h"
-#include "ui/main_window/main_window.h"
-#include "ui/main_window/pictures.h"
+#include "app/missing_display.h"
+#include "ui/application.h"
 
 #include <QApplication>
-#include <QFont>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
+
+#include <optional>
 
 namespace {
 
@@ -32,22 +29,11 @@ int main(int argc, char* argv[])
     if (const auto answer = zoret::app::answerCommandLine(argumentsOf(argc, argv)))
         return zoret::app::printAnswer(*answer);
 
+    std::optional<MissingDisplayGuard> guard(std::in_place);
     QApplication app(argc, argv);
+    guard.reset();
     QApplication::setApplicationName("Zoret");
     QGuiApplication::setDesktopFileName("org.example.Zoret");
     ExitAfterFirstPaint::installWhenAsked(app);
-    QApplication::setWindowIcon(zoret::ui::windowIcon());
-    QApplication::setFont(QFont("Liberation Sans", 8));
-    // The whole interface is Russian, Qt's own texts (context menus,
-    // standard buttons) included, whatever the user's locale.
-    QTranslator qtRussian;
-    if (qtRussian.load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtRussian);
-
-    const QLocale locale = QLocale::system();
-    zoret::setLocaleSeparators({locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()});
-
-    zoret::ui::MainWindow window;
-    window.showModal();
-    return 0;
+    return zoret::ui::runMainWindow();
 }

@@ -38,5 +38,10 @@ rm -f /tmp/zoret-cli-err.$$
 [ "$(run "$1" --version)" = "zoret $2" ] || fail "--version prints more"
 ZORET_EXIT_AFTER_FIRST_PAINT=1 timeout 20 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \
     "$1" -platform offscreen -style fusion >/dev/null 2>&1 || fail "-platform offscreen -style fusion"
+# No display and no platform asked for: one Russian sentence and status 1, not Qt's abort.
+no_display=$(timeout 20 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$1" 2>&1 >/dev/null)
+code=$?
+[ "$code" = 1 ] && [ "$no_display" = "Для работы Zoret нужен графический сеанс; без него программу запускает QT_QPA_PLATFORM=offscreen." ] \
+    || fail "without a display: exit code $code, '$no_display'"
 echo "$failures failure(s)"
 [ "$failures" -eq 0 ]

@@ -3,7 +3,7 @@
 
 #include "ui/main_window/main_window.h"
 
-#include "ui/main_window/pictures.h"
+#include "ui/toolkit/pictures.h"
 #include "core/convert.h"
 #include "core/odds_list_commands.h"
 #include "ui/fork_window/fork_window.h"

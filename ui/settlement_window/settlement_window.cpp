@@ -13,17 +13,6 @@ namespace {
 
 constexpr std::string_view breaksEvenNote = "безубыточно";
 
-// A result label is named by what it shows ("Выплата") and read out with its
-// value, so that a screen reader meets no nameless label while it is empty.
-void showValue(Label& value, const Label& caption, const std::string& text)
-{
-    value.setCaption(text);
-    if (!value.widget())
-        return;
-    value.widget()->setAccessibleName(toQString(caption.caption()));
-    value.widget()->setAccessibleDescription(toQString(text));
-}
-
 } // namespace
 
 SettlementWindow::SettlementWindow() : Form("Form3", "Расчёт ставки", 9600, 6720)
@@ -33,6 +22,15 @@ SettlementWindow::SettlementWindow() : Form("Form3", "Расчёт ставки"
     Option1.onClick([this] { Option1_Click(); });
     Option2.onClick([this] { Option2_Click(); });
     Command1.onClick([this] { unload(); });
+    // A result label is named by what it shows ("Выплата") and reads out its
+    // value, so that a screen reader meets no nameless label while it is
+    // empty.
+    lbLinesCaption.names(lbLines);
+    lbLineStakeCaption.names(lbLineStake);
+    lbTotalStakeCaption.names(lbTotalStake);
+    lbWinningCaption.names(lbWinning);
+    lbReturnCaption.names(lbReturn);
+    lbProfitCaption.names(lbProfit);
 }
 
 Layout SettlementWindow::layout()
@@ -208,12 +206,12 @@ void SettlementWindow::recompute()
 
 void SettlementWindow::showCaptions(const SettlementCaptions& captions)
 {
-    showValue(lbLines, lbLinesCaption, captions.lines);
-    showValue(lbLineStake, lbLineStakeCaption, captions.lineStake);
-    showValue(lbTotalStake, lbTotalStakeCaption, captions.totalStake);
-    showValue(lbWinning, lbWinningCaption, captions.linesWon);
-    showValue(lbReturn, lbReturnCaption, captions.payout);
-    showValue(lbProfit, lbProfitCaption, captions.profit);
+    lbLines.setCaption(captions.lines);
+    lbLineStake.setCaption(captions.lineStake);
+    lbTotalStake.setCaption(captions.totalStake);
+    lbWinning.setCaption(captions.linesWon);
+    lbReturn.setCaption(captions.payout);
+    lbProfit.setCaption(captions.profit);
 }
 
 void SettlementWindow::showWhatIf(const std::vector<WhatIfRow>& rows)

@@ -94,8 +94,8 @@ void Control::create(QWidget* parent, std::string_view name, const Twips& at, St
     widget_ = widget;
     toolTip_.clear();
     widget->setObjectName(toQString(name));
-    if (!readerName_.empty())
-        widget->setAccessibleName(readerText(readerName_));
+    if (!readerName_.empty() || !buddyName_.empty())
+        widget->setAccessibleName(readerText(readerName_.empty() ? buddyName_ : readerName_));
     widget->setGeometry(toPixels(at));
     if (has(style, Style::Off))
         widget->setEnabled(false);
@@ -133,7 +133,7 @@ void Control::describe(std::string_view caption)
 {
     if (!widget_)
         return;
-    if (!readerName_.empty()) {
+    if (!readerName_.empty() || !buddyName_.empty()) {
         widget_->setAccessibleDescription(readerText(caption));
         return;
     }
@@ -142,6 +142,7 @@ void Control::describe(std::string_view caption)
 
 void Control::nameAfter(std::string_view caption)
 {
+    buddyName_ = caption;
     if (widget_ && readerName_.empty())
         widget_->setAccessibleName(readerText(caption));
 }

@@ -74,7 +74,8 @@ public:
     // does not tell what it is or is shared with another control; the
     // caption then becomes the accessible description.
     void setReaderName(std::string_view name) { readerName_ = name; }
-    // The caption of the label that names this control (its buddy).
+    // The caption of the label that names this control (its buddy); what
+    // the control shows itself then becomes its accessible description.
     void nameAfter(std::string_view caption);
 
 protected:
@@ -91,6 +92,7 @@ private:
     QPointer<QWidget> widget_;
     std::string toolTip_;
     std::string readerName_;
+    std::string buddyName_;
 };
 
 // A control whose Click handler runs when the user acts on it.

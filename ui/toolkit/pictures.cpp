@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Zoret developers <zoret@example.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/main_window/pictures.h"
+#include "ui/toolkit/pictures.h"
 
 #include <QIcon>
 #include <QPainter>
