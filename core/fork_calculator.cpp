@@ -101,9 +101,10 @@ std::optional<ForkPlan> planForkAround(std::span<const ForkLeg> legs, std::size_
 // the largest k_p a_p: then the largest shortfall is D + k_p a_p, every stake
 // with a larger k a is rounded up, and rounding any other stake down as well
 // lowers D (and the total) without raising that largest term. So the best
-// choice rounds up a prefix of the stakes sorted by k a descending: m = 0..n,
-// the last (all up) taking the largest -k_i b_i, or 0 when some stake stays.
-// The total grows with m, so of equal shortfalls the first m has the smaller.
+// choice rounds up a prefix of the stakes sorted by k a descending, m = 0..n.
+// All up only a fixed row allows (otherwise m s > A), and its own term 0 is
+// then the largest. The total grows with m, so of equal shortfalls the first
+// m has the smaller total.
 ForkPlan roundForkPlan(std::span<const ForkLeg> legs, const ForkPlan& exact, const mpq_class& step,
                        std::optional<std::size_t> fixedRow)
 {
@@ -114,7 +115,6 @@ ForkPlan roundForkPlan(std::span<const ForkLeg> legs, const ForkPlan& exact, con
     ForkPlan rounded = exact;
     std::vector<Movable> movable;
     mpq_class below = 0; // A
-    std::optional<mpq_class> allUpTerm;
     for (std::size_t i = 0; i < legs.size(); ++i) {
         if (i == fixedRow)
             continue;
@@ -125,13 +125,7 @@ ForkPlan roundForkPlan(std::span<const ForkLeg> legs, const ForkPlan& exact, con
             continue;
         below += a;
         movable.push_back({i, legs[i].odds * a});
-        const mpq_class upTerm = -legs[i].odds * (step - a);
-        allUpTerm = allUpTerm ? std::max(*allUpTerm, upTerm) : upTerm;
     }
-    if (movable.empty())
-        return rounded;
-    if (movable.size() < legs.size())
-        allUpTerm = std::max(*allUpTerm, mpq_class(0));
     std::sort(movable.begin(), movable.end(),
               [](const Movable& x, const Movable& y) { return x.downTerm > y.downTerm; });
 
@@ -140,7 +134,7 @@ ForkPlan roundForkPlan(std::span<const ForkLeg> legs, const ForkPlan& exact, con
     std::size_t bestUp = 0;
     mpq_class best;
     for (std::size_t m = 0; m <= most; ++m) {
-        const mpq_class shortfall = m * step - below + (m < movable.size() ? movable[m].downTerm : *allUpTerm);
+        const mpq_class shortfall = m * step - below + (m < movable.size() ? movable[m].downTerm : mpq_class(0));
         if (m == 0 || shortfall < best)
             best = shortfall, bestUp = m;
     }

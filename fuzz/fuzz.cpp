@@ -8,10 +8,8 @@
 // the fork split, settlement against every line and every ending of the open events, and the
 // fork calculator's rounding against every choice of rounding each stake down or up.
 #include "core/convert.h"
-#include "core/exact_decimal.h"
 #include "core/fork.h"
 #include "core/fork_calculator.h"
-#include "core/fork_calculator_captions.h"
 #include "core/runtime_error.h"
 #include "core/settlement.h"
 #include "core/system_bet.h"
@@ -351,82 +349,55 @@ void settlement(Input in)
 }
 
 // Up to 12 outcomes (odds 1.01 to 21, a commission, a share tick), a total or one fixed stake,
-// a step: the exact split pays as promised, the rounding matches the best of every choice of
-// each stake down or up (the least largest shortfall, then the smaller total) and the texts show it.
+// a step: the rounding matches the best of every choice of each stake down or up (the least
+// largest shortfall, then the smaller total; the total may not grow).
 void forkRounding(Input in)
 {
     static const mpq_class steps[] = {mpq_class(1, 100), mpq_class(1, 10), 1, 5, 10, 50, 100};
     const std::uint8_t flags = in.byte();
-    std::vector<zoret::ForkRowEntry> rows(2 + in.byte() % 11);
-    std::vector<zoret::ForkLeg> legs;
-    for (auto& row : rows) {
+    std::vector<zoret::ForkLeg> legs(2 + in.byte() % 11);
+    for (auto& leg : legs) {
         const auto marks = in.byte();
-        const mpq_class odds = 1 + mpq_class(1 + in.raw<std::uint16_t>() % 2000) / 100, commission = marks >> 1 & 15;
-        std::string text = zoret::fixedText(odds, 2);
-        std::replace(text.begin(), text.end(), '.', marks & 64 ? ',' : '.');
-        row = {text, marks & 1 ? zoret::fixedText(commission, 0) : "", (marks & 32) != 0};
-        legs.push_back({zoret::effectiveOdds(odds, marks & 1 ? commission : 0), row.sharesProfit});
+        const mpq_class odds = 1 + mpq_class(1 + in.raw<std::uint16_t>() % 2000) / 100;
+        leg = {zoret::effectiveOdds(odds, marks % 16), (marks & 32) != 0};
     }
     const mpq_class& step = steps[flags % 7];
     const mpq_class amount = mpq_class(1 + in.raw<std::uint16_t>()) / 4;
-    const auto fixedRow = flags & 8 ? std::optional<std::size_t>((flags >> 4) % rows.size()) : std::nullopt;
+    const auto fixedRow = flags & 8 ? std::optional<std::size_t>((flags >> 4) % legs.size()) : std::nullopt;
     const auto exact = fixedRow ? zoret::planForkAround(legs, *fixedRow, amount) : zoret::planFork(legs, amount);
-    if (fixedRow)
-        rows[*fixedRow].fixed = true, rows[*fixedRow].stakeText = zoret::fixedText(amount, 2);
-    const auto shown = zoret::forkCalculatorCaptions(rows, zoret::fixedText(amount, 2), step);
-    check(exact.has_value() == !shown.total.empty(), "the texts show a split when there is one");
     if (!exact)
         return;
-    const bool anyShares = std::any_of(legs.begin(), legs.end(), [](const auto& leg) { return leg.sharesProfit; });
-    std::optional<mpq_class> common;
-    mpq_class staked = 0;
-    for (std::size_t i = 0; i < legs.size(); ++i) {
-        const mpq_class payout = exact->stakes[i] * legs[i].odds;
-        staked += exact->stakes[i];
-        if (legs[i].sharesProfit || !anyShares)
-            check(payout > 0 && payout == common.value_or(payout), "the sharing outcomes pay alike"), common = payout;
-        else
-            check(payout == exact->total, "an outcome that does not share pays the total back");
-    }
-    check(staked == exact->total && (fixedRow ? exact->stakes[*fixedRow] : exact->total) == amount, "the amount");
-
-    // Each outcome's shortfall is g + the total, g its exact profit less its payout.
     const auto rounded = zoret::roundForkPlan(legs, *exact, step, fixedRow);
     const auto exactProfits = zoret::forkProfits(legs, *exact), profits = zoret::forkProfits(legs, rounded);
+    // Each outcome falls short of its exact profit by g + the total, g its exact profit less its payout.
     std::vector<mpq_class> g, gUp(legs.size());
     std::vector<std::size_t> movable;
-    mpq_class total = 0, roundedTotal = 0, mine = exactProfits[0] - profits[0];
+    mpq_class lowTotal = 0, roundedTotal = 0, mine = exactProfits[0] - profits[0];
     for (std::size_t i = 0; i < legs.size(); ++i) {
         const mpq_class& x = exact->stakes[i];
-        mpz_class units;
-        mpz_fdiv_q(units.get_mpz_t(), mpq_class(x / step).get_num_mpz_t(), mpq_class(x / step).get_den_mpz_t());
-        const mpq_class down = i == fixedRow ? x : mpq_class(units * step);
-        const bool moves = down != x;
-        check(rounded.stakes[i] == down || (moves && rounded.stakes[i] == down + step), "each stake down or up");
-        g.push_back(exactProfits[i] - down * legs[i].odds), total += down;
-        gUp[i] = exactProfits[i] - (down + step) * legs[i].odds;
-        if (moves)
+        const mpq_class units = x / step;
+        mpz_class down;
+        mpz_fdiv_q(down.get_mpz_t(), units.get_num_mpz_t(), units.get_den_mpz_t());
+        const mpq_class low = i == fixedRow ? x : mpq_class(down * step);
+        check(rounded.stakes[i] == low || (low != x && rounded.stakes[i] == low + step), "each stake down or up");
+        g.push_back(exactProfits[i] - low * legs[i].odds), gUp[i] = exactProfits[i] - (low + step) * legs[i].odds;
+        lowTotal += low, roundedTotal += rounded.stakes[i],
+            mine = std::max(mine, mpq_class(exactProfits[i] - profits[i]));
+        if (low != x)
             movable.push_back(i);
-        roundedTotal += rounded.stakes[i], mine = std::max(mine, mpq_class(exactProfits[i] - profits[i]));
     }
     check(rounded.total == roundedTotal && (fixedRow || rounded.total <= exact->total), "the rounded total");
     std::optional<std::pair<mpq_class, mpq_class>> best; // the largest shortfall and the total
-    std::vector<bool> up(movable.size());
-    for (std::uint32_t code = 0; code < 1u << movable.size(); ++code) { // one stake changes at a time
-        if (code != 0) {
-            const auto bit = std::size_t(std::countr_zero(code));
-            std::swap(g[movable[bit]], gUp[movable[bit]]), total += up[bit] ? -step : step, up[bit] = !up[bit];
-        }
-        if (!fixedRow && total > exact->total)
-            continue;
+    for (std::uint32_t code = 0; code < 1u << movable.size(); ++code) { // Gray codes: one stake changes at a time
+        if (const auto flip = std::size_t(std::countr_zero(code)); code != 0)
+            std::swap(g[movable[flip]], gUp[movable[flip]]);
+        const mpq_class total = lowTotal + step * std::popcount(code ^ code >> 1);
         const mpq_class worst = *std::max_element(g.begin(), g.end()) + total;
-        if (!best || worst < best->first || (worst == best->first && total < best->second))
+        if ((fixedRow || total <= exact->total)
+            && (!best || worst < best->first || (worst == best->first && total < best->second)))
             best = {worst, total};
     }
     check(mine == best->first && rounded.total == best->second, "the best rounding, then the smaller total");
-    for (std::size_t i = 0; i < legs.size(); ++i)
-        check(shown.rows[i].stake == zoret::moneyText(rounded.stakes[i]), "the texts show the rounded stakes");
-    check(shown.total == zoret::moneyText(rounded.total), "the texts show the rounded total");
 }
 
 auto targetNamed(const std::string& name)
