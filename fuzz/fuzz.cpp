@@ -5,11 +5,13 @@
 // `fuzz_replay TARGET CORPUS-FOLDER COUNT` for ctest: every seed file, then COUNT inputs
 // of a generator seeded with ZORET_FUZZ_SEED or a fixed seed. Properties: Val against a
 // regular expression, CDbl/CInt, number-text round trips, half-even rounding, textbook sums,
-// the fork split, and settlement against every line and every ending of the open events.
+// the fork split, settlement against every line and every ending of the open events, and the
+// fork calculator's rounding against every choice of rounding each stake down or up.
 #include "core/convert.h"
 #include "core/exact_decimal.h"
 #include "core/number_text.h"
 #include "core/fork.h"
+#include "core/fork_calculator.h"
 #include "core/runtime_error.h"
 #include "core/settlement.h"
 #include "core/system_bet.h"
@@ -370,12 +372,65 @@ void readers(Input in)
           "Val is the exact value rounded");
 }
 
+// Up to 12 outcomes (odds 1.01 to 21, a commission, a share tick), a total or one fixed stake,
+// a step: the rounding matches the best of every choice of each stake down or up (the least
+// largest shortfall, then the smaller total; the total may not grow).
+void forkRounding(Input in)
+{
+    static const mpq_class steps[] = {mpq_class(1, 100), mpq_class(1, 10), 1, 5, 10, 50, 100};
+    const std::uint8_t flags = in.byte();
+    std::vector<zoret::ForkLeg> legs(2 + in.byte() % 11);
+    for (auto& leg : legs) {
+        const auto marks = in.byte();
+        const mpq_class odds = 1 + mpq_class(1 + in.raw<std::uint16_t>() % 2000) / 100;
+        leg = {zoret::effectiveOdds(odds, marks % 16), (marks & 32) != 0};
+    }
+    const mpq_class& step = steps[flags % 7];
+    const mpq_class amount = mpq_class(1 + in.raw<std::uint16_t>()) / 4;
+    const auto fixedRow = flags & 8 ? std::optional<std::size_t>((flags >> 4) % legs.size()) : std::nullopt;
+    const auto exact = fixedRow ? zoret::planForkAround(legs, *fixedRow, amount) : zoret::planFork(legs, amount);
+    if (!exact)
+        return;
+    const auto rounded = zoret::roundForkPlan(legs, *exact, step, fixedRow);
+    const auto exactProfits = zoret::forkProfits(legs, *exact), profits = zoret::forkProfits(legs, rounded);
+    // Each outcome falls short of its exact profit by g + the total, g its exact profit less its payout.
+    std::vector<mpq_class> g, gUp(legs.size());
+    std::vector<std::size_t> movable;
+    mpq_class lowTotal = 0, roundedTotal = 0, mine = exactProfits[0] - profits[0];
+    for (std::size_t i = 0; i < legs.size(); ++i) {
+        const mpq_class& x = exact->stakes[i];
+        const mpq_class units = x / step;
+        mpz_class down;
+        mpz_fdiv_q(down.get_mpz_t(), units.get_num_mpz_t(), units.get_den_mpz_t());
+        const mpq_class low = i == fixedRow ? x : mpq_class(down * step);
+        check(rounded.stakes[i] == low || (low != x && rounded.stakes[i] == low + step), "each stake down or up");
+        g.push_back(exactProfits[i] - low * legs[i].odds), gUp[i] = exactProfits[i] - (low + step) * legs[i].odds;
+        lowTotal += low, roundedTotal += rounded.stakes[i],
+            mine = std::max(mine, mpq_class(exactProfits[i] - profits[i]));
+        if (low != x)
+            movable.push_back(i);
+    }
+    check(rounded.total == roundedTotal && (fixedRow || rounded.total <= exact->total), "the rounded total");
+    std::optional<std::pair<mpq_class, mpq_class>> best; // the largest shortfall and the total
+    for (std::uint32_t code = 0; code < 1u << movable.size(); ++code) { // Gray codes: one stake changes at a time
+        if (const auto flip = std::size_t(std::countr_zero(code)); code != 0)
+            std::swap(g[movable[flip]], gUp[movable[flip]]);
+        const mpq_class total = lowTotal + step * std::popcount(code ^ code >> 1);
+        const mpq_class worst = *std::max_element(g.begin(), g.end()) + total;
+        if ((fixedRow || total <= exact->total)
+            && (!best || worst < best->first || (worst == best->first && total < best->second)))
+            best = {worst, total};
+    }
+    check(mine == best->first && rounded.total == best->second, "the best rounding, then the smaller total");
+}
+
 auto targetNamed(const std::string& name)
 {
     // clang-format off
     for (const auto& [known, run] : {std::pair<std::string, void (*)(Input)>{"fuzz_text", text},
              {"fuzz_round_trip", roundTrip}, {"fuzz_system", systemBet}, {"fuzz_fork", forkSplit},
-             {"fuzz_settlement", settlement}, {"fuzz_readers", readers}})
+             {"fuzz_settlement", settlement}, {"fuzz_readers", readers},
+             {"fuzz_fork_rounding", forkRounding}})
         if (known == name)
             return [f = run](const std::string& in) { f({reinterpret_cast<const std::uint8_t*>(in.data()), in.size()}); };
     // clang-format on

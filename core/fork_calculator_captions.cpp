@@ -1,0 +1,145 @@
+// SPDX-FileCopyrightText: 2026 Zoret developers <zoret@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "core/fork_calculator_captions.h"
+
+#include "core/exact_decimal.h"
+#include "core/fork_calculator.h"
+#include "core/settlement_captions.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace zoret {
+
+namespace {
+
+// More than any price or sum needs; it also keeps a pasted page of digits
+// from turning into numbers the arithmetic would crawl through.
+constexpr int maxTypedDigits = 15;
+
+bool isBlankText(std::string_view text) { return text.find_first_not_of(" \t") == std::string_view::npos; }
+
+std::optional<mpq_class> readTyped(std::string_view text)
+{
+    int digits = 0;
+    for (char c : text)
+        if (c >= '0' && c <= '9' && (digits > 0 || c != '0') && ++digits > maxTypedDigits)
+            return std::nullopt;
+    return readSum(text);
+}
+
+std::string rowNote(std::size_t row, std::string_view what)
+{
+    return "Исход " + countText(row + 1) + ": " + std::string(what);
+}
+
+std::string percentText(const mpq_class& fraction) { return fixedText(fraction * 100, 2) + " %"; }
+
+std::string forkText(const mpq_class& reciprocalSum)
+{
+    const mpq_class gain = 1 / reciprocalSum - 1;
+    if (gain > 0)
+        return "Вилка +" + percentText(gain);
+    const std::string loss = percentText(-gain);
+    return loss == "0.00 %" ? "Не вилка " + loss : "Не вилка −" + loss;
+}
+
+// The outcomes in exact numbers, the fixed row and its stake (none while its
+// box is blank), and the first bad number in the order of the rows.
+struct ReadRows {
+    std::vector<ForkLeg> legs;
+    bool legsGood = true;
+    std::optional<std::size_t> fixedRow;
+    std::optional<mpq_class> fixedStake;
+    std::string note;
+};
+
+ReadRows readRows(std::span<const ForkRowEntry> rows)
+{
+    ReadRows read;
+    const auto refuse = [&](std::size_t row, std::string_view what, bool legBad) {
+        read.note = read.note.empty() ? rowNote(row, what) : read.note;
+        read.legsGood = read.legsGood && !legBad;
+    };
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const auto odds = readTyped(rows[i].oddsText);
+        const auto commission =
+            isBlankText(rows[i].commissionText) ? std::optional<mpq_class>(0) : readTyped(rows[i].commissionText);
+        if (!odds || *odds <= 1)
+            refuse(i, "неверный коэффициент", true);
+        else if (!commission || *commission < 0 || *commission >= 100)
+            refuse(i, "неверная комиссия", true);
+        else
+            read.legs.push_back({effectiveOdds(*odds, *commission), rows[i].sharesProfit});
+        if (!rows[i].fixed)
+            continue;
+        if (read.fixedRow)
+            throw std::invalid_argument("a fork fixes the stake of one outcome at most");
+        read.fixedRow = i;
+        if (isBlankText(rows[i].stakeText))
+            continue;
+        read.fixedStake = readTyped(rows[i].stakeText);
+        if (!read.fixedStake || *read.fixedStake <= 0)
+            refuse(i, "неверная ставка", false);
+    }
+    return read;
+}
+
+} // namespace
+
+ForkCalculatorCaptions forkCalculatorCaptions(std::span<const ForkRowEntry> rows, std::string_view totalText,
+                                              const std::optional<mpq_class>& step)
+{
+    if (rows.size() < minForkCalculatorOutcomes || rows.size() > maxForkCalculatorOutcomes)
+        throw std::invalid_argument("a fork has 2 to 20 outcomes");
+    if (step && *step <= 0)
+        throw std::invalid_argument("a rounding step is positive");
+    ForkCalculatorCaptions captions;
+    captions.rows.resize(rows.size());
+    const ReadRows read = readRows(rows);
+    if (read.legsGood) {
+        const mpq_class sum = reciprocalSum(read.legs);
+        captions.margin = percentText(sum);
+        captions.fork = forkText(sum);
+    }
+    if (!read.note.empty())
+        return captions.note = read.note, captions;
+
+    std::optional<ForkPlan> exact;
+    if (read.fixedRow) {
+        if (!read.fixedStake)
+            return captions;
+        exact = planForkAround(read.legs, *read.fixedRow, *read.fixedStake);
+    } else {
+        if (isBlankText(totalText))
+            return captions;
+        const auto total = readTyped(totalText);
+        if (!total || *total <= 0)
+            return captions.note = "Неверная сумма", captions;
+        exact = planFork(read.legs, *total);
+    }
+    if (!exact) {
+        captions.note = read.fixedRow ? "Ставку исхода " + countText(*read.fixedRow + 1)
+                                            + " нельзя выдержать: остальным исходам не хватает суммы"
+                                      : "Сумму нельзя разделить: исходам без прибыли нужна вся сумма";
+        return captions;
+    }
+
+    const ForkPlan shown = step ? roundForkPlan(read.legs, *exact, *step, read.fixedRow) : *exact;
+    const auto exactProfits = forkProfits(read.legs, *exact);
+    const auto profits = forkProfits(read.legs, shown);
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        captions.rows[i] = {moneyText(shown.stakes[i]), moneyText(exact->stakes[i]),
+                            moneyText(shown.stakes[i] * read.legs[i].odds), moneyText(profits[i])};
+    const auto [least, most] = std::minmax_element(profits.begin(), profits.end());
+    captions.total = moneyText(shown.total);
+    captions.profit = rangeText({*least, *most});
+    captions.roi = shown.total > 0 ? percentText(*least / shown.total) : "";
+    const bool exactHoldsFork = *std::min_element(exactProfits.begin(), exactProfits.end()) >= 0;
+    if (exactHoldsFork && moneyText(*least).starts_with('-'))
+        captions.note = "Округление не сохраняет вилку: наименьшая прибыль " + moneyText(*least);
+    return captions;
+}
+
+} // namespace zoret
