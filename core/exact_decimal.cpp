@@ -113,6 +113,8 @@ std::optional<mpq_class> readSum(std::string_view text)
     return valueOf(number);
 }
 
+bool isBlankText(std::string_view text) { return text.find_first_not_of(" \t") == std::string_view::npos; }
+
 std::string fixedText(const mpq_class& amount, int decimals)
 {
     // Units of the last decimal rounded half away from zero, in integers:

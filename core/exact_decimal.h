@@ -25,6 +25,9 @@ std::optional<mpq_class> readListNumber(std::string_view text);
 // for any other text, an exponent or digit groups among them.
 std::optional<mpq_class> readSum(std::string_view text);
 
+// Nothing but blanks and tabs: a box left empty, as readSum sees it.
+bool isBlankText(std::string_view text);
+
 // A number with `decimals` decimals: the point, no grouping, halves away
 // from zero, and never a minus sign before a zero.
 std::string fixedText(const mpq_class& amount, int decimals);

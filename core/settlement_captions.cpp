@@ -27,8 +27,6 @@ std::optional<std::vector<SlipEvent>> readSlip(std::span<const SlipEntry> slip)
     return events;
 }
 
-bool isBlankText(std::string_view text) { return text.find_first_not_of(" \t") == std::string_view::npos; }
-
 SettlementCaptions refusal(std::string_view text)
 {
     SettlementCaptions captions;
