@@ -56,19 +56,20 @@ std::optional<std::vector<mpq_class>> readOdds(std::span<const FairOddsEntry> en
     return odds.size() == entries.size() ? std::optional(odds) : std::nullopt;
 }
 
-// EV, Kelly and the stake at odds `k` for a probability `p`.
+// EV, the share of the bank to stake and the stake at odds `k` for a
+// probability `p`.
 void fillBet(FairOddsRow& row, const mpq_class& p, const mpq_class& k, const std::optional<mpq_class>& bank,
              KellyShare share)
 {
     row.ev = signedPercentText(expectedValue(p, k));
-    const mpq_class kelly = kellyFraction(p, k);
+    const mpq_class kelly = kellyFraction(p, k) / static_cast<int>(share);
     if (kelly <= 0) {
         row.kelly = noBetText;
         return;
     }
     row.kelly = percentText(kelly);
     if (bank)
-        row.stake = moneyText(*bank * kelly / static_cast<int>(share));
+        row.stake = moneyText(*bank * kelly);
 }
 
 } // namespace
@@ -126,7 +127,6 @@ FairOddsCaptions fairOddsCaptions(MarginMethod method, std::span<const FairOddsE
             notes.push_back("Неверная сумма банка");
         }
     }
-    std::vector<std::string> rowNotes;
     mpq_class ownTotal = 0;
     for (std::size_t i = 0; i < entries.size(); ++i) {
         FairOddsRow& row = captions.rows[i];
@@ -137,20 +137,19 @@ FairOddsCaptions fairOddsCaptions(MarginMethod method, std::span<const FairOddsE
         if (p > 0)
             row.fairOdds = fixedText(1 / p, 2);
         if (p < 0)
-            rowNotes.push_back(outcomeName(i) + ": вероятность ниже нуля");
+            notes.push_back(outcomeName(i) + ": вероятность ниже нуля");
         if (isBlankText(entries[i].probabilityText)) {
             fillBet(row, p, k, bank, share);
             continue;
         }
         const auto own = readTyped(entries[i].probabilityText);
         if (!own || *own < 0 || *own > 100) {
-            rowNotes.push_back(outcomeName(i) + ": неверная вероятность");
+            notes.push_back(outcomeName(i) + ": неверная вероятность");
             continue;
         }
         ownTotal += *own;
         fillBet(row, *own / 100, k, bank, share);
     }
-    notes.insert(notes.end(), rowNotes.begin(), rowNotes.end());
     if (ownTotal > 100)
         notes.push_back("Ваши вероятности в сумме " + fixedText(ownTotal, 2) + " %, больше 100 %");
     captions.note = lines(notes);

@@ -46,7 +46,7 @@ struct FairOddsRow {
     std::string fair; // in percent
     std::string fairOdds; // 1/p with two decimals; empty for p not above 0
     std::string ev; // "+20.00 %", "-5.00 %"
-    std::string kelly; // in percent, or noBetText
+    std::string kelly; // the share of the bank to stake in percent, or noBetText
     std::string stake; // money; empty without a bank or with noBetText
 };
 

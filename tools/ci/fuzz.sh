@@ -13,7 +13,7 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 build="${ZORET_FUZZ_BUILD_DIR:-$root/build-fuzz}"
 jobs="${ZORET_JOBS:-2}"
 seconds="${ZORET_FUZZ_SECONDS:-30}"
-targets=(fuzz_text fuzz_round_trip fuzz_system fuzz_fork fuzz_settlement)
+targets=(fuzz_text fuzz_round_trip fuzz_system fuzz_fork fuzz_settlement fuzz_fair_odds)
 
 echo "== fuzz: build in $build"
 cmake -S "$root" --preset fuzz -B "$build" >/dev/null
