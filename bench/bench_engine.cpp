@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Zoret developers <zoret@example.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "core/fair_odds_captions.h"
 #include "core/fork.h"
 #include "core/settlement_captions.h"
 #include "core/system_bet.h"
@@ -98,5 +99,21 @@ void settlementOfFiveThousand(benchmark::State& state)
     }
 }
 BENCHMARK(settlementOfFiveThousand)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// Every text of the fair odds window for twenty outcomes, an own probability
+// on every other row and a bank; the argument is the margin method, in the
+// order of the window's list (the power and Shin methods solve for theirs).
+void fairOddsOfTwenty(benchmark::State& state)
+{
+    std::vector<zoret::FairOddsEntry> entries;
+    for (std::size_t i = 0; i < twentyEvents().size(); ++i)
+        entries.push_back({twentyEvents()[i], i % 2 ? "" : "12,5"});
+    const auto method = zoret::marginMethodOrder[state.range(0)];
+    for (auto _ : state) {
+        auto shown = zoret::fairOddsCaptions(method, entries, "1000", zoret::KellyShare::Half);
+        benchmark::DoNotOptimize(shown);
+    }
+}
+BENCHMARK(fairOddsOfTwenty)->DenseRange(0, 3)->Unit(benchmark::kMicrosecond);
 
 } // namespace

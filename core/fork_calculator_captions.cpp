@@ -3,6 +3,7 @@
 
 #include "core/fork_calculator_captions.h"
 
+#include "core/number_text.h"
 #include "core/exact_decimal.h"
 #include "core/fork_calculator.h"
 #include "core/settlement_captions.h"
@@ -17,8 +18,6 @@ namespace {
 // More than any price or sum needs; it also keeps a pasted page of digits
 // from turning into numbers the arithmetic would crawl through.
 constexpr int maxTypedDigits = 15;
-
-bool isBlankText(std::string_view text) { return text.find_first_not_of(" \t") == std::string_view::npos; }
 
 std::optional<mpq_class> readTyped(std::string_view text)
 {

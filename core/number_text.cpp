@@ -56,6 +56,8 @@ std::string_view trimBlanks(std::string_view text)
     return text;
 }
 
+bool isBlankText(std::string_view text) { return trimBlanks(text).empty(); }
+
 NumberParts scanNumber(std::string_view text, const NumberGrammar& grammar)
 {
     NumberParts number;

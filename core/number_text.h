@@ -18,6 +18,8 @@ namespace zoret {
 bool isBlank(char c);
 std::string withoutBlanks(std::string_view text);
 std::string_view trimBlanks(std::string_view text);
+// Nothing but blanks: a box left empty.
+bool isBlankText(std::string_view text);
 
 struct NumberGrammar {
     std::string_view decimal = "."; // the decimal mark; empty for none

@@ -3,6 +3,7 @@
 
 #include "core/settlement_captions.h"
 
+#include "core/number_text.h"
 #include "core/exact_decimal.h"
 #include "core/system_captions.h"
 
@@ -26,8 +27,6 @@ std::optional<std::vector<SlipEvent>> readSlip(std::span<const SlipEntry> slip)
     }
     return events;
 }
-
-bool isBlankText(std::string_view text) { return text.find_first_not_of(" \t") == std::string_view::npos; }
 
 SettlementCaptions refusal(std::string_view text)
 {

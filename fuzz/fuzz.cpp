@@ -5,10 +5,13 @@
 // `fuzz_replay TARGET CORPUS-FOLDER COUNT` for ctest: every seed file, then COUNT inputs
 // of a generator seeded with ZORET_FUZZ_SEED or a fixed seed. Properties: Val against a
 // regular expression, CDbl/CInt, number-text round trips, half-even rounding, textbook sums,
-// the fork split, settlement against every line and every ending of the open events, and the
-// fork calculator's rounding against every choice of rounding each stake down or up.
+// the fork split, settlement against every line and every ending of the open events, the
+// fork calculator's rounding against every choice of rounding each stake down or up, and
+// the fair odds of every margin method.
 #include "core/convert.h"
 #include "core/exact_decimal.h"
+#include "core/fair_odds.h"
+#include "core/fair_odds_captions.h"
 #include "core/number_text.h"
 #include "core/fork.h"
 #include "core/fork_calculator.h"
@@ -424,13 +427,51 @@ void forkRounding(Input in)
     check(mine == best->first && rounded.total == best->second, "the best rounding, then the smaller total");
 }
 
+// Odds of 2 to 20 outcomes in (1, 1000], spread out, a hair above 1 or near 1000: every
+// method's probabilities add up to 1 and keep the order of the implied ones, the solvers
+// within their steps. The same bytes then as typed texts: the captions never throw.
+void fairOdds(Input in)
+{
+    const Input typed = in;
+    std::vector<double> odds(2 + in.byte() % 19), implied;
+    double total = 0;
+    for (auto& k : odds) {
+        const auto bits = in.raw<std::uint16_t>();
+        const int low = bits & 0x3FFF;
+        k = bits >> 14 == 0   ? 1 + std::ldexp(1.0, -1 - low % 52)
+            : bits >> 14 == 1 ? 1000 - low / 100.0
+                              : 1 + 999 * ((bits & 0x7FFF) + 1) / 32768.0;
+        implied.push_back(1 / k), total += implied.back();
+    }
+    for (const auto method : zoret::marginMethodOrder) {
+        const auto fair = zoret::fairProbabilities(method, odds);
+        check(fair.steps < zoret::maxSolverSteps, "the solver stops within its steps");
+        double sum = 0;
+        for (std::size_t i = 0; i < odds.size(); ++i) {
+            sum += fair.probabilities[i];
+            for (std::size_t j = 0; j < odds.size(); ++j)
+                check(implied[i] <= implied[j] || fair.probabilities[i] >= fair.probabilities[j], "the order kept");
+        }
+        check(total <= 1 ? fair.probabilities == implied : std::fabs(sum - 1) <= 1e-9, "the probabilities add up");
+    }
+    in = typed;
+    const auto method = zoret::marginMethodOrder[in.byte() % 4];
+    const auto share = zoret::kellyShareOrder[in.byte() % 4];
+    const std::string bank = in.text(~std::size_t{}, '\n');
+    std::vector<zoret::FairOddsEntry> entries;
+    while (in.remaining() > 0 && entries.size() < 24)
+        entries.push_back({in.text(~std::size_t{}, '\n'), in.text(~std::size_t{}, '\n')});
+    // Anything thrown out of the captions ends the run.
+    check(zoret::fairOddsCaptions(method, entries, bank, share).rows.size() == entries.size(), "a row each");
+}
+
 auto targetNamed(const std::string& name)
 {
     // clang-format off
     for (const auto& [known, run] : {std::pair<std::string, void (*)(Input)>{"fuzz_text", text},
              {"fuzz_round_trip", roundTrip}, {"fuzz_system", systemBet}, {"fuzz_fork", forkSplit},
              {"fuzz_settlement", settlement}, {"fuzz_readers", readers},
-             {"fuzz_fork_rounding", forkRounding}})
+             {"fuzz_fork_rounding", forkRounding}, {"fuzz_fair_odds", fairOdds}})
         if (known == name)
             return [f = run](const std::string& in) { f({reinterpret_cast<const std::uint8_t*>(in.data()), in.size()}); };
     // clang-format on

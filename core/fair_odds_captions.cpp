@@ -1,0 +1,160 @@
+// SPDX-FileCopyrightText: 2026 Zoret developers <zoret@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "core/fair_odds_captions.h"
+
+#include "core/number_text.h"
+#include "core/exact_decimal.h"
+
+#include <algorithm>
+#include <optional>
+
+namespace zoret {
+
+namespace {
+
+// No odds, percentage or bank needs more; a text of thousands of digits
+// never reaches the arithmetic.
+constexpr std::ptrdiff_t maxTypedDigits = 15;
+
+std::optional<mpq_class> readTyped(std::string_view text)
+{
+    if (std::count_if(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }) > maxTypedDigits)
+        return std::nullopt;
+    return readSum(text);
+}
+
+std::string percentText(const mpq_class& fraction) { return fixedText(fraction * 100, 2) + " %"; }
+
+std::string signedPercentText(const mpq_class& fraction)
+{
+    const std::string text = percentText(fraction);
+    return fraction > 0 && text != "0.00 %" ? "+" + text : text;
+}
+
+std::string outcomeName(std::size_t index) { return "Исход " + countText(static_cast<long long>(index) + 1); }
+
+std::string lines(const std::vector<std::string>& notes)
+{
+    std::string text;
+    for (const auto& note : notes)
+        text += (text.empty() ? "" : "\n") + note;
+    return text;
+}
+
+// The odds of every row, or nothing with a remark for each row whose odds
+// cannot be read or are not above 1.
+std::optional<std::vector<mpq_class>> readOdds(std::span<const FairOddsEntry> entries, std::vector<std::string>& notes)
+{
+    std::vector<mpq_class> odds;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const auto k = readTyped(entries[i].oddsText);
+        if (k && *k > 1)
+            odds.push_back(*k);
+        else
+            notes.push_back(outcomeName(i) + ": неверный коэффициент");
+    }
+    return odds.size() == entries.size() ? std::optional(odds) : std::nullopt;
+}
+
+// EV, the share of the bank to stake and the stake at odds `k` for a
+// probability `p`.
+void fillBet(FairOddsRow& row, const mpq_class& p, const mpq_class& k, const std::optional<mpq_class>& bank,
+             KellyShare share)
+{
+    row.ev = signedPercentText(expectedValue(p, k));
+    const mpq_class kelly = kellyFraction(p, k) / static_cast<int>(share);
+    if (kelly <= 0) {
+        row.kelly = noBetText;
+        return;
+    }
+    row.kelly = percentText(kelly);
+    if (bank)
+        row.stake = moneyText(*bank * kelly);
+}
+
+} // namespace
+
+std::string marginMethodCaption(MarginMethod method)
+{
+    switch (method) {
+    case MarginMethod::Multiplicative:
+        return "Пропорциональный";
+    case MarginMethod::Additive:
+        return "Аддитивный";
+    case MarginMethod::Power:
+        return "Степенной";
+    case MarginMethod::Shin:
+        return "Шина";
+    }
+    return {};
+}
+
+std::string kellyShareCaption(KellyShare share)
+{
+    return share == KellyShare::Full ? "1" : "1/" + countText(static_cast<int>(share));
+}
+
+FairOddsCaptions fairOddsCaptions(MarginMethod method, std::span<const FairOddsEntry> entries,
+                                  std::string_view bankText, KellyShare share)
+{
+    FairOddsCaptions captions;
+    captions.rows.resize(entries.size());
+    if (entries.size() < std::size_t{minFairOutcomes} || entries.size() > std::size_t{maxFairOutcomes}) {
+        captions.note = "Нужно от 2 до 20 исходов";
+        return captions;
+    }
+    std::vector<std::string> notes;
+    const auto odds = readOdds(entries, notes);
+    if (!odds) {
+        captions.note = lines(notes);
+        return captions;
+    }
+
+    const mpq_class margin = bookMargin(*odds);
+    captions.margin = percentText(margin);
+    if (margin <= 0)
+        notes.push_back("Маржи нет: справедливые вероятности равны подразумеваемым");
+    std::vector<double> approximate;
+    for (const auto& k : *odds)
+        approximate.push_back(k.get_d());
+    const FairProbabilities fair = fairProbabilities(method, approximate);
+
+    std::optional<mpq_class> bank;
+    if (!isBlankText(bankText)) {
+        bank = readTyped(bankText);
+        if (!bank || *bank <= 0) {
+            bank.reset();
+            notes.push_back("Неверная сумма банка");
+        }
+    }
+    mpq_class ownTotal = 0;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        FairOddsRow& row = captions.rows[i];
+        const mpq_class& k = (*odds)[i];
+        const mpq_class p(fair.probabilities[i]);
+        row.implied = percentText(1 / k);
+        row.fair = percentText(p);
+        if (p > 0)
+            row.fairOdds = fixedText(1 / p, 2);
+        if (p < 0)
+            notes.push_back(outcomeName(i) + ": вероятность ниже нуля");
+        if (isBlankText(entries[i].probabilityText)) {
+            fillBet(row, p, k, bank, share);
+            continue;
+        }
+        const auto own = readTyped(entries[i].probabilityText);
+        if (!own || *own < 0 || *own > 100) {
+            notes.push_back(outcomeName(i) + ": неверная вероятность");
+            continue;
+        }
+        ownTotal += *own;
+        fillBet(row, *own / 100, k, bank, share);
+    }
+    if (ownTotal > 100)
+        notes.push_back("Ваши вероятности в сумме " + fixedText(ownTotal, 2) + " %, больше 100 %");
+    captions.note = lines(notes);
+    return captions;
+}
+
+} // namespace zoret
