@@ -119,15 +119,4 @@ ForkSum splitForkSum(int outcomes, const ForkOdds& odds, Single sum, const Centr
     return {margin, forkStakes(outcomes, odds, sum, margin, centred)};
 }
 
-Integer centreKey(int outcomes, const CentredSet& centred)
-{
-    requireOutcomes(outcomes);
-    std::string digits;
-    for (int i = 1; i <= outcomes; ++i) {
-        const int code = centred[static_cast<std::size_t>(i - 1)] ? i : i + 4;
-        digits += CStr(static_cast<Integer>(code));
-    }
-    return CInt(digits);
-}
-
 } // namespace zoret

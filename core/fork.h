@@ -50,8 +50,4 @@ struct ForkSum {
 };
 ForkSum splitForkSum(int outcomes, const ForkOdds& odds, Single sum, const CentredSet& centred);
 
-// The digits i (ticked) or i+4 (not ticked) of outcomes 1..n read as one
-// number, outcome 1 leading: 12, 16, 52, 56; 123..567; 1234..5678.
-Integer centreKey(int outcomes, const CentredSet& centred);
-
 } // namespace zoret

@@ -66,7 +66,6 @@ void ForkWindow::Command4_Click()
     if (!result.split)
         return;
     totalReturn = result.split->totalReturn;
-    centreKey = zoret::centreKey(n, centred);
     Label14.setCaption(Str(totalReturn));
     for (std::size_t i = 0; i < 4; ++i) {
         stakeLabels()[i]->setCaption(Str(result.split->stakes[i]));

@@ -13,7 +13,7 @@
 namespace zoret::ui {
 
 // Form1: the fork calculator. Its variables outlive the window: closing and
-// reopening it runs Form_Load again but keeps forkSize, stakeSum, centreKey.
+// reopening it runs Form_Load again but keeps forkSize, stakeSum, centreCode.
 class ForkWindow : public Form {
 public:
     ForkWindow();
@@ -24,7 +24,6 @@ public:
     Single totalReturn = 0;
     Single stakeSum = 0;
     std::array<Integer, 4> centreCode{5, 6, 7, 8};
-    Integer centreKey = 0;
 
 protected:
     Layout layout() override;

@@ -22,8 +22,6 @@ public:
 
     explicit FittingLabel(QWidget* parent);
     void setValue(const QString& value);
-    QString value() const { return value_; }
-    bool elided() const { return elided_; }
     // The tooltip shown while the whole value is in view.
     void setRestingToolTip(const QString& tip);
 

@@ -65,8 +65,6 @@ void Grid::setRowCount(int rows)
         table()->setRowCount(rows);
 }
 
-int Grid::rowCount() const { return table() ? table()->rowCount() : 0; }
-
 std::string Grid::cellName(int row, int column) const
 {
     const QTableWidgetItem* heading = table() ? table()->horizontalHeaderItem(column) : nullptr;
@@ -81,12 +79,6 @@ void Grid::setText(int row, int column, std::string_view text)
     item->setText(toQString(text));
     item->setData(Qt::AccessibleTextRole, toQString(cellName(row, column)));
     describeCell(item);
-}
-
-std::string Grid::text(int row, int column) const
-{
-    const QTableWidgetItem* item = table() ? table()->item(row, column) : nullptr;
-    return item ? toStdString(item->text()) : std::string();
 }
 
 void Grid::markRow(int row, bool marked, std::string_view note)

@@ -26,20 +26,20 @@ public:
     void setColumns(const std::vector<GridColumn>& columns);
     // Rows are added empty or removed from the end.
     void setRowCount(int rows);
-    int rowCount() const;
     void setText(int row, int column, std::string_view text);
-    std::string text(int row, int column) const;
     // Shows a row in bold and adds the note to what a screen reader says of
     // its cells; false shows it plain again.
     void markRow(int row, bool marked, std::string_view note);
     // Creates the control inside a cell under the given name.
     void placeControl(int row, int column, Control& control, std::string_view name);
-    // "Итог 2": the column heading and the row counted from 1.
-    std::string cellName(int row, int column) const;
-    QTableWidget* table() const;
 
 protected:
     QWidget* makeWidget(QWidget* parent, Style style) override;
+
+private:
+    // "Итог 2": the column heading and the row counted from 1.
+    std::string cellName(int row, int column) const;
+    QTableWidget* table() const;
 };
 
 } // namespace zoret::ui
