@@ -110,7 +110,7 @@ QString enabling(const Step& s)
 {
     QStringList wrong;
     for (const QString& each : s.rest.split(' '))
-        if (control<QWidget>(s.window, qPrintable(each))->testAttribute(Qt::WA_ForceDisabled) == (s.verb == "enabled"))
+        if (control<QWidget>(s.window, qPrintable(each))->isEnabled() != (s.verb == "enabled"))
             wrong << each;
     return wrong.isEmpty() ? "" : "not so: " + wrong.join(' ');
 }
@@ -118,9 +118,8 @@ QString enabling(const Step& s)
 QString messageShown(const Step& s)
 {
     const QStringList shown = s.watcher.takeMessages();
-    const QString expected = "Zoret: " + s.rest, warned = expected + " (warning)";
-    const bool right = shown == QStringList{warned} || (s.verb == "message" && shown == QStringList{expected});
-    return right ? "" : "messages shown: " + shown.join(" / ");
+    const QString kind = s.verb == "message" ? "" : " (" + s.verb + ")";
+    return shown == QStringList{"Zoret: " + s.rest + kind} ? "" : "messages shown: " + shown.join(" / ");
 }
 
 QString unchanged(const Step& s)
@@ -147,7 +146,8 @@ const QHash<QString, Verb> verbs{
     {"clipboard", [](const Step& s) { return differs(QApplication::clipboard()->text(), s.rest); }},
     {"reader", [](const Step& s) { return differs(s.named()->accessibleName(), s.argument); }},
     {"add", listCoefficients}, {"select", clickRow}, {"dblclick", clickRow}, {"copy", copyWhole}, {"whole", wholeOrElided},
-    {"enabled", enabling}, {"disabled", enabling}, {"message", messageShown}, {"warning", messageShown}, {"unchanged", unchanged}};
+    {"enabled", enabling}, {"disabled", enabling}, {"message", messageShown}, {"information", messageShown},
+    {"warning", messageShown}, {"error", messageShown}, {"question", messageShown}, {"unchanged", unchanged}};
 // clang-format on
 
 } // namespace

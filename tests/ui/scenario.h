@@ -10,9 +10,9 @@
 // type, paste, key (Enter Esc Tab Delete), click, pick, select and dblclick (a list's row), add (coefficients,
 // 3*C for three), copy (a label's text by mouse and Ctrl+C); the checks is (caption, text, chosen item, tick),
 // items (A|B|C, a table's cells joined by blanks, " *" after a bold row), enabled, disabled, focus, reader (the
-// name a screen reader gives), message (titled Zoret; warning: with the warning sign), clipboard, whole (the
-// caption shown whole or elided with it in the tooltip), snapshot and unchanged; "within FORM" ... "end" runs the
-// steps between in the modal window FORM that the step before opens.
+// name a screen reader gives), message, information, warning, error and question (a box titled Zoret of that kind;
+// message: no icon), clipboard, whole (the caption shown whole or elided with it in the tooltip), snapshot and
+// unchanged; "within FORM" ... "end" runs the steps between in the modal window FORM that the step before opens.
 class Scenario {
 public:
     Scenario(QWidget* window, ModalWatcher& watcher) : window_(window), watcher_(watcher) {}

@@ -8,14 +8,7 @@
 #include "ui/settlement_window/settlement_window.h"
 #include "ui/toolkit/fitting_label.h"
 
-#include <map>
-
 namespace {
-
-template <typename Window> // a window with its design in reach of the test
-struct Open : Window {
-    using Window::layout;
-};
 
 bool shows(QWidget* c)
 {
@@ -54,31 +47,32 @@ QString flaw(QWidget* c)
 }
 
 // At the scale the test runs at: every control lies inside its parent, no two siblings overlap, every caption
-// fits, a button shows a caption or an icon, and Tab follows the design's tab order.
+// fits, a button shows a caption or an icon, Tab visits the controls in the order given, and the window keeps the
+// size the design gives its client area (in twips; a menu bar adds its own height), which no frame button changes.
 template <typename Window>
-void checkDesign(const QString& title)
+void checkDesign(const QString& title, const QString& tabOrder, QSize twips)
 {
-    Open<Window> window;
+    Window window;
     window.load();
     QWidget* w = window.window();
     QCOMPARE(w->windowTitle(), title);
-    QStringList flaws, tabOrder, chain;
+    QStringList flaws, chain;
     for (QWidget* c : w->findChildren<QWidget*>(QRegularExpression("^(?!qt_).")))
         if (const QString why = c->isVisibleTo(w) ? flaw(c) : ""; !why.isEmpty())
             flaws << c->objectName() + " " + why;
     QVERIFY2(flaws.isEmpty(), qPrintable(flaws.join("; ")));
-    std::multimap<int, QString> byTabIndex; // equal indices keep the design's order
-    for (const zoret::ui::ControlRow& row : window.layout())
-        if (row.control.widget()->focusPolicy() & Qt::TabFocus)
-            byTabIndex.emplace(row.tabIndex, QString::fromUtf8(row.name.data(), int(row.name.size())));
-    for (const auto& [index, name] : byTabIndex)
-        tabOrder << name;
-    QWidget *const first = control<QWidget>(w, qPrintable(tabOrder.value(0))), *at = first;
+    const QStringList order = tabOrder.split(' ');
+    QWidget *const first = control<QWidget>(w, qPrintable(order.value(0))), *at = first;
     do
-        if (tabOrder.contains(at->objectName()))
+        if (at->focusPolicy() & Qt::TabFocus && !at->objectName().startsWith("qt_") && at->window() == w)
             chain << at->objectName();
     while ((at = at->nextInFocusChain()) != first);
-    QCOMPARE(chain, tabOrder);
+    QCOMPARE(chain.join(' '), tabOrder);
+    const int menu = w->findChild<QMenuBar*>() ? w->findChild<QMenuBar*>()->sizeHint().height() : 0;
+    const QSize client = QSize(zoret::ui::toPixels(twips.width()), zoret::ui::toPixels(twips.height()));
+    QCOMPARE(w->minimumSize(), client + QSize(0, menu));
+    QCOMPARE(w->maximumSize(), client + QSize(0, menu));
+    QVERIFY(!(w->windowFlags() & Qt::WindowMaximizeButtonHint));
 }
 
 } // namespace
@@ -87,10 +81,27 @@ class Layouts : public QObject {
     Q_OBJECT
 
 private slots:
-    void mainWindow() { checkDesign<zoret::ui::MainWindow>("Zoret - от Lorvi'а"); }
-    void forkWindow() { checkDesign<zoret::ui::ForkWindow>("Zoret"); }
-    void helpWindow() { checkDesign<zoret::ui::HelpWindow>("Помощь"); }
-    void settlementWindow() { checkDesign<zoret::ui::SettlementWindow>("Расчёт ставки"); }
+    void mainWindow()
+    {
+        checkDesign<zoret::ui::MainWindow>("Zoret - от Lorvi'а",
+                                           "Text1 Command1 Command2 Command4 List1 Combo1 Command3 Command8 Command7 "
+                                           "Command9 optEndsum optKf optBeginsum textSum textKf textStavka Check1 "
+                                           "ComBatRezult Command11 Command6 Command10 Command5",
+                                           {8670, 4560});
+    }
+    void forkWindow()
+    {
+        checkDesign<zoret::ui::ForkWindow>(
+            "Zoret",
+            "Combo1 Text1 Text2 Text3 Text4 Command5 Text5 Command4 Check1 Check2 Check3 Check4 Command1 Command2",
+            {7695, 3150});
+    }
+    void helpWindow() { checkDesign<zoret::ui::HelpWindow>("Помощь", "Command1", {5070, 6495}); }
+    void settlementWindow()
+    {
+        checkDesign<zoret::ui::SettlementWindow>("Расчёт ставки", "Grid1 Combo1 Text1 Option1 Option2 Grid2 Command1",
+                                                 {9600, 6720});
+    }
 };
 
 ZORET_UI_TEST_MAIN(Layouts)

@@ -28,7 +28,7 @@ private slots:
             is Label6 ( 2 )
         )";
         QTest::newRow("a pasted line the conversion rejects lists none of the column") << R"(
-            paste Text1 1.5\n1e999 ; message Переполнение ; items List1
+            paste Text1 1.5\n1e999 ; warning Переполнение ; items List1
         )";
         QTest::newRow("a paste into the list adds its lines; Delete removes the selected one") << R"(
             paste List1 3\n4 ; paste List1 5 ; select List1 1 ; key List1 Delete ; items List1  3| 5 ; focus List1

@@ -59,7 +59,7 @@ inline void addOdds(QWidget* window, const QStringList& typed)
 
 inline QStringList repeated(const QString& coefficient, int times) { return QList<QString>(times, coefficient); }
 
-// Answers the message boxes a test provokes, keeping "title: text" (" (warning)" after a warning's), runs the
+// Answers the message boxes a test provokes, keeping "title: text" and the box's kind (" (warning)"), runs the
 // script given for a modal window once it is active, and closes and keeps a modal window nobody scripted.
 class ModalWatcher : public QTimer {
 public:
@@ -72,9 +72,11 @@ private:
     {
         QWidget* modal = QApplication::activeModalWidget();
         if (auto* box = qobject_cast<QMessageBox*>(modal); box && box->isVisible()) {
-            shown_ << box->windowTitle() + ": " + box->text()
-                          + (box->icon() == QMessageBox::Warning ? " (warning)" : "");
-            box->button(QMessageBox::Ok)->click();
+            shown_ << box->windowTitle() + ": " + box->text() + kindOf(box);
+            // A question is answered with its default button, any other box with its only one.
+            QAbstractButton* answer = box->defaultButton() ? box->defaultButton() : box->buttons().value(0);
+            if (answer)
+                answer->click();
         } else if (modal && !qobject_cast<QMessageBox*>(modal) && !running_.contains(modal)) {
             if (const auto script = scripts_.take(modal->objectName())) {
                 running_.insert(modal); // not in this slot: the timer waits while it runs, and the script needs it
@@ -83,6 +85,22 @@ private:
                 shown_ << "unexpected window " + modal->objectName();
                 modal->close();
             }
+        }
+    }
+    // The kind of box after its text, as the scenario verbs name them; nothing for a plain message.
+    static QString kindOf(const QMessageBox* box)
+    {
+        switch (box->icon()) {
+        case QMessageBox::Information:
+            return " (information)";
+        case QMessageBox::Warning:
+            return " (warning)";
+        case QMessageBox::Critical:
+            return " (error)";
+        case QMessageBox::Question:
+            return " (question)";
+        default:
+            return "";
         }
     }
     QStringList shown_;
