@@ -3,6 +3,7 @@
 
 #include "ui/toolkit/grid.h"
 
+#include <QApplication>
 #include <QHeaderView>
 #include <QTableWidget>
 
@@ -41,6 +42,10 @@ QWidget* Grid::makeWidget(QWidget* parent, Style)
     table->horizontalHeader()->setHighlightSections(false);
     table->horizontalHeader()->setStretchLastSection(true);
     table->setWordWrap(false);
+    QObject::connect(qApp, &QApplication::focusChanged, table, [table](QWidget*, QWidget* now) {
+        if (now && table->viewport()->isAncestorOf(now))
+            table->scrollTo(table->indexAt(now->mapTo(table->viewport(), QPoint(0, 0))));
+    });
     return table;
 }
 
@@ -103,12 +108,17 @@ void Grid::markRow(int row, bool marked, std::string_view note)
     }
 }
 
-void Grid::placeControl(int row, int column, Control& control, std::string_view name)
+void Grid::placeControl(int row, int column, Control& control, std::string_view name, Style style,
+                        std::string_view readerName)
 {
     if (!table())
         return;
-    control.create(table(), name, Twips{});
-    const QString named = toQString(cellName(row, column));
+    // The cells' own Tab would move an invisible current cell instead.
+    table()->setTabKeyNavigation(false);
+    if (!readerName.empty())
+        control.setReaderName(readerName);
+    control.create(table(), name, Twips{}, style);
+    const QString named = toQString(readerName.empty() ? cellName(row, column) : std::string(readerName));
     control.widget()->setAccessibleName(named);
     // A screen reader walks the table by its cells, not by the controls in
     // them: the cell carries the control's name too.
