@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "tests/ui/window_test.h"
+#include "ui/fork_calculator_window/fork_calculator_window.h"
 #include "ui/fork_window/fork_window.h"
 #include "ui/help_window/help_window.h"
 #include "ui/main_window/main_window.h"
@@ -91,6 +92,7 @@ private slots:
     void forkWindow() { checkDesign<zoret::ui::ForkWindow>("Zoret"); }
     void helpWindow() { checkDesign<zoret::ui::HelpWindow>("Помощь"); }
     void settlementWindow() { checkDesign<zoret::ui::SettlementWindow>("Расчёт ставки"); }
+    void forkCalculatorWindow() { checkDesign<zoret::ui::ForkCalculatorWindow>("Калькулятор вилки"); }
 };
 
 ZORET_UI_TEST_MAIN(Layouts)

@@ -114,6 +114,7 @@ void ForkCalculatorWindow::Form_Load()
     Text1.setText(total_);
     showOutcomes();
     recompute();
+    rows_.front()->odds.setFocus();
 }
 
 void ForkCalculatorWindow::showOutcomes()

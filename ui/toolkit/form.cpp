@@ -40,7 +40,6 @@ FormWindow::FormWindow(QWidget* parent, bool resizable) : QDialog(parent)
     (void)factoryInstalled;
     const Qt::WindowFlags frame = resizable ? fixedFrame | Qt::WindowMaximizeButtonHint : fixedFrame;
     setWindowFlags(parent ? Qt::Dialog | frame : Qt::Window | frame | Qt::WindowMinimizeButtonHint);
-    setSizeGripEnabled(resizable);
 }
 
 void FormWindow::keyPressEvent(QKeyEvent* event)
