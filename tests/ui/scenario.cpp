@@ -152,8 +152,8 @@ const QHash<QString, Verb> verbs{
 // clang-format on
 
 // Menus, keys and sizes: menu (an item clicked in its opened menu), item (an item on or off), shortcut (a key
-// sequence such as Ctrl+Q to a control), visible, resize (the window, in pixels), size and grown (a control's or
-// the window's size, and how much it grew at the last resize).
+// sequence such as Ctrl+Q to a control), visible, inview (inside its parent's area), resize (the window, in pixels),
+// size and grown (a control's or the window's size, and how much it grew at the last resize).
 QWidget* namedOrWindow(const Step& s) { return s.name == s.window->objectName() ? s.window : s.named(); }
 
 QString clickMenuItem(const Step& s)
@@ -200,6 +200,7 @@ const QHash<QString, Verb> windowVerbs{
     {"menu", clickMenuItem}, {"shortcut", pressKeys}, {"resize", resizeWindow},
     {"item", [](const Step& s) { return differs(control<QAction>(s.window, qPrintable(s.name))->isEnabled() ? "on" : "off", s.argument); }},
     {"visible", [](const Step& s) { return s.named()->isVisible() ? "" : QString("hidden"); }},
+    {"inview", [](const Step& s) { return s.named()->parentWidget()->rect().contains(s.named()->geometry()) ? "" : QString("out of view"); }},
     {"size", [](const Step& s) { return differs(sizeText(namedOrWindow(s)->size()), s.argument); }},
     {"grown", [](const Step& s) { return differs(sizeText(namedOrWindow(s)->size() - s.sizes.value(s.name)), s.argument); }}};
 // clang-format on

@@ -13,7 +13,7 @@
 // name a screen reader gives), message (titled Zoret; warning: with the warning sign), clipboard, whole (the
 // caption shown whole or elided with it in the tooltip), snapshot and unchanged; "within FORM" ... "end" runs the
 // steps between in the modal window FORM that the step before opens. Menus, keys and sizes: menu, item, shortcut,
-// visible, resize, size and grown.
+// visible, inview, resize, size and grown.
 class Scenario {
 public:
     Scenario(QWidget* window, ModalWatcher& watcher) : window_(window), watcher_(watcher) {}

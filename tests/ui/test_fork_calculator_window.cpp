@@ -55,7 +55,7 @@ private slots:
             focus Odds3 ; key Share3 Tab ; focus Command1 ; reader Commission3 Комиссия исхода 3
             reader Stake3 Ставка исхода 3 ; reader Fixed3 Фикс исхода 3 ; reader Share3 Прибыль исхода 3
             reader Payout3 Выплата исхода 3 ; reader Profit3 Результат исхода 3 ; reader Combo1 Исходов ; reader lbTotal Вся ставка
-            pick Combo1 2 ; click Command2 ; end
+            pick Combo1 20 ; key Share19 Tab ; focus Odds20 ; inview Odds20 ; key Odds1 Tab ; inview Odds1 ; click Command2 ; end
         )";
         QTest::newRow("the table takes what the window grows by; the window keeps its least size") << R"(
             menu actionForkCalculator ; within Form5 ; size Form5 580 420 ; resize 900 700 ; grown Form5 320 280

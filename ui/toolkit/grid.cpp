@@ -3,7 +3,6 @@
 
 #include "ui/toolkit/grid.h"
 
-#include <QApplication>
 #include <QHeaderView>
 #include <QTableWidget>
 
@@ -42,10 +41,6 @@ QWidget* Grid::makeWidget(QWidget* parent, Style)
     table->horizontalHeader()->setHighlightSections(false);
     table->horizontalHeader()->setStretchLastSection(true);
     table->setWordWrap(false);
-    QObject::connect(qApp, &QApplication::focusChanged, table, [table](QWidget*, QWidget* now) {
-        if (now && table->viewport()->isAncestorOf(now))
-            table->scrollTo(table->indexAt(now->mapTo(table->viewport(), QPoint(0, 0))));
-    });
     return table;
 }
 

@@ -34,8 +34,7 @@ public:
     void markRow(int row, bool marked, std::string_view note);
     // Creates the control inside a cell under the given name. A screen
     // reader names it after the cell ("Итог 2") or by readerName if given.
-    // Tab moves through the controls of the cells, and a control that gets
-    // the focus is scrolled into view.
+    // Tab moves through the controls of the cells.
     void placeControl(int row, int column, Control& control, std::string_view name, Style style = Style::Plain,
                       std::string_view readerName = {});
     // "Итог 2": the column heading and the row counted from 1.
