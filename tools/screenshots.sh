@@ -3,10 +3,11 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # Screenshots of the windows under a private Xvfb server, for the
-# documentation: docs/screenshots/main.png, settlement.png, fork.png and
-# help.png.
-# The child windows are opened by clicking their buttons on the main window;
-# a button's centre is its twip rectangle divided by 15. Each child is moved
+# documentation: docs/screenshots/main.png, settlement.png, fork.png,
+# help.png and fork-calculator.png.
+# The child windows are opened by clicking their buttons on the main window
+# (a button's centre is its twip rectangle divided by 15, below the main
+# window's menu bar) or from its menu by the keyboard. Each child is moved
 # to the corner of the screen before it is taken: on this Xvfb a capture of
 # the root window shows a child window that lies over its parent as black,
 # although the window itself is painted (xwd -id shows it whole).
@@ -74,9 +75,13 @@ shoot() { # window id, output file
 
 to_corner() { xdotool windowmove "$1" 0 0; sleep 0.5; }
 
-# Clicks the centre of a button given in twips, inside a window.
+# Clicks the centre of a button given in twips, inside a window; in the main
+# window the client area starts below the menu bar.
+menu_bar=0
 click_button() { # window id, left, top, width, height (twips)
-    xdotool mousemove --window "$1" $((($2 + $4 / 2) / 15)) $((($3 + $5 / 2) / 15)) click 1
+    local below=0
+    [ "$1" = "$main" ] && below=$menu_bar
+    xdotool mousemove --window "$1" $((($2 + $4 / 2) / 15)) $((($3 + $5 / 2) / 15 + below)) click 1
 }
 
 mkdir -p "$out"
@@ -86,6 +91,9 @@ log=$(mktemp)
 pids+=($!)
 main=$(new_window "$before") || { echo "zoret showed no window; its output:" >&2; cat "$log" >&2; exit 1; }
 rm -f "$log"
+# The client area is 4560 twips high; the rest is the menu bar.
+eval "$(xdotool getwindowgeometry --shell "$main")"
+menu_bar=$((HEIGHT - 4560 / 15))
 
 # A short session, so the pictures show the windows at work: four odds, the
 # accumulator, a system of 2 out of 4 and the win of a stake on it.
@@ -161,6 +169,27 @@ help=$(new_window "$before")
 to_corner "$help"
 shoot "$help" "$out/help.png"
 click_button "$help" 1868 6000 1335 375 # OK
+sleep 0.5
+
+before=$(visible_windows)
+xdotool windowfocus --sync "$main"
+xdotool key F10 Right Up Return # Расчёты → Калькулятор вилки...
+calculator=$(new_window "$before")
+to_corner "$calculator"
+# Three outcomes at 2.80, 3.50 and 3.00, 500 to divide, stakes rounded to
+# tens. The focus starts on the first coefficient; four steps back is the
+# number of outcomes, and Tab goes on through the sum, the rounding and each
+# row's coefficient, commission, stake and ticks.
+xdotool key shift+Tab shift+Tab shift+Tab shift+Tab 3 Tab
+type_in 500
+xdotool key Tab Down Down Down Down Down Tab Tab # rounding 10, then the first row
+for odds in 2.80 3.50 3.00; do
+    type_in "$odds"
+    xdotool key Tab Tab Tab Tab Tab
+done
+sleep 0.5
+shoot "$calculator" "$out/fork-calculator.png"
+xdotool key Escape
 
 if [ ${#blank[@]} -ne 0 ]; then
     echo "unpainted (one colour): ${blank[*]}" >&2

@@ -55,6 +55,7 @@ struct Step {
     QString verb, name, argument, rest;
     ModalWatcher& watcher;
     QStringList& snapshot;
+    QHash<QString, QSize>& sizes;
     QWidget* named() const { return control<QWidget>(window, qPrintable(name)); }
     QWidget* focused() const { return named()->setFocus(), named(); }
 };
@@ -150,6 +151,60 @@ const QHash<QString, Verb> verbs{
     {"warning", messageShown}, {"error", messageShown}, {"question", messageShown}, {"unchanged", unchanged}};
 // clang-format on
 
+// Menus, keys and sizes: menu (an item clicked in its opened menu), item (an item on or off), shortcut (a key
+// sequence such as Ctrl+Q to a control), visible, inview (inside its parent's area), resize (the window, in pixels),
+// size and grown (a control's or the window's size, and how much it grew at the last resize).
+QWidget* namedOrWindow(const Step& s) { return s.name == s.window->objectName() ? s.window : s.named(); }
+
+QString clickMenuItem(const Step& s)
+{
+    auto* item = control<QAction>(s.window, qPrintable(s.name));
+    auto* menu = qobject_cast<QMenu*>(item->parent());
+    auto* bar = s.window->findChild<QMenuBar*>();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu->menuAction()).center());
+    if (!QTest::qWaitFor([menu] { return menu->isVisible(); }))
+        return "its menu does not open";
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
+    if (menu->isVisible())
+        return menu->close(), "the item does not answer";
+    QCoreApplication::processEvents(); // the item's handler runs once the menu has closed
+    return {};
+}
+
+QString pressKeys(const Step& s)
+{
+    const QKeyCombination keys = QKeySequence(s.argument)[0];
+    s.window->activateWindow(); // a shortcut belongs to the active window
+    if (!QTest::qWaitForWindowActive(s.window))
+        return "the window does not become active";
+    QTest::keyClick(s.focused(), keys.key(), keys.keyboardModifiers());
+    QCoreApplication::processEvents();
+    return {};
+}
+
+QString resizeWindow(const Step& s)
+{
+    s.sizes.clear();
+    for (QWidget* child : s.window->findChildren<QWidget*>())
+        s.sizes[child->objectName()] = child->size();
+    s.sizes[s.window->objectName()] = s.window->size();
+    s.window->resize(s.name.toInt(), s.argument.toInt());
+    QCoreApplication::processEvents();
+    return {};
+}
+
+QString sizeText(QSize size) { return QString::number(size.width()) + ' ' + QString::number(size.height()); }
+
+// clang-format off
+const QHash<QString, Verb> windowVerbs{
+    {"menu", clickMenuItem}, {"shortcut", pressKeys}, {"resize", resizeWindow},
+    {"item", [](const Step& s) { return differs(control<QAction>(s.window, qPrintable(s.name))->isEnabled() ? "on" : "off", s.argument); }},
+    {"visible", [](const Step& s) { return s.named()->isVisible() ? "" : QString("hidden"); }},
+    {"inview", [](const Step& s) { return s.named()->parentWidget()->rect().contains(s.named()->geometry()) ? "" : QString("out of view"); }},
+    {"size", [](const Step& s) { return differs(sizeText(namedOrWindow(s)->size()), s.argument); }},
+    {"grown", [](const Step& s) { return differs(sizeText(namedOrWindow(s)->size() - s.sizes.value(s.name)), s.argument); }}};
+// clang-format on
+
 } // namespace
 
 bool Scenario::run(const QString& script)
@@ -192,8 +247,9 @@ bool Scenario::runStep(QWidget* window, const QString& step)
                  step.section(' ', 2),
                  step.section(' ', 1),
                  watcher_,
-                 snapshot_};
-    const Verb verb = verbs.value(s.verb);
+                 snapshot_,
+                 sizes_};
+    const Verb verb = verbs.value(s.verb, windowVerbs.value(s.verb));
     const QString why = verb ? verb(s) : "unknown step";
     if (!why.isEmpty())
         QTest::qFail(qPrintable("step \"" + step + "\": " + why), __FILE__, __LINE__);

@@ -12,7 +12,8 @@
 // items (A|B|C, a table's cells joined by blanks, " *" after a bold row), enabled, disabled, focus, reader (the
 // name a screen reader gives), message, information, warning, error and question (a box titled Zoret of that kind;
 // message: no icon), clipboard, whole (the caption shown whole or elided with it in the tooltip), snapshot and
-// unchanged; "within FORM" ... "end" runs the steps between in the modal window FORM that the step before opens.
+// unchanged; "within FORM" ... "end" runs the steps between in the modal window FORM that the step before opens. Menus,
+// keys and sizes: menu, item, shortcut, visible, inview, resize, size and grown.
 class Scenario {
 public:
     Scenario(QWidget* window, ModalWatcher& watcher) : window_(window), watcher_(watcher) {}
@@ -25,4 +26,5 @@ private:
     QWidget* window_;
     ModalWatcher& watcher_;
     QStringList snapshot_;
+    QHash<QString, QSize> sizes_; // every control's size before the last resize
 };

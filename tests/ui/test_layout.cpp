@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "tests/ui/window_test.h"
+#include "ui/fork_calculator_window/fork_calculator_window.h"
 #include "ui/fork_window/fork_window.h"
 #include "ui/help_window/help_window.h"
 #include "ui/main_window/main_window.h"
@@ -48,9 +49,10 @@ QString flaw(QWidget* c)
 
 // At the scale the test runs at: every control lies inside its parent, no two siblings overlap, every caption
 // fits, a button shows a caption or an icon, Tab visits the controls in the order given, and the window keeps the
-// size the design gives its client area (in twips; a menu bar adds its own height), which no frame button changes.
+// size the design gives its client area (in twips; a menu bar adds its own height), which no frame button changes;
+// a window without a design size can be resized.
 template <typename Window>
-void checkDesign(const QString& title, const QString& tabOrder, QSize twips)
+void checkDesign(const QString& title, const QString& tabOrder, std::optional<QSize> twips)
 {
     Window window;
     window.load();
@@ -68,8 +70,13 @@ void checkDesign(const QString& title, const QString& tabOrder, QSize twips)
             chain << at->objectName();
     while ((at = at->nextInFocusChain()) != first);
     QCOMPARE(chain.join(' '), tabOrder);
+    if (!twips) // a window of its own design, which the user may resize
+    {
+        QVERIFY(w->minimumSize().width() < w->maximumSize().width());
+        return;
+    }
     const int menu = w->findChild<QMenuBar*>() ? w->findChild<QMenuBar*>()->sizeHint().height() : 0;
-    const QSize client = QSize(zoret::ui::toPixels(twips.width()), zoret::ui::toPixels(twips.height()));
+    const QSize client = QSize(zoret::ui::toPixels(twips->width()), zoret::ui::toPixels(twips->height()));
     QCOMPARE(w->minimumSize(), client + QSize(0, menu));
     QCOMPARE(w->maximumSize(), client + QSize(0, menu));
     QVERIFY(!(w->windowFlags() & Qt::WindowMaximizeButtonHint));
@@ -87,20 +94,27 @@ private slots:
                                            "Text1 Command1 Command2 Command4 List1 Combo1 Command3 Command8 Command7 "
                                            "Command9 optEndsum optKf optBeginsum textSum textKf textStavka Check1 "
                                            "ComBatRezult Command11 Command6 Command10 Command5",
-                                           {8670, 4560});
+                                           QSize(8670, 4560));
     }
     void forkWindow()
     {
         checkDesign<zoret::ui::ForkWindow>(
             "Zoret",
             "Combo1 Text1 Text2 Text3 Text4 Command5 Text5 Command4 Check1 Check2 Check3 Check4 Command1 Command2",
-            {7695, 3150});
+            QSize(7695, 3150));
     }
-    void helpWindow() { checkDesign<zoret::ui::HelpWindow>("Помощь", "Command1", {5070, 6495}); }
+    void helpWindow() { checkDesign<zoret::ui::HelpWindow>("Помощь", "Command1", QSize(5070, 6495)); }
     void settlementWindow()
     {
         checkDesign<zoret::ui::SettlementWindow>("Расчёт ставки", "Grid1 Combo1 Text1 Option1 Option2 Grid2 Command1",
-                                                 {9600, 6720});
+                                                 QSize(9600, 6720));
+    }
+    void forkCalculatorWindow()
+    {
+        checkDesign<zoret::ui::ForkCalculatorWindow>("Калькулятор вилки",
+                                                     "Combo1 Text1 Combo2 Grid1 Odds1 Commission1 Stake1 Fixed1 Share1 "
+                                                     "Odds2 Commission2 Stake2 Fixed2 Share2 Command1 Command2",
+                                                     {});
     }
 };
 

@@ -5,7 +5,8 @@ a focusable control with an empty or duplicate name, or a label without a name.
 Run inside a D-Bus session with the AT-SPI registry, after starting zoret with
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 (tools/ci/accessibility.sh does both). It adds
 two events through the main window, then opens every child window ("...")
-from the main window's buttons, checks it and closes it again.
+from the main window's buttons and from the menu items no button has, checks
+it and closes it again. The menu bar needs a name, and so does every item.
 """
 import sys
 import time
@@ -70,6 +71,22 @@ def press(button):
     button.queryAction().doAction(0)
 
 
+def check_menus(window):
+    """The menu bar's own name and its items, and the openers among them no button already has."""
+    bar = next((node for node in descendants(window) if node.getRole() == pyatspi.ROLE_MENU_BAR), None)
+    if bar is None:
+        problems.append(f"{window.name}: no menu bar")
+        return []
+    if not bar.name.strip():
+        problems.append(f"{window.name}: a menu bar without a name")
+    items = [node for node in descendants(bar) if node.getRole() == pyatspi.ROLE_MENU_ITEM]
+    for item in items:
+        if not item.name.strip():
+            problems.append(f"{window.name}: a menu item without a name")
+    print(f"checked the menu bar {bar.name!r}: {len(items)} items")
+    return items
+
+
 def main():
     desktop = pyatspi.Registry.getDesktop(0)
     app = wait_for(lambda: next((a for a in children(desktop) if a.name == "Zoret"), None))
@@ -94,6 +111,8 @@ def main():
     openers = [node for node in descendants(main_window)
                if node.getRole() == pyatspi.ROLE_PUSH_BUTTON and node.name.endswith("...")
                and node.getState().contains(pyatspi.STATE_ENABLED)]
+    # The menu items that open a window of their own; the others do what a button does.
+    openers += [item for item in check_menus(main_window) if item.name == "Калькулятор вилки..."]
     for opener in openers:
         before = len(children(app))
         press(opener)

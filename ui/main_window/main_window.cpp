@@ -3,9 +3,11 @@
 
 #include "ui/main_window/main_window.h"
 
+#include "ui/toolkit/message_box.h"
 #include "ui/toolkit/pictures.h"
 #include "core/convert.h"
 #include "core/odds_list_commands.h"
+#include "ui/fork_calculator_window/fork_calculator_window.h"
 #include "ui/fork_window/fork_window.h"
 #include "ui/help_window/help_window.h"
 #include "ui/settlement_window/settlement_window.h"
@@ -131,6 +133,29 @@ Layout MainWindow::layout()
     };
 }
 
+// Each item does what its button does; "Расчёт ставки..." is enabled with
+// Command11 (showEventCount).
+MenuBarDesign MainWindow::menuBarDesign()
+{
+    return {"Главное меню",
+            {
+                {"menuFile", "&Файл", {{"actionExit", "&Выход", [this] { Command5_Click(); }, "Ctrl+Q"}}},
+                {"menuCalculations",
+                 "&Расчёты",
+                 {
+                     {"actionSettlement", "&Расчёт ставки...", [this] { Command11_Click(); }},
+                     {"actionFork", "&Вилка...", [this] { Command6_Click(); }},
+                     {"actionForkCalculator", "&Калькулятор вилки...", [this] { openForkCalculator(); }},
+                 }},
+                {"menuHelp",
+                 "&Справка",
+                 {
+                     {"actionHelp", "&Помощь...", [this] { Command10_Click(); }, "F1"},
+                     {"actionAbout", "&О программе...", [this] { showAbout(); }},
+                 }},
+            }};
+}
+
 void MainWindow::decorate()
 {
     Command8.setPicture(downArrowPicture());
@@ -240,7 +265,9 @@ void MainWindow::clearVariables()
 void MainWindow::showEventCount()
 {
     Label6.setCaption("( " + CStr(eventCount) + " )");
-    Command11.setEnabled(oddsListCommands({.events = eventCount}).settlement);
+    const bool settlement = oddsListCommands({.events = eventCount}).settlement;
+    Command11.setEnabled(settlement);
+    menuBar().setEnabled("actionSettlement", settlement);
 }
 
 void MainWindow::Command5_Click() { unload(); }
@@ -257,6 +284,20 @@ void MainWindow::Command11_Click()
     for (int i = 0; i < List1.listCount(); ++i)
         listTexts.push_back(List1.list(i));
     settlement_->showFor(std::move(listTexts), window());
+}
+
+void MainWindow::openForkCalculator()
+{
+    if (!forkCalculator_)
+        forkCalculator_ = std::make_unique<ForkCalculatorWindow>();
+    forkCalculator_->showModal(window());
+}
+
+void MainWindow::showAbout()
+{
+    AboutBox(window(), "О программе",
+             "Zoret " ZORET_VERSION "\n\nТочный калькулятор для ставок на спорт: экспрессы, системы, расчёт "
+             "ставки и вилки.\n\nЛицензия: GPL-3.0-or-later");
 }
 
 } // namespace zoret::ui

@@ -15,6 +15,7 @@
 
 namespace zoret::ui {
 
+class ForkCalculatorWindow;
 class ForkWindow;
 class HelpWindow;
 class SettlementWindow;
@@ -48,6 +49,7 @@ public:
 
 protected:
     Layout layout() override;
+    MenuBarDesign menuBarDesign() override;
     void decorate() override;
     void Form_Load() override;
 
@@ -57,6 +59,8 @@ private:
     void Command6_Click();
     void Command10_Click();
     void Command11_Click();
+    void openForkCalculator();
+    void showAbout();
     void LoaD1();
     void clearTypedValues();
     void clearResults();
@@ -117,6 +121,7 @@ private:
     std::unique_ptr<ForkWindow> fork_;
     std::unique_ptr<HelpWindow> help_;
     std::unique_ptr<SettlementWindow> settlement_; // made on first use: start-up stays as fast
+    std::unique_ptr<ForkCalculatorWindow> forkCalculator_; // made on first use too
 };
 
 } // namespace zoret::ui

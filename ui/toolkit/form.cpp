@@ -9,13 +9,15 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QBoxLayout>
+#include <QMenuBar>
 
 namespace zoret::ui {
 
 namespace {
 
 // A form with no owner is the program's own window, the others its dialogs.
-// The windows have a fixed size: none offers to maximise.
+// A window of fixed size does not offer to maximise.
 constexpr Qt::WindowFlags fixedFrame =
     Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
 
@@ -32,11 +34,12 @@ QAccessibleInterface* accessibleForm(const QString& className, QObject* object)
 
 } // namespace
 
-FormWindow::FormWindow(QWidget* parent) : QDialog(parent)
+FormWindow::FormWindow(QWidget* parent, bool resizable) : QDialog(parent)
 {
     static const bool factoryInstalled = (QAccessible::installFactory(accessibleForm), true);
     (void)factoryInstalled;
-    setWindowFlags(parent ? Qt::Dialog | fixedFrame : Qt::Window | fixedFrame | Qt::WindowMinimizeButtonHint);
+    const Qt::WindowFlags frame = resizable ? fixedFrame | Qt::WindowMaximizeButtonHint : fixedFrame;
+    setWindowFlags(parent ? Qt::Dialog | frame : Qt::Window | frame | Qt::WindowMinimizeButtonHint);
 }
 
 void FormWindow::keyPressEvent(QKeyEvent* event)
@@ -50,9 +53,9 @@ void FormWindow::keyPressEvent(QKeyEvent* event)
     QDialog::keyPressEvent(event);
 }
 
-Form::Form(std::string name, std::string caption, int clientWidthTwips, int clientHeightTwips)
+Form::Form(std::string name, std::string caption, int clientWidthTwips, int clientHeightTwips, Sizing sizing)
     : name_(std::move(name)), caption_(std::move(caption)), widthTwips_(clientWidthTwips),
-      heightTwips_(clientHeightTwips)
+      heightTwips_(clientHeightTwips), sizing_(sizing)
 {
 }
 
@@ -62,23 +65,55 @@ void Form::load(QWidget* parent)
 {
     if (window_)
         return;
-    auto* window = new FormWindow(parent);
+    auto* window = new FormWindow(parent, sizing_ == Sizing::Resizable);
     window_ = window;
     window->setObjectName(toQString(name_));
     window->setWindowTitle(toQString(caption_));
-    window->setFixedSize(toPixels(widthTwips_), toPixels(heightTwips_));
+    QWidget* client = makeClientArea(window);
     // The close box unloads the window like its own close button does.
     QObject::connect(window, &QDialog::finished, window, [this, window] {
         if (!modal_ && window_ == window)
             unload();
     });
-    window->setCancelButton(buildControls(window, layout()));
+    const Layout controls = layout();
+    window->setCancelButton(buildControls(client, controls));
+    if (sizing_ == Sizing::Resizable) {
+        for (const ControlRow& row : controls)
+            row.control.widget()->setMinimumSize(toPixels(row.at).size());
+        arrange(client, arrangement());
+    }
     decorate();
     runHandler(window, [this] { Form_Load(); });
     // A modal window must be modal from its first show.
     if (modal_)
         window->setWindowModality(Qt::ApplicationModal);
     window->show();
+}
+
+QWidget* Form::makeClientArea(FormWindow* window)
+{
+    const QSize size(toPixels(widthTwips_), toPixels(heightTwips_));
+    const bool resizable = sizing_ == Sizing::Resizable;
+    const MenuBarDesign menus = menuBarDesign();
+    QWidget* client = window;
+    if (!menus.menus.empty()) {
+        auto* frame = new QVBoxLayout(window);
+        frame->setContentsMargins(0, 0, 0, 0);
+        frame->setSpacing(0);
+        frame->setMenuBar(menuBar_.create(window, menus));
+        client = new QWidget(window);
+        frame->addWidget(client);
+        // The window takes the height of the bar on top of its client area.
+        if (!resizable)
+            frame->setSizeConstraint(QLayout::SetFixedSize);
+    }
+    if (resizable) {
+        client->setMinimumSize(size);
+        client->resize(size);
+    } else {
+        client->setFixedSize(size);
+    }
+    return client;
 }
 
 void Form::showModal(QWidget* parent)

@@ -3,7 +3,9 @@
 
 #pragma once
 
+#include "ui/toolkit/arrangement.h"
 #include "ui/toolkit/layout.h"
+#include "ui/toolkit/menu_bar.h"
 
 #include <QAbstractButton>
 #include <QDialog>
@@ -17,7 +19,7 @@ namespace zoret::ui {
 // dialog rule), Esc clicks the cancel button, the close box unloads.
 class FormWindow : public QDialog {
 public:
-    explicit FormWindow(QWidget* parent);
+    FormWindow(QWidget* parent, bool resizable);
     void setCancelButton(QAbstractButton* button) { cancel_ = button; }
 
 protected:
@@ -27,12 +29,18 @@ private:
     QPointer<QAbstractButton> cancel_;
 };
 
+// A window of the design keeps its size; a resizable one opens at its size,
+// never gets smaller, and arranges its controls in lines.
+enum class Sizing { Fixed, Resizable };
+
 // A window controller: it owns the window-level variables and lives on
 // after its window is unloaded; each load creates the controls anew and runs
-// Form_Load again.
+// Form_Load again. A menu bar sits above the client area, which keeps its
+// size.
 class Form {
 public:
-    Form(std::string name, std::string caption, int clientWidthTwips, int clientHeightTwips);
+    Form(std::string name, std::string caption, int clientWidthTwips, int clientHeightTwips,
+         Sizing sizing = Sizing::Fixed);
     virtual ~Form();
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
@@ -49,18 +57,28 @@ public:
 protected:
     // The window's controls, one row each, in the order they are created.
     virtual Layout layout() = 0;
+    // The lines a resizable window arranges its controls in.
+    virtual Arrangement arrangement() { return {}; }
+    // The window's menus; none by default.
+    virtual MenuBarDesign menuBarDesign() { return {}; }
     // What the layout has no column for (pictures, the window's icon), run
     // once the controls exist and before Form_Load.
     virtual void decorate() {}
     virtual void Form_Load() = 0;
 
     void setCaption(std::string_view caption);
+    MenuBar& menuBar() { return menuBar_; }
 
 private:
+    // The menu bar, if any, and the area below it that holds the controls.
+    QWidget* makeClientArea(FormWindow* window);
+
     std::string name_;
     std::string caption_;
     int widthTwips_;
     int heightTwips_;
+    Sizing sizing_;
+    MenuBar menuBar_;
     QPointer<FormWindow> window_;
     bool modal_ = false;
 };

@@ -95,12 +95,17 @@ void Grid::markRow(int row, bool marked, std::string_view note)
     }
 }
 
-void Grid::placeControl(int row, int column, Control& control, std::string_view name)
+void Grid::placeControl(int row, int column, Control& control, std::string_view name, Style style,
+                        std::string_view readerName)
 {
     if (!table())
         return;
-    control.create(table(), name, Twips{});
-    const QString named = toQString(cellName(row, column));
+    // The cells' own Tab would move an invisible current cell instead.
+    table()->setTabKeyNavigation(false);
+    if (!readerName.empty())
+        control.setReaderName(readerName);
+    control.create(table(), name, Twips{}, style);
+    const QString named = toQString(readerName.empty() ? cellName(row, column) : std::string(readerName));
     control.widget()->setAccessibleName(named);
     // A screen reader walks the table by its cells, not by the controls in
     // them: the cell carries the control's name too.

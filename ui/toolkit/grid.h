@@ -30,8 +30,11 @@ public:
     // Shows a row in bold and adds the note to what a screen reader says of
     // its cells; false shows it plain again.
     void markRow(int row, bool marked, std::string_view note);
-    // Creates the control inside a cell under the given name.
-    void placeControl(int row, int column, Control& control, std::string_view name);
+    // Creates the control inside a cell under the given name. A screen
+    // reader names it after the cell ("Итог 2") or by readerName if given.
+    // Tab moves through the controls of the cells.
+    void placeControl(int row, int column, Control& control, std::string_view name, Style style = Style::Plain,
+                      std::string_view readerName = {});
 
 protected:
     QWidget* makeWidget(QWidget* parent, Style style) override;

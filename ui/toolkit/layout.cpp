@@ -45,9 +45,19 @@ void chainTabOrder(const Layout& layout)
         ordered.push_back(&row);
     std::stable_sort(ordered.begin(), ordered.end(),
                      [](const ControlRow* a, const ControlRow* b) { return a->tabIndex < b->tabIndex; });
+    std::vector<Control*> order;
+    for (const ControlRow* row : ordered)
+        order.push_back(&row->control);
+    chainFocus(order);
+}
+
+} // namespace
+
+void chainFocus(const std::vector<Control*>& order)
+{
     QWidget* previous = nullptr;
-    for (const ControlRow* row : ordered) {
-        QWidget* widget = row->control.widget();
+    for (const Control* control : order) {
+        QWidget* widget = control->widget();
         if (widget->focusPolicy() == Qt::NoFocus)
             continue;
         if (previous)
@@ -55,8 +65,6 @@ void chainTabOrder(const Layout& layout)
         previous = widget;
     }
 }
-
-} // namespace
 
 QAbstractButton* buildControls(QWidget* window, const Layout& layout)
 {

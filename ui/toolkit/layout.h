@@ -27,7 +27,7 @@ struct ControlRow {
     Control& control;
     std::string_view name;
     Frame* parent; // inWindow or the frame that contains it
-    Twips at; // relative to the parent
+    Twips at; // relative to the parent; in a resizable window only the least width and height (0: its own)
     int tabIndex; // the order of the keyboard focus, 0 first
     Style style = Style::Plain;
     std::string_view toolTip = {};
@@ -41,5 +41,9 @@ using Layout = std::vector<ControlRow>;
 // them by tab index (equal indices in the layout's order). Returns the button
 // Esc clicks, if a row names one.
 QAbstractButton* buildControls(QWidget* window, const Layout& layout);
+
+// Tab visits the controls that take the focus in this order, for a window
+// whose controls change while it is open (the rows of a table).
+void chainFocus(const std::vector<Control*>& order);
 
 } // namespace zoret::ui

@@ -3,7 +3,11 @@
 
 #include "ui/toolkit/message_box.h"
 
+#include "ui/toolkit/pictures.h"
+
+#include <QIcon>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace zoret::ui {
 
@@ -15,6 +19,19 @@ void MsgBox(QWidget* parent, const std::string& prompt, MsgBoxIcon icon, const s
     // A message has nothing to maximise.
     box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     box.exec();
+}
+
+void AboutBox(QWidget* parent, const std::string& title, const std::string& text)
+{
+    QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title), QString::fromStdString(text), QMessageBox::Ok,
+                    parent);
+    box.setObjectName("AboutBox");
+    box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    box.setIconPixmap(windowIcon().pixmap(32, 32));
+    QPushButton* aboutQt = box.addButton(QStringLiteral("О Qt"), QMessageBox::ActionRole);
+    // Any button closes a message box: the box comes back after Qt's own.
+    while (box.exec(), box.clickedButton() == aboutQt)
+        QMessageBox::aboutQt(parent, QStringLiteral("О Qt"));
 }
 
 } // namespace zoret::ui

@@ -17,4 +17,8 @@ inline constexpr const char* applicationTitle = "Zoret";
 void MsgBox(QWidget* parent, const std::string& prompt, MsgBoxIcon icon = MsgBoxIcon::None,
             const std::string& title = applicationTitle);
 
+// What the program is, with the window icon, an OK button and a button that
+// shows Qt's own "about" box; returns when the user presses OK.
+void AboutBox(QWidget* parent, const std::string& title, const std::string& text);
+
 } // namespace zoret::ui
