@@ -145,7 +145,9 @@ TEST(Journal, Table)
         {"ControlsOnOneLine", [&] { return row(bet(single, "1", {ev(" 2", HW)}, whole, "2026-12-07 10:15:30", controls, hostile)); }, "2026-12-07 10:15|a␀b␁␉␊␍␟␡z|" + hostile + "|Ординар 2|2.00|1.00|Выигрыш|1.50|0.50"},
         {"ProblemDate", [&] { return problem(dated("2026-02-29 10:00:00", "1", W)) + "|" + problem(dated("2026-12-07 24:00:00", "1", W)); }, "Дата ставки должна быть вида ГГГГ-ММ-ДД ЧЧ:ММ:СС|Дата ставки должна быть вида ГГГГ-ММ-ДД ЧЧ:ММ:СС"},
         {"LeapDays", [&] { return problem(dated("2024-02-29 10:00:00", "1", W)) + problem(dated("2000-02-29 23:59:59", "1", W)) + problem(dated("1900-02-29 10:00:00", "1", W)).substr(0, 8); }, "okokДата"},
-        {"ProblemNotUtf8", [&] { return problem(dated("2026-12-07 10:00:00", "1", W, "\xC1\xEA")) + "|" + problem(dated("2026-12-07 10:00:00", "1", W, "\xC0\xAF")) + "|" + problem(dated("2026-12-07 10:00:00", "1", W, "\xED\xA0\x80")); }, "Текст не в кодировке UTF-8|Текст не в кодировке UTF-8|Текст не в кодировке UTF-8"},
+        {"ProblemNotUtf8", [&] { return problem(dated("2026-12-07 10:00:00", "1", W, "\xC1\xEA")) + "|" + problem(dated("2026-12-07 10:00:00", "1", W, "\xC0\xAF")) + "|" + problem(dated("2026-12-07 10:00:00", "1", W, "\xED\xA0\x80"))
+            + "|" + problem(dated("2026-12-07 10:00:00", "1", W, "\xE0\x80\xAF")) + "|" + problem(dated("2026-12-07 10:00:00", "1", W, "\xF4\x90\x80\x80")) + "|" + problem(dated("2026-12-07 10:00:00", "1", W, "\xF4\x8F\xBF\xBF\xE2\x82\xAC")); },
+            "Текст не в кодировке UTF-8|Текст не в кодировке UTF-8|Текст не в кодировке UTF-8|Текст не в кодировке UTF-8|Текст не в кодировке UTF-8|ok"},
         {"ProblemFigures", [&] { return problem(bet(acc, "1", {})) + "|" + problem(bet(acc, "1", {ev(" 2", W), ev(" .95", W)})) + "|" + problem(bet(single, "1", {ev("1E99999", W)})) + "|" + problem(bet(single, "0", {ev(" 2", W)})) + "|" + problem(bet(single, "сто", {ev(" 2", W)})); },
             "В ставке нет событий|Коэффициенты меньше 1 не рассчитываются|Коэффициент события 1 не читается|Сумма ставки должна быть положительным числом|Сумма ставки должна быть положительным числом"},
         {"ProblemNotOffered", [&] { return problem(bet(systemOf(2), "1", {ev(" 2", W), ev(" 2", W)})) + "|" + problem(bet({BetKind::Single, 3}, "1", {ev(" 2", W)})) + "|" + problem(bet(acc, "1", {ev(" 2", W)})); }, "Такой ставки на эти события нет|Такой ставки на эти события нет|Такой ставки на эти события нет"},
@@ -159,11 +161,11 @@ TEST(Journal, Table)
         {"Periods", [&] { return kept(days, JournalPeriod::ThisMonth, "2026-03-15") + "|" + kept(days, JournalPeriod::ThisYear, "2026-12-31") + "|" + kept(days, JournalPeriod::AllTime, "2026-03-01"); }, "04|0124|0123456"},
         {"Bookmaker", [&] { return kept(days, JournalPeriod::AllTime, "2026-03-01", "Лига") + "|" + kept(days, JournalPeriod::ThisMonth, "2026-01-01", "") + "|" + exact(bookmakersUsed(days).size()) + bookmakersUsed(days)[0]; }, "02|1|2Лига"},
         {"BadToday", [&] { try { return kept(days, JournalPeriod::AllTime, "2026-3-1"); } catch (const std::invalid_argument&) { return std::string("refused"); } }, "refused"},
-        {"CsvBytes", [&] { return journalCsv(std::vector<JournalBet>{bet(acc, " 100.50", {ev(" 1.85", W), ev("2,5", L, true, " left blank ")}, whole, "2026-12-07 10:15:00", "Лига; Ставок", "say \"hi\""),
-                                            bet(single, "5", {ev(" 1E+1", O, false, "line\r\nbreak")}, SumMode::PerLine, "2026-12-08 09:00:00")}); },
+        {"CsvBytes", [&] { return journalCsv(std::vector<JournalBet>{bet(acc, " 100.50", {ev(" 1.85", W), ev("2,5", L, true, "blank ")}, whole, "2026-12-07 10:15:00", "Лига; Ставок", "say \"hi\""),
+                                            bet(single, "5", {ev(" 1E+1", O, false, "line\r\nbreak")}, SumMode::PerLine, "2026-12-08 09:00:00", " Лига")}); },
             "\xEF\xBB\xBF" "Дата;Букмекер;Заметка;Вид;Система;Сумма;Режим суммы;Коэффициент 1;Результат 1;Банкер 1;Описание 1;Коэффициент 2;Результат 2;Банкер 2;Описание 2\r\n"
-            "2026-12-07 10:15:00;\"Лига; Ставок\";\"say \"\"hi\"\"\";accumulator;0;100,50;whole-bet;1,85;won;0;;2;lost;1;\" left blank \"\r\n"
-            "2026-12-08 09:00:00;;;single;0;5;per-line;10;open;0;\"line\r\nbreak\";;;;\r\n"},
+            "2026-12-07 10:15:00;\"Лига; Ставок\";\"say \"\"hi\"\"\";accumulator;0;100,50;whole-bet;1,85;won;0;;2;lost;1;\"blank \"\r\n"
+            "2026-12-08 09:00:00;\" Лига\";;single;0;5;per-line;10;open;0;\"line\r\nbreak\";;;;\r\n"},
         {"RoundTrip", [&] { return roundTrip({bet(systemOf(1), "0,01", {ev(" 1.23456789012346E+15", HW, true), ev(" 1.001", HL, false, hostile), ev(" 7", V), ev(" 1", O, false, "\r")}, whole, "2026-12-07 10:15:00", controls, std::string(100000, 'x') + "\"\n;"),
                                            bet(single, "100,50", {ev(" 1.85", W)}, SumMode::PerLine, "2026-12-08 00:00:00", " ", ";"), bet(acc, "2.", {ev(" 2", L), ev(" 3", O)})}); }, ""},
         {"RoundTripOfNothing", [&] { return roundTrip({}) + reading(journalCsv({})); }, "0||0"},
