@@ -52,6 +52,8 @@ const QString insertBet = QStringLiteral("INSERT INTO bets (placed_at, bookmaker
 const QString insertEvent = QStringLiteral(
     "INSERT INTO events (bet_id, position, coefficient, result, banker, description) VALUES (?, ?, ?, ?, ?, ?)");
 
+constexpr const char* newerVersionText = "Журнал записан более новой версией Zoret: его можно только просматривать";
+
 constexpr const char* busyTimeout = "QSQLITE_BUSY_TIMEOUT=5000";
 
 // SQLite's primary result codes the messages tell apart.
@@ -308,7 +310,7 @@ JournalState JournalStore::inspect()
         return fail(JournalState::Damaged, "Этот файл не журнал ставок Zoret");
     if (version->toInt() > currentVersion) {
         state_ = JournalState::ReadOnly;
-        message_ = "Журнал записан более новой версией Zoret: его можно только просматривать";
+        message_ = newerVersionText;
         return state_;
     }
     return JournalState::Ready;
@@ -356,12 +358,12 @@ bool JournalStore::canRead()
     return false;
 }
 
+// A refusal says why even when another message came in between.
 bool JournalStore::canWrite()
 {
-    if (state_ == JournalState::Ready)
-        return true;
-    canRead();
-    return false;
+    if (state_ == JournalState::ReadOnly)
+        message_ = newerVersionText;
+    return state_ == JournalState::Ready || (canRead(), false);
 }
 
 std::optional<std::vector<JournalBet>> JournalStore::bets()
