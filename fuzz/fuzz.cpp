@@ -6,15 +6,17 @@
 // of a generator seeded with ZORET_FUZZ_SEED or a fixed seed. Properties: Val against a
 // regular expression, CDbl/CInt, number-text round trips, half-even rounding, textbook sums,
 // the fork split, settlement against every line and every ending of the open events, the
-// fork calculator's rounding against every choice of rounding each stake down or up, and
-// the fair odds of every margin method.
+// fork calculator's rounding against every choice of rounding each stake down or up, the
+// fair odds of every margin method, and the journal's CSV files.
+#include "core/civil_date.h"
 #include "core/convert.h"
 #include "core/exact_decimal.h"
 #include "core/fair_odds.h"
 #include "core/fair_odds_captions.h"
-#include "core/number_text.h"
 #include "core/fork.h"
 #include "core/fork_calculator.h"
+#include "core/journal_csv.h"
+#include "core/number_text.h"
 #include "core/runtime_error.h"
 #include "core/settlement.h"
 #include "core/system_bet.h"
@@ -465,13 +467,86 @@ void fairOdds(Input in)
     check(zoret::fairOddsCaptions(method, entries, bank, share).rows.size() == entries.size(), "a row each");
 }
 
+// A random bet of the journal: texts of any bytes, any marks, one of the bets its events offer.
+zoret::JournalBet journalBet(Input& in)
+{
+    zoret::JournalBet bet;
+    const auto digits = [&](int count) {
+        std::string out;
+        for (int i = 0; i < count; ++i)
+            out += char('0' + in.byte() % 10);
+        return out;
+    };
+    bet.placedAt = zoret::dateText({2000 + in.byte() % 30, 1 + in.byte() % 12, 1 + in.byte() % 28}) + " "
+                   + char('0' + in.byte() % 2) + digits(1) + ":" + char('0' + in.byte() % 6) + digits(1) + ":"
+                   + char('0' + in.byte() % 6) + digits(1);
+    bet.bookmaker = in.text(8, 0), bet.note = in.text(12, 0);
+    int bankers = 0;
+    for (int i = 1 + in.byte() % 6; i > 0; --i) {
+        const auto marks = in.byte();
+        bet.events.push_back({" " + digits(1 + marks % 3) + "." + digits(in.byte() % 3), zoret::Outcome(marks % 6),
+                              (marks & 0x80) != 0, in.text(8, 0)});
+        bankers += bet.events.back().banker;
+    }
+    const auto offered = zoret::offeredBets(int(bet.events.size()), bankers);
+    bet.bet = offered[in.byte() % offered.size()];
+    bet.sumText = digits(1 + in.byte() % 4) + (in.byte() % 2 ? "," : ".") + digits(in.byte() % 3);
+    bet.sumMode = zoret::SumMode(in.byte() % 2);
+    return bet;
+}
+
+bool sameValues(const zoret::JournalBet& a, const zoret::JournalBet& b)
+{
+    bool same = a.placedAt == b.placedAt && a.bookmaker == b.bookmaker && a.note == b.note && a.bet == b.bet
+                && a.sumMode == b.sumMode && zoret::readSum(a.sumText) == zoret::readSum(b.sumText)
+                && a.events.size() == b.events.size();
+    for (std::size_t i = 0; same && i < a.events.size(); ++i)
+        same = zoret::readListNumber(a.events[i].coefficientText) == zoret::readListNumber(b.events[i].coefficientText)
+               && a.events[i].outcome == b.events[i].outcome && a.events[i].banker == b.events[i].banker
+               && a.events[i].description == b.events[i].description;
+    return same;
+}
+
+// The journal's CSV. An odd first byte: random bets the journal keeps go through a file and
+// come back with the same texts and values, and the file they write again is the same. An
+// even one: rows of any bytes under the header of two events are read all or nothing, a fault
+// named at a line of the file, and whatever reads writes a file that reads and writes alike.
+void journalCsvFile(Input in)
+{
+    std::vector<zoret::JournalBet> bets;
+    std::string file;
+    if (in.byte() % 2) {
+        for (int i = in.byte() % 4; i > 0; --i)
+            if (auto bet = journalBet(in); !zoret::betProblem(bet))
+                bets.push_back(std::move(bet));
+        file = zoret::journalCsv(bets);
+    } else {
+        file = "Дата;Букмекер;Заметка;Вид;Система;Сумма;Режим суммы;Коэффициент 1;Результат 1;Банкер 1;Описание 1;"
+               "Коэффициент 2;Результат 2;Банкер 2;Описание 2\r\n"
+               + in.text();
+        const auto read = zoret::readJournalCsv(file);
+        const auto lines = 1 + std::count(file.begin(), file.end(), '\n') + std::count(file.begin(), file.end(), '\r');
+        check(read.error.empty() ? read.line == 0 : read.bets.empty() && read.line >= 1 && read.line <= lines,
+              "a fault names a line of the file and returns no bet");
+        for (const auto& bet : read.bets)
+            check(!zoret::betProblem(bet), "every bet read is one the journal keeps");
+        bets = read.bets, file = zoret::journalCsv(bets);
+    }
+    const auto back = zoret::readJournalCsv(file);
+    check(back.error.empty() && back.bets.size() == bets.size(), "a written file reads");
+    for (std::size_t i = 0; i < bets.size(); ++i)
+        check(sameValues(bets[i], back.bets[i]), "every bet reads back with its texts and values");
+    check(zoret::journalCsv(back.bets) == file, "a file read and written again is the same");
+}
+
 auto targetNamed(const std::string& name)
 {
     // clang-format off
     for (const auto& [known, run] : {std::pair<std::string, void (*)(Input)>{"fuzz_text", text},
              {"fuzz_round_trip", roundTrip}, {"fuzz_system", systemBet}, {"fuzz_fork", forkSplit},
              {"fuzz_settlement", settlement}, {"fuzz_readers", readers},
-             {"fuzz_fork_rounding", forkRounding}, {"fuzz_fair_odds", fairOdds}})
+             {"fuzz_fork_rounding", forkRounding}, {"fuzz_fair_odds", fairOdds},
+             {"fuzz_journal_csv", journalCsvFile}})
         if (known == name)
             return [f = run](const std::string& in) { f({reinterpret_cast<const std::uint8_t*>(in.data()), in.size()}); };
     // clang-format on

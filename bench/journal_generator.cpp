@@ -1,0 +1,138 @@
+// SPDX-FileCopyrightText: 2026 Zoret developers <zoret@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// journal_generator [COUNT]: writes COUNT (100,000 by default) random bets
+// of two years into the journal of XDG_DATA_HOME, then times what the
+// journal's window does with them: loading every bet, every row's texts,
+// the statistics and the profit curve, their recomputation after a filter
+// change, and saving one bet.
+#include "core/civil_date.h"
+#include "core/exact_decimal.h"
+#include "core/journal_statistics.h"
+#include "ui/journal_store/journal_store.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using zoret::JournalBet;
+
+const zoret::CivilDate today{2026, 12, 7};
+
+std::string twoDigits(long long n) { return (n < 10 ? "0" : "") + zoret::countText(n); }
+
+// Mostly singles and short accumulators, some systems; odds as the list
+// writes them, sums as typed, a few bets still open.
+JournalBet randomBet(std::mt19937& random)
+{
+    const char* bookmakers[] = {"Лига", "Марафон", "Олимп", "Фонбет", "Винлайн", ""};
+    const auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+    const int seconds = pick(86'400);
+    JournalBet bet;
+    bet.placedAt = zoret::dateText(zoret::daysBefore(today, pick(730))) + " " + twoDigits(seconds / 3600) + ":"
+                   + twoDigits(seconds / 60 % 60) + ":" + twoDigits(seconds % 60);
+    bet.bookmaker = bookmakers[pick(6)];
+    bet.note = pick(4) == 0 ? "экспресс дня" : "";
+    const int kind = pick(10);
+    const int events = kind < 6 ? 1 : kind < 9 ? 2 + pick(4) : 3 + pick(4);
+    bet.bet = kind < 6   ? zoret::Bet{zoret::BetKind::Single, 0}
+              : kind < 9 ? zoret::Bet{zoret::BetKind::Accumulator, 0}
+                         : zoret::Bet{zoret::BetKind::System, 2 + pick(events - 2)};
+    bet.sumText = zoret::countText(10 * (1 + pick(50))) + (pick(3) == 0 ? ",50" : "");
+    bet.sumMode = pick(2) ? zoret::SumMode::PerLine : zoret::SumMode::WholeBet;
+    const zoret::Outcome outcomes[] = {zoret::Outcome::Won,      zoret::Outcome::Lost, zoret::Outcome::Lost,
+                                       zoret::Outcome::Won,      zoret::Outcome::Void, zoret::Outcome::HalfWon,
+                                       zoret::Outcome::HalfLost, zoret::Outcome::Won,  zoret::Outcome::Lost};
+    for (int i = 0; i < events; ++i) {
+        const int hundredths = 110 + pick(300);
+        bet.events.push_back({" " + zoret::countText(hundredths / 100) + "." + twoDigits(hundredths % 100),
+                              pick(40) == 0 ? zoret::Outcome::Open : outcomes[pick(9)], false,
+                              pick(3) == 0 ? "П1" : ""});
+    }
+    return bet;
+}
+
+template <class Work>
+double timed(Work&& work)
+{
+    const auto start = Clock::now();
+    work();
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+void report(const char* what, double milliseconds)
+{
+    const mpq_class shown(static_cast<long>(milliseconds * 100), 100);
+    std::printf("%-52s %10s ms\n", what, zoret::fixedText(shown, 2).c_str());
+}
+
+// The window's work on a filter: the positions kept, their statistics and
+// texts, the curve.
+std::size_t summed(const std::vector<JournalBet>& bets, const std::vector<zoret::BetFigures>& figures,
+                   const zoret::JournalFilter& filter)
+{
+    const auto kept = zoret::filteredBets(bets, filter, zoret::dateText(today));
+    const auto texts = zoret::statisticsTexts(zoret::journalStatistics(figures, kept));
+    return texts.profit.size() + zoret::profitCurve(bets, figures, kept).size();
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName("Zoret");
+    const long long count = argc > 1 ? QByteArray(argv[1]).toLongLong() : 100'000;
+    std::mt19937 random(2026);
+    std::vector<JournalBet> generated;
+    while (static_cast<long long>(generated.size()) < count)
+        if (auto bet = randomBet(random); !zoret::betProblem(bet))
+            generated.push_back(std::move(bet));
+    {
+        zoret::ui::JournalStore store;
+        if (store.open() != zoret::ui::JournalState::Ready || !store.addMany(generated))
+            return std::fprintf(stderr, "%s\n", store.message().c_str()), 1;
+    }
+    std::printf("%s bets in %s\n", zoret::countText(count).c_str(),
+                zoret::ui::JournalStore::defaultPath().toStdString().c_str());
+
+    zoret::ui::JournalStore store;
+    std::vector<JournalBet> bets;
+    std::vector<zoret::BetFigures> figures;
+    std::vector<zoret::BetTexts> rows;
+    const double opened = timed([&] { store.open(); });
+    const double loaded = timed([&] { bets = store.bets().value_or(std::vector<JournalBet>{}); });
+    const double shown = timed([&] {
+        figures.reserve(bets.size());
+        rows.reserve(bets.size());
+        for (const auto& bet : bets)
+            rows.push_back(zoret::betTexts(bet, figures.emplace_back(zoret::betFigures(bet))));
+    });
+    std::size_t sink = 0;
+    const double everything = timed([&] { sink += summed(bets, figures, {}); });
+    const double filtered = timed([&] {
+        sink += summed(bets, figures, {zoret::JournalPeriod::ThisYear, std::string("Лига")});
+        sink += zoret::bookmakersUsed(bets).size();
+    });
+    std::vector<double> saves;
+    for (int i = 0; i < 21; ++i)
+        saves.push_back(timed([&] { sink += store.add(randomBet(random)).has_value(); }));
+    std::nth_element(saves.begin(), saves.begin() + 10, saves.end());
+
+    report("open (integrity check included)", opened);
+    report("load every bet with its events", loaded);
+    report("figures and texts of every row", shown);
+    report("first rows shown: open + load + rows + statistics", opened + loaded + shown + everything);
+    report("statistics and curve, all time", everything);
+    report("statistics and curve after a filter change", filtered);
+    report("save one bet (median of 21)", saves[10]);
+    return sink == 0 ? 1 : 0;
+}

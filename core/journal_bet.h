@@ -1,0 +1,58 @@
+// SPDX-FileCopyrightText: 2026 Zoret developers <zoret@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "core/settlement.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// A slip as the journal keeps it: the texts the user typed and the marks he
+// set, never a rounded number, so that it settles again to the cent.
+namespace zoret {
+
+struct JournalEvent {
+    std::string coefficientText; // as the odds list wrote it: " 1.85"
+    Outcome outcome = Outcome::Open;
+    bool banker = false;
+    std::string description;
+    bool operator==(const JournalEvent&) const = default;
+};
+
+struct JournalBet {
+    std::int64_t id = 0; // 0 until the journal stores it
+    std::string placedAt; // local wall-clock time "YYYY-MM-DD HH:MM:SS"
+    std::string bookmaker;
+    std::string note;
+    Bet bet;
+    std::string sumText; // as typed: "100,50" or "100.50"
+    SumMode sumMode = SumMode::PerLine;
+    std::vector<JournalEvent> events;
+    bool operator==(const JournalBet&) const = default;
+};
+
+// The codes files and the journal store instead of captions, which may be
+// reworded: "single", "accumulator", "system"; "open", "won", "lost", "void",
+// "half-won", "half-lost"; "per-line", "whole-bet". A code that is not one
+// of these reads as nothing.
+std::string_view kindCode(BetKind kind);
+std::optional<BetKind> kindOfCode(std::string_view code);
+std::string_view outcomeCode(Outcome outcome);
+std::optional<Outcome> outcomeOfCode(std::string_view code);
+std::string_view sumModeCode(SumMode mode);
+std::optional<SumMode> sumModeOfCode(std::string_view code);
+
+// Why the journal cannot keep a bet, in Russian (a date that is not a real
+// date and time, a text that is not UTF-8, no events, a coefficient below 1
+// or beyond reading, a sum that is not a positive number, a bet its events
+// do not offer), or nothing for a bet that settles.
+std::optional<std::string> betProblem(const JournalBet& bet);
+
+// Its events in exact numbers, for a bet without a problem.
+std::vector<SlipEvent> slipEvents(const JournalBet& bet);
+
+} // namespace zoret

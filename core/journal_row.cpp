@@ -1,0 +1,130 @@
+// SPDX-FileCopyrightText: 2026 Zoret developers <zoret@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "core/journal_row.h"
+
+#include "core/exact_decimal.h"
+#include "core/settlement_captions.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace zoret {
+
+namespace {
+
+int nonBankerCount(const JournalBet& bet)
+{
+    return static_cast<int>(
+        std::count_if(bet.events.begin(), bet.events.end(), [](const auto& e) { return !e.banker; }));
+}
+
+// A system's lines pay differently, so its full win is settled; a single or
+// an accumulator multiplies its coefficients.
+mpq_class fullWinCoefficient(std::vector<SlipEvent> events, const JournalBet& bet, const mpq_class& sum)
+{
+    mpq_class product = 1;
+    for (auto& event : events) {
+        event.outcome = Outcome::Won;
+        product *= event.coefficient;
+    }
+    if (bet.bet.kind != BetKind::System)
+        return product;
+    const Settlement won = settle(events, bet.bet, sum, bet.sumMode);
+    return won.payout.most / won.totalStake;
+}
+
+BetStatus statusOf(const JournalBet& bet, const Settlement& s)
+{
+    const bool open =
+        std::any_of(bet.events.begin(), bet.events.end(), [](const auto& e) { return e.outcome == Outcome::Open; });
+    if (open)
+        return BetStatus::Open;
+    const mpq_class& paid = s.payout.least;
+    if (paid == 0)
+        return BetStatus::Lost;
+    if (paid == s.totalStake)
+        return BetStatus::Returned;
+    return s.linesWon == s.lines && paid > s.totalStake ? BetStatus::Won : BetStatus::Partial;
+}
+
+std::string withoutBlanks(std::string_view text)
+{
+    std::string out;
+    std::copy_if(text.begin(), text.end(), std::back_inserter(out), [](char c) { return c != ' ' && c != '\t'; });
+    return out;
+}
+
+std::string betDescription(const JournalBet& bet)
+{
+    switch (bet.bet.kind) {
+    case BetKind::Single:
+        return betCaption(bet.bet, 1) + " " + withoutBlanks(bet.events.front().coefficientText);
+    case BetKind::Accumulator:
+        return betCaption(bet.bet, 0) + " из " + countText(static_cast<long long>(bet.events.size()));
+    case BetKind::System:
+        break;
+    }
+    return betCaption(bet.bet, nonBankerCount(bet));
+}
+
+} // namespace
+
+std::string_view statusCaption(BetStatus status)
+{
+    switch (status) {
+    case BetStatus::Open:
+        return "Ожидается";
+    case BetStatus::Lost:
+        return "Проигрыш";
+    case BetStatus::Returned:
+        return "Возврат";
+    case BetStatus::Won:
+        return "Выигрыш";
+    case BetStatus::Partial:
+        break;
+    }
+    return "Частично";
+}
+
+BetFigures betFigures(const JournalBet& bet)
+{
+    if (const auto problem = betProblem(bet))
+        throw std::invalid_argument(*problem);
+    auto events = slipEvents(bet);
+    const mpq_class sum = *readSum(bet.sumText);
+    const Settlement s = settle(events, bet.bet, sum, bet.sumMode);
+    return BetFigures{statusOf(bet, s), fullWinCoefficient(std::move(events), bet, sum), s.totalStake, s.payout,
+                      s.profit};
+}
+
+BetTexts betTexts(const JournalBet& bet, const BetFigures& figures)
+{
+    return BetTexts{bet.placedAt.substr(0, 16),
+                    oneLineText(bet.bookmaker),
+                    oneLineText(bet.note),
+                    betDescription(bet),
+                    moneyText(figures.coefficient),
+                    moneyText(figures.stake),
+                    std::string(statusCaption(figures.status)),
+                    rangeText(figures.payout),
+                    rangeText(figures.profit)};
+}
+
+std::string oneLineText(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20)
+            out += {'\xE2', '\x90', static_cast<char>(0x80 + byte)};
+        else if (byte == 0x7F)
+            out += "\xE2\x90\xA1";
+        else
+            out += c;
+    }
+    return out;
+}
+
+} // namespace zoret

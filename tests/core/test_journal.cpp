@@ -1,0 +1,196 @@
+// SPDX-FileCopyrightText: 2026 Zoret developers <zoret@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "core/exact_decimal.h"
+#include "core/journal_csv.h"
+#include "core/journal_statistics.h"
+#include "tests/core/rows.h"
+
+#include <stdexcept>
+#include <vector>
+
+using namespace zoret;
+
+namespace {
+
+constexpr auto O = Outcome::Open, W = Outcome::Won, L = Outcome::Lost, V = Outcome::Void, HW = Outcome::HalfWon,
+               HL = Outcome::HalfLost;
+const Bet single{BetKind::Single, 0}, acc{BetKind::Accumulator, 0};
+constexpr Bet systemOf(int size) { return {BetKind::System, size}; }
+
+JournalEvent ev(const char* coefficient, Outcome outcome, bool banker = false, std::string description = "")
+{
+    return {coefficient, outcome, banker, std::move(description)};
+}
+JournalBet bet(Bet kind, const char* sum, std::vector<JournalEvent> events, SumMode mode = SumMode::PerLine,
+               const char* placedAt = "2026-12-07 10:15:30", std::string bookmaker = "", std::string note = "")
+{
+    return {0, placedAt, std::move(bookmaker), std::move(note), kind, sum, mode, std::move(events)};
+}
+JournalBet dated(const char* placedAt, const char* sum, Outcome outcome, std::string bookmaker = "")
+{
+    return bet(single, sum, {ev(" 2", outcome)}, SumMode::PerLine, placedAt, std::move(bookmaker));
+}
+std::string row(const JournalBet& b)
+{
+    const auto t = betTexts(b, betFigures(b));
+    return t.date + "|" + t.bookmaker + "|" + t.note + "|" + t.bet + "|" + t.coefficient + "|" + t.stake + "|"
+           + t.status + "|" + t.payout + "|" + t.profit;
+}
+std::string problem(const JournalBet& b) { return betProblem(b).value_or("ok"); }
+std::string codes()
+{
+    std::string out;
+    for (auto k : {BetKind::Single, BetKind::Accumulator, BetKind::System})
+        out += std::string(kindCode(*kindOfCode(kindCode(k)))) + " ";
+    for (auto o : {O, W, L, V, HW, HL})
+        out += std::string(outcomeCode(*outcomeOfCode(outcomeCode(o)))) + " ";
+    for (auto m : {SumMode::PerLine, SumMode::WholeBet})
+        out += std::string(sumModeCode(*sumModeOfCode(sumModeCode(m)))) + " ";
+    return out
+           + exact(kindOfCode("Single").has_value() + outcomeOfCode("").has_value()
+                   + sumModeOfCode("whole").has_value());
+}
+
+// Count|settled|turnover|profit|ROI|strike|average of the kept positions.
+std::string statistics(const std::vector<JournalBet>& bets, std::vector<std::size_t> kept = {})
+{
+    std::vector<BetFigures> figures;
+    for (const auto& b : bets)
+        figures.push_back(betFigures(b));
+    if (kept.empty())
+        for (std::size_t i = 0; i < bets.size(); ++i)
+            kept.push_back(i);
+    const auto t = statisticsTexts(journalStatistics(figures, kept));
+    std::string out = t.count + "|" + t.settled + "|" + t.turnover + "|" + t.profit + "|" + t.roi + "|" + t.strike + "|"
+                      + t.averageCoefficient;
+    for (const auto& p : profitCurve(bets, figures, kept))
+        out += " " + exact(p.bet) + ":" + moneyText(p.profit) + ":" + exact(p.plotted);
+    return out;
+}
+std::string kept(const std::vector<JournalBet>& bets, JournalPeriod period, const char* today,
+                 std::optional<std::string> bookmaker = {})
+{
+    std::string out;
+    for (auto i : filteredBets(bets, {period, std::move(bookmaker)}, today))
+        out += exact(i);
+    return out;
+}
+
+std::string reading(std::string_view file)
+{
+    const auto r = readJournalCsv(file);
+    std::string out = exact(r.line) + "|" + r.error + "|" + exact(r.bets.size());
+    for (const auto& b : r.bets) {
+        out += "|" + b.placedAt + "," + b.bookmaker + "," + b.note + "," + b.sumText;
+        for (const auto& e : b.events)
+            out += "," + e.coefficientText + "/" + std::string(outcomeCode(e.outcome)) + (e.banker ? "/b" : "");
+    }
+    return out;
+}
+// What an export, its reading and a second export change: "" when nothing.
+std::string roundTrip(const std::vector<JournalBet>& bets)
+{
+    const std::string first = journalCsv(bets);
+    const auto back = readJournalCsv(first);
+    if (!back.error.empty() || back.bets.size() != bets.size())
+        return "read " + back.error;
+    for (std::size_t i = 0; i < bets.size(); ++i) {
+        const auto &a = bets[i], &b = back.bets[i];
+        if (a.placedAt != b.placedAt || a.bookmaker != b.bookmaker || a.note != b.note || a.bet != b.bet
+            || a.sumMode != b.sumMode || readSum(a.sumText) != readSum(b.sumText) || a.events.size() != b.events.size())
+            return "bet " + exact(i);
+        for (std::size_t k = 0; k < a.events.size(); ++k)
+            if (readListNumber(a.events[k].coefficientText) != readListNumber(b.events[k].coefficientText)
+                || a.events[k].outcome != b.events[k].outcome || a.events[k].banker != b.events[k].banker
+                || a.events[k].description != b.events[k].description)
+                return "event " + exact(k) + " of bet " + exact(i);
+    }
+    return journalCsv(back.bets) == first ? "" : "second export";
+}
+std::string replaced(std::string text, std::string_view from, std::string_view to)
+{
+    return text.replace(text.find(from), from.size(), to);
+}
+
+TEST(Journal, Table)
+{
+    const std::string controls = std::string("a\0b\x01\t\n\r\x1f\x7f", 9) + "z";
+    const std::string hostile = "'); DROP TABLE bets; --";
+    const auto whole = SumMode::WholeBet;
+    const std::vector<JournalBet> worked{dated("2026-01-01 10:00:00", "100", W), bet(single, "100", {ev(" 1.50", L)}),
+                                         bet(single, "50", {ev(" 3.00", V)})};
+    const std::vector<JournalBet> days{
+        dated("2026-03-01 23:59:59", "1", W, "Лига"), dated("2026-01-31 00:00:00", "1", L),
+        dated("2026-01-30 12:00:00", "1", W, "Лига"), dated("2025-12-31 12:00:00", "1", W),
+        dated("2026-03-02 00:00:00", "1", O, "лига"), dated("2024-01-31 08:00:00", "1", W),
+        dated("2024-02-01 00:00:00", "1", W)};
+    // Bet 2's note breaks its row over two lines: bet 3 starts on line 5.
+    const std::string file =
+        journalCsv(std::vector<JournalBet>{bet(acc, "10", {ev(" 1.5", W), ev(" 2", O)}),
+                                           bet(single, "5", {ev(" 2", W)}, whole, "2026-12-08 09:00:00", "", "a\r\nb"),
+                                           bet(single, "7", {ev(" 3", L)}, whole, "2026-12-09 09:00:00")});
+    // clang-format off
+    checkRows({
+        {"Codes", [&] { return codes(); }, "single accumulator system open won lost void half-won half-lost per-line whole-bet 0"},
+        {"SingleWon", [&] { return row(bet(single, "100,50", {ev(" 1.85", W)})); }, "2026-12-07 10:15|||Ординар 1.85|1.85|100.50|Выигрыш|185.93|85.43"},
+        {"AccumulatorOpen", [&] { return row(bet(acc, "10", {ev(" 1.5", W), ev(" 2", W), ev(" 3", O)})); }, "2026-12-07 10:15|||Экспресс из 3|9.00|10.00|Ожидается|0.00 – 90.00|-10.00 – 80.00"},
+        {"SystemWon", [&] { return row(bet(systemOf(2), "10", {ev(" 1.5", W), ev(" 2", W), ev(" 3", W)})); }, "2026-12-07 10:15|||Система 3/2|4.50|30.00|Выигрыш|135.00|105.00"},
+        {"SystemLineLostPaysTheStake", [&] { return row(bet(systemOf(2), "10", {ev(" 1.5", W), ev(" 2", W), ev(" 3", L)})); }, "2026-12-07 10:15|||Система 3/2|4.50|30.00|Возврат|30.00|0.00"},
+        {"SystemLineLostPaysMore", [&] { return row(bet(systemOf(2), "10", {ev(" 2", L), ev(" 3", W), ev(" 4", W)})); }, "2026-12-07 10:15|||Система 3/2|8.67|30.00|Частично|120.00|90.00"},
+        {"SystemBankerWholeBet", [&] { return row(bet(systemOf(2), "90", {ev(" 2", W, true), ev(" 1.5", O), ev(" 2", O), ev(" 3", O)}, whole)); }, "2026-12-07 10:15|||Система 3/2|9.00|90.00|Ожидается|0.00 – 810.00|-90.00 – 720.00"},
+        {"SingleLost", [&] { return row(bet(single, "100", {ev(" 2", L)})); }, "2026-12-07 10:15|||Ординар 2|2.00|100.00|Проигрыш|0.00|-100.00"},
+        {"SingleVoid", [&] { return row(bet(single, "100", {ev(" 2", V)})); }, "2026-12-07 10:15|||Ординар 2|2.00|100.00|Возврат|100.00|0.00"},
+        {"HalfLostPaysPart", [&] { return row(bet(single, "100", {ev(" 3", HL)})); }, "2026-12-07 10:15|||Ординар 3|3.00|100.00|Частично|50.00|-50.00"},
+        {"ControlsOnOneLine", [&] { return row(bet(single, "1", {ev(" 2", HW)}, whole, "2026-12-07 10:15:30", controls, hostile)); }, "2026-12-07 10:15|a␀b␁␉␊␍␟␡z|" + hostile + "|Ординар 2|2.00|1.00|Выигрыш|1.50|0.50"},
+        {"ProblemDate", [&] { return problem(dated("2026-02-29 10:00:00", "1", W)) + "|" + problem(dated("2026-12-07 24:00:00", "1", W)); }, "Дата ставки должна быть вида ГГГГ-ММ-ДД ЧЧ:ММ:СС|Дата ставки должна быть вида ГГГГ-ММ-ДД ЧЧ:ММ:СС"},
+        {"LeapDays", [&] { return problem(dated("2024-02-29 10:00:00", "1", W)) + problem(dated("2000-02-29 23:59:59", "1", W)) + problem(dated("1900-02-29 10:00:00", "1", W)).substr(0, 8); }, "okokДата"},
+        {"ProblemNotUtf8", [&] { return problem(dated("2026-12-07 10:00:00", "1", W, "\xC1\xEA")) + "|" + problem(dated("2026-12-07 10:00:00", "1", W, "\xC0\xAF")) + "|" + problem(dated("2026-12-07 10:00:00", "1", W, "\xED\xA0\x80"))
+            + "|" + problem(dated("2026-12-07 10:00:00", "1", W, "\xE0\x80\xAF")) + "|" + problem(dated("2026-12-07 10:00:00", "1", W, "\xF4\x90\x80\x80")) + "|" + problem(dated("2026-12-07 10:00:00", "1", W, "\xF4\x8F\xBF\xBF\xE2\x82\xAC")); },
+            "Текст не в кодировке UTF-8|Текст не в кодировке UTF-8|Текст не в кодировке UTF-8|Текст не в кодировке UTF-8|Текст не в кодировке UTF-8|ok"},
+        {"ProblemFigures", [&] { return problem(bet(acc, "1", {})) + "|" + problem(bet(acc, "1", {ev(" 2", W), ev(" .95", W)})) + "|" + problem(bet(single, "1", {ev("1E99999", W)})) + "|" + problem(bet(single, "0", {ev(" 2", W)})) + "|" + problem(bet(single, "сто", {ev(" 2", W)})); },
+            "В ставке нет событий|Коэффициенты меньше 1 не рассчитываются|Коэффициент события 1 не читается|Сумма ставки должна быть положительным числом|Сумма ставки должна быть положительным числом"},
+        {"ProblemNotOffered", [&] { return problem(bet(systemOf(2), "1", {ev(" 2", W), ev(" 2", W)})) + "|" + problem(bet({BetKind::Single, 3}, "1", {ev(" 2", W)})) + "|" + problem(bet(acc, "1", {ev(" 2", W)})); }, "Такой ставки на эти события нет|Такой ставки на эти события нет|Такой ставки на эти события нет"},
+        {"WorkedStatistics", [&] { return statistics(worked); }, "3|3|250.00|0.00|0.00 %|33.33 %|2.17 0:100.00:100 1:0.00:0 2:0.00:0"},
+        {"OpenBetsAreCountedOnly", [&] { auto bets = worked; bets.push_back(dated("2026-01-01 09:00:00", "1000", O)); return statistics(bets); }, "4|3|250.00|0.00|0.00 %|33.33 %|2.17 0:100.00:100 1:0.00:0 2:0.00:0"},
+        {"NothingSettled", [&] { return statistics({dated("2026-01-01 09:00:00", "1000", O)}); }, "1|0|0.00|0.00|—|—|—"},
+        {"KeptOnly", [&] { return statistics({dated("2026-01-02 00:00:00", "100", L), dated("2026-01-01 00:00:00", "33.33", W), dated("2026-01-03 00:00:00", "100,5", W)}, {0, 1}); }, "2|2|133.33|-66.67|-50.00 %|50.00 %|2.00 1:33.33:33.33 0:-66.67:-66.67"},
+        {"LastThirtyDays", [&] { return kept(days, JournalPeriod::Last30Days, "2026-03-01"); }, "01"},
+        {"LastThirtyDaysOfALeapYear", [&] { return kept(days, JournalPeriod::Last30Days, "2024-03-01"); }, "6"},
+        {"OverTheNewYear", [&] { return kept(days, JournalPeriod::Last30Days, "2026-01-29"); }, "3"},
+        {"Periods", [&] { return kept(days, JournalPeriod::ThisMonth, "2026-03-15") + "|" + kept(days, JournalPeriod::ThisYear, "2026-12-31") + "|" + kept(days, JournalPeriod::AllTime, "2026-03-01"); }, "04|0124|0123456"},
+        {"Bookmaker", [&] { return kept(days, JournalPeriod::AllTime, "2026-03-01", "Лига") + "|" + kept(days, JournalPeriod::ThisMonth, "2026-01-01", "") + "|" + exact(bookmakersUsed(days).size()) + bookmakersUsed(days)[0]; }, "02|1|2Лига"},
+        {"BadToday", [&] { try { return kept(days, JournalPeriod::AllTime, "2026-3-1"); } catch (const std::invalid_argument&) { return std::string("refused"); } }, "refused"},
+        {"CsvBytes", [&] { return journalCsv(std::vector<JournalBet>{bet(acc, " 100.50", {ev(" 1.85", W), ev("2,5", L, true, "blank ")}, whole, "2026-12-07 10:15:00", "Лига; Ставок", "say \"hi\""),
+                                            bet(single, "5", {ev(" 1E+1", O, false, "line\r\nbreak")}, SumMode::PerLine, "2026-12-08 09:00:00", " Лига")}); },
+            "\xEF\xBB\xBF" "Дата;Букмекер;Заметка;Вид;Система;Сумма;Режим суммы;Коэффициент 1;Результат 1;Банкер 1;Описание 1;Коэффициент 2;Результат 2;Банкер 2;Описание 2\r\n"
+            "2026-12-07 10:15:00;\"Лига; Ставок\";\"say \"\"hi\"\"\";accumulator;0;100,50;whole-bet;1,85;won;0;;2;lost;1;\"blank \"\r\n"
+            "2026-12-08 09:00:00;\" Лига\";;single;0;5;per-line;10;open;0;\"line\r\nbreak\";;;;\r\n"},
+        {"RoundTrip", [&] { return roundTrip({bet(systemOf(1), "0,01", {ev(" 1.23456789012346E+15", HW, true), ev(" 1.001", HL, false, hostile), ev(" 7", V), ev(" 1", O, false, "\r")}, whole, "2026-12-07 10:15:00", controls, std::string(100000, 'x') + "\"\n;"),
+                                           bet(single, "100,50", {ev(" 1.85", W)}, SumMode::PerLine, "2026-12-08 00:00:00", " ", ";"), bet(acc, "2.", {ev(" 2", L), ev(" 3", O)})}); }, ""},
+        {"RoundTripOfNothing", [&] { return roundTrip({}) + reading(journalCsv({})); }, "0||0"},
+        {"SavedAgain", [&] { return reading("Дата;Букмекер;Заметка;Вид;Система;Сумма;Режим суммы;Коэффициент 1;Результат 1;Банкер 1;Описание 1;Коэффициент 2;Результат 2;Банкер 2;Описание 2\n\n"
+                                           "2026-01-02 03:04:05;b;n;single;0;10.5;per-line;1.50;won;0\n;;;\n2026-01-02 03:04:06;;;accumulator;0;1;whole-bet;2,5;lost;0;;001,20;void;0;\n"); },
+            "0||2|2026-01-02 03:04:05,b,n,10.5, 1.5/won|2026-01-02 03:04:06,,,1, 2.5/lost, 1.2/void"},
+        {"BadKind", [&] { return reading(replaced(file, "single;0;7", "singel;0;7")); }, "5|Строка 5. Неизвестный вид ставки|0"},
+        {"BadSize", [&] { return reading(replaced(file, "single;0;7", "single;0.0;7")) + "|" + reading(replaced(file, "single;0;7", "single;21;7")); }, "5|Строка 5. Размер системы не число от 0 до 20|0|5|Строка 5. Размер системы не число от 0 до 20|0"},
+        {"BadMode", [&] { return reading(replaced(file, "7;whole-bet", "7;whole")); }, "5|Строка 5. Неизвестный режим суммы|0"},
+        {"BadCoefficient", [&] { return reading(replaced(file, "1,5;won", "1,5,0;won")) + "|" + reading(replaced(file, "1,5;won", "1e5;won")); }, "2|Строка 2. Событие 1: коэффициент не число|0|2|Строка 2. Событие 1: коэффициент не число|0"},
+        {"BadResult", [&] { return reading(replaced(file, "3;lost", "3;loss")); }, "5|Строка 5. Событие 1: неизвестный результат|0"},
+        {"BadBanker", [&] { return reading(replaced(file, "2;open;0", "2;open;да")); }, "2|Строка 2. Событие 2: банкер должен быть 1 или 0|0"},
+        {"EventAfterAGap", [&] { return reading(replaced(file, "1,5;won;0;", ";;;")); }, "2|Строка 2. Событие 2: идёт после пустого|0"},
+        {"SumAndDateChecked", [&] { return reading(replaced(file, ";7;", ";0;")) + "|" + reading(replaced(file, "2026-12-09", "2026-13-09")); },
+            "5|Строка 5. Сумма ставки должна быть положительным числом|0|5|Строка 5. Дата ставки должна быть вида ГГГГ-ММ-ДД ЧЧ:ММ:СС|0"},
+        {"NotUtf8", [&] { return reading(replaced(file, "\"a\r\nb\"", "\xC1\xEA")); }, "3|Строка 3. Текст не в кодировке UTF-8|0"},
+        {"NotOffered", [&] { return reading(replaced(file, "accumulator", "single")); }, "2|Строка 2. Такой ставки на эти события нет|0"},
+        {"TooManyFields", [&] { return reading(replaced(file, "3;lost;0;", "3;lost;0;;x")); }, "5|Строка 5. Полей больше, чем в заголовке|0"},
+        {"Quotes", [&] { return reading(replaced(file, "\"a\r\nb\"", "\"a\r\nb")) + "|" + reading(replaced(file, "\"a\r\nb\"", "\"a\r\nb\"x")) + "|" + reading(replaced(file, "\"a\r\nb\"", "a\"b")); },
+            "3|Строка 3. Кавычки не закрыты|0|4|Строка 4. После закрывающей кавычки идёт текст|0|3|Строка 3. Кавычка внутри поля без кавычек|0"},
+        {"NotOurHeader", [&] { return reading(replaced(file, "Дата", "Date")) + "|" + reading("") + "|" + reading(replaced(file, "Описание 2", "Описание 3")); },
+            "1|Строка 1. Это не журнал ставок: заголовок не тот|0|1|Строка 1. Это не журнал ставок: заголовок не тот|0|1|Строка 1. Это не журнал ставок: заголовок не тот|0"},
+        {"LoneCarriageReturnsCountAsLines", [&] { auto lone = file; for (auto at = lone.find("\r\n"); at != std::string::npos; at = lone.find("\r\n", at)) lone.erase(at + 1, 1); return reading(replaced(lone, "3;lost", "3;loss")); }, "5|Строка 5. Событие 1: неизвестный результат|0"},
+    });
+    // clang-format on
+}
+
+} // namespace
