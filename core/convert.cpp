@@ -226,14 +226,22 @@ void setLocaleSeparators(LocaleSeparators separators)
 
 const LocaleSeparators& localeSeparators() { return separatorsStorage(); }
 
-double Val(std::string_view text)
+namespace {
+
+double valWith(std::string_view text, const NumberGrammar& grammar)
 {
     const std::string compact = withoutBlanks(text);
     if (!compact.empty() && compact.front() == '&')
         return parseRadixInteger(compact);
-    const NumberParts number = scanNumber(compact, {});
+    const NumberParts number = scanNumber(compact, grammar);
     return number.hasDigits() ? toDouble(number) : 0.0;
 }
+
+} // namespace
+
+double Val(std::string_view text) { return valWith(text, {}); }
+
+double typedVal(std::string_view text) { return valWith(text, {.otherDecimal = ","}); }
 
 std::string Str(double value) { return formatNumber(value, Style{15, 15, true, false, "."}); }
 

@@ -23,6 +23,9 @@ const LocaleSeparators& localeSeparators();
 // Lenient parse of the leading number of a text; never rejects text.
 // Raises Overflow when the number does not fit a double.
 double Val(std::string_view text);
+// Val of what the user typed into a number box: each comma is the decimal
+// point (a Russian keyboard's decimal key types one), the rest as Val reads.
+double typedVal(std::string_view text);
 
 // Invariant display text: leading blank for non-negative numbers, point as
 // separator, 15 significant digits for a double and 7 for a single.

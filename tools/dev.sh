@@ -11,15 +11,18 @@ mode="${1:-run}"
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${ZORET_BUILD_DIR:-$root/build}"
 
-packages=(cmake g++ ninja-build pkgconf qt6-base-dev qt6-qpa-plugins libqt6sql6-sqlite libgl-dev libgtest-dev googletest libbenchmark-dev libgmp-dev
+# What building and running need.
+packages=(cmake g++ ninja-build pkgconf qt6-base-dev qt6-qpa-plugins libqt6sql6-sqlite libgl-dev libgmp-dev
           fonts-dejavu-core fonts-liberation
-          # the packaging tests, the fuzz targets, the Debian package and its
-          # checker, and the start-up figures
-          appstream desktop-file-utils file clang libclang-rt-14-dev dpkg-dev lintian time
           # Qt's own texts in Russian
-          qt6-translations-l10n
-          # the accessibility check: a screen reader's view under Xvfb
-          xvfb xauth dbus dbus-x11 at-spi2-core python3-pyatspi)
+          qt6-translations-l10n)
+# What the tests need besides: the test libraries and the benchmarks, the
+# formatter the sources follow, the packaging tests, the fuzz targets, the
+# Debian package and its checker, the start-up figures, and a screen reader's
+# view under Xvfb for the accessibility check.
+test_packages=(libgtest-dev googletest libbenchmark-dev clang-format-14
+               appstream desktop-file-utils file clang libclang-rt-14-dev dpkg-dev lintian time
+               xvfb xauth dbus dbus-x11 at-spi2-core python3-pyatspi)
 
 install_missing() {
     local missing=()
@@ -42,12 +45,12 @@ configure_and_build() {
 case "$mode" in
 run)
     install_missing
-    configure_and_build
+    configure_and_build -DZORET_BUILD_TESTS=OFF
     exec "$build/app/zoret"
     ;;
 test)
-    install_missing
-    configure_and_build
+    install_missing "${test_packages[@]}"
+    configure_and_build -DZORET_BUILD_TESTS=ON
     cd "$build"
     summary_file=$(mktemp)
     status=0
@@ -62,7 +65,7 @@ test)
     if [ "${CI:-}" = true ] || [ "${ZORET_FULL_CHECK:-0}" = 1 ]; then
         results=()
         export ZORET_BINARY="$build/app/zoret" # the program the accessibility stage starts
-        for stage in package fuzz sanitizers accessibility; do
+        for stage in package bench fuzz sanitizers accessibility; do
             echo "==== stage: $stage"
             started=$SECONDS
             if bash "$root/tools/ci/$stage.sh"; then

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "core/convert.h"
+#include "core/pasted_odds.h"
 #include "tests/core/rows.h"
 
 #include <cmath>
@@ -22,6 +23,18 @@ std::string inLocale(const char* decimal, F call)
 const auto cstr = [](const char* decimal, float x) { return inLocale(decimal, [&] { return CStr(x); }); };
 const auto cdbl = [](const char* decimal, std::string t) { return inLocale(decimal, [&] { return CDbl(t); }); };
 constexpr double inf = std::numeric_limits<double>::infinity();
+// What a typed box takes, beside what Val takes of the same text.
+const auto typed = [](std::string t) {
+    return outcome([&] { return typedVal(t); }) + "|" + outcome([&] { return Val(t); });
+};
+// The events of a paste joined by "|", or "box" for a paste the box takes as text.
+const auto pasted = [](std::string_view t) {
+    const auto events = pastedEvents(t);
+    std::string joined = events ? "" : "box";
+    for (const std::string& event : events.value_or(std::vector<std::string>{}))
+        joined += (joined.empty() ? "" : "|") + event;
+    return events && events->empty() ? "none" : joined;
+};
 
 TEST(Conversions, Table)
 {
@@ -54,6 +67,22 @@ TEST(Conversions, Table)
         {"CDblOverflow", [&] { return cdbl(".", "1e999"); }, "error 6"}, {"CDblComma", [&] { return cdbl(",", "2,5"); }, "2.5"}, {"CDblPointRefused", [&] { return cdbl(",", "2.5"); }, "error 13"},
         {"CDblNoBreakSpaceGroup", [&] { return cdbl(",", "1\xC2\xA0" "000,25"); }, "1000.25"}, {"CDblLeadingComma", [&] { return cdbl(",", ",5"); }, "0.5"},
         {"CDblSignOnly", [&] { return cdbl(",", "-"); }, "error 13"},
+        {"TypedComma", [&] { return typed("2,10"); }, "2.1|2"}, {"TypedCommaOdds", [&] { return typed("1,85"); }, "1.85|1"},
+        {"TypedLeadingComma", [&] { return typed(",5"); }, "0.5|0"}, {"TypedSecondCommaEnds", [&] { return typed("1,2,3"); }, "1.2|1"},
+        {"TypedPointThenComma", [&] { return typed("1.2,3"); }, "1.2|1.2"}, {"TypedCommaThenLetters", [&] { return typed("2,5abc"); }, "2.5|2"},
+        {"TypedHundred", [&] { return typed("100,5"); }, "100.5|100"}, {"TypedBlanksRemoved", [&] { return typed(" 1 , 5 "); }, "1.5|1"},
+        {"TypedCommaExponent", [&] { return typed("2,5e2"); }, "250|2"}, {"TypedCommaOverflow", [&] { return typed("9,9e999"); }, "error 6|9"},
+        {"TypedHexUnchanged", [&] { return typed("&H1F"); }, "31|31"}, {"TypedOctalUnchanged", [&] { return typed("&O17"); }, "15|15"},
+        {"TypedPointAsBefore", [&] { return typed("1.85"); }, "1.85|1.85"}, {"TypedNoDigits", [&] { return typed("abc"); }, "0|0"},
+        {"TypedSecondPointAsBefore", [&] { return typed("1.2.3"); }, "1.2|1.2"}, {"TypedExponentAsBefore", [&] { return typed("-1.5D3"); }, "-1500|-1500"},
+        {"PastedRowBlanks", [&] { return pasted("1.85 2.10 3.00"); }, "1.85|2.10|3.00"},
+        {"PastedRowTabs", [&] { return pasted("1,85\t2,10\t3"); }, "1,85|2,10|3"},
+        {"PastedRowSemicolons", [&] { return pasted("1,85;2,10;3"); }, "1,85|2,10|3"},
+        {"PastedRowWithoutDigitsSkipped", [&] { return pasted("Хозяева 1.85 X 3.40; Гости ;4,2"); }, "1.85|3.40|4,2"},
+        {"PastedRowOneNumber", [&] { return pasted("  1,85 "); }, "box"}, {"PastedRowOneNumberAmongWords", [&] { return pasted("кэф 1,85"); }, "box"},
+        {"PastedColumn", [&] { return pasted("1.5\r\n\r\n2,5 \nabc\r"); }, "1.5|2,5|abc"},
+        {"PastedColumnOfRows", [&] { return pasted("1.5 2\n3;4"); }, "1.5|2|3|4"}, {"PastedColumnOfWords", [&] { return pasted("a b\nc d"); }, "none"},
+        {"PastedLineBreakAlone", [&] { return pasted("2,5\n"); }, "box"},
         {"EmptyDecimalMarkIsThePoint", [&] { return inLocale("", [] { return localeSeparators().decimal; }); }, "."},
     });
     // clang-format on

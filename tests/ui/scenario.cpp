@@ -137,7 +137,7 @@ using Verb = QString (*)(const Step&); // an action returns nothing, a check why
 const QHash<QString, Verb> verbs{
     {"type", [](const Step& s) { return s.named()->isEnabled() ? type(s.window, qPrintable(s.name), s.argument), QString() : "the box is disabled"; }},
     {"key", [](const Step& s) { return keys.contains(s.argument) ? QTest::keyClick(s.focused(), keys[s.argument]), QString() : "unknown key"; }},
-    {"paste", [](const Step& s) { QApplication::clipboard()->setText(QString(s.argument).replace("\\n", "\n")); QTest::keyClick(s.focused(), Qt::Key_V, Qt::ControlModifier); return QString(); }},
+    {"paste", [](const Step& s) { QApplication::clipboard()->setText(QString(s.argument).replace("\\n", "\n").replace("\\t", "\t")); QTest::keyClick(s.focused(), Qt::Key_V, Qt::ControlModifier); return QString(); }},
     {"click", [](const Step& s) { click(s.window, qPrintable(s.name)); return QString(); }},
     {"pick", [](const Step& s) { pick(s.window, qPrintable(s.name), s.argument); return QString(); }},
     {"snapshot", [](const Step& s) { s.snapshot = controlStates(s.window); return QString(); }},

@@ -93,12 +93,16 @@ private slots:
         QTest::newRow("Сумма keeps the margin and the first odds it divides with") << R"(
             pick Combo1 2 ; type Text1 2.1 ; type Text2 2.05 ; click Command5 ; type Text1 2.2 ; type Text5 100 ; click Command4
         )" << "2 2.2 2.05 0 0 0.94235 106.118 100 5 6 7 8";
+        QTest::newRow("a comma typed into any box is its decimal point") << R"(
+            pick Combo1 4 ; type Text1 3,10 ; type Text2 3,6 ; type Text3 3.90 ; type Text4 12,5 ; click Command5
+            type Text5 100,5 ; click Command4
+        )" << "4 3.1 3.6 3.9 12.5 0.936769 107.284 100.5 5 6 7 8";
         QTest::newRow("an overflow leaves the window and its variables as they were") << R"(
             pick Combo1 2 ; type Text1 2.2 ; type Text2 1.9 ; click Command5 ; click Check2 ; type Text5 100
             click Command4 ; type Text5 3.3e38 ; snapshot ; click Command4 ; warning Переполнение ; unchanged
             type Text1 1e38 ; type Text2 1e38 ; snapshot ; click Command5 ; warning Переполнение ; unchanged
         )" << "2 2.2 1.9 0 0 0.980861 101.951 100 5 2 7 8";
-        QTest::newRow("Очистить empties the window, keeping the size, the sum and the centring key") << R"(
+        QTest::newRow("Очистить empties the window, keeping the size and the sum") << R"(
             pick Combo1 3 ; type Text1 2.5 ; type Text2 4.2 ; type Text3 6 ; click Command5 ; click Check1
             click Check3 ; type Text5 300 ; click Command4 ; click Command1 ; focus Combo1 ; is Combo1 3 ; is Text1
             is Label9 0 ; is Label7 ; is Label8 Норма ; is Check1 0 ; disabled Frame1 Label16 Text5 Command4

@@ -30,6 +30,16 @@ private slots:
         QTest::newRow("a pasted line the conversion rejects lists none of the column") << R"(
             paste Text1 1.5\n1e999 ; warning Переполнение ; items List1
         )";
+        QTest::newRow("a comma typed into a box is its decimal point; the list shows what was read") << R"(
+            type Text1 2,10 ; key Text1 Enter ; type Text1 ,5 ; click Command1 ; items List1  2.1| .5
+            click optEndsum ; type textKf 2,5 ; type textStavka 100,5 ; click ComBatRezult ; is lbRezultSum  251.25
+            click optKf ; type textSum 5,5 ; type textStavka 2,2 ; click ComBatRezult ; is lbRezultSum  2.5
+        )";
+        QTest::newRow("a pasted row of odds lists one event a number, by blanks, tabs or semicolons") << R"(
+            paste Text1 1.85 2.10 3.00 ; items List1  1.85| 2.1| 3 ; paste Text1 1,85\t2,10\t3 ; is Label6 ( 6 )
+            paste List1 1,85;П;2,10;3 ; items List1  1.85| 2.1| 3| 1.85| 2.1| 3| 1.85| 2.1| 3 ; paste Text1 кэф 1,85 ; is Text1 кэф 1,85
+            paste Text1 2 1e999 ; warning Переполнение ; is Label6 ( 9 )
+        )";
         QTest::newRow("a paste into the list adds its lines; Delete removes the selected one") << R"(
             paste List1 3\n4 ; paste List1 5 ; select List1 1 ; key List1 Delete ; items List1  3| 5 ; focus List1
         )";

@@ -57,13 +57,13 @@ private slots:
         QTest::newRow("the coefficient from win and stake, the stake asked for") << R"(
             click optBeginsum ; click optKf ; is lbRezultInfo Коэффициент равен ; disabled textKf lbKf Check1
             enabled textSum lbSum textStavka lbStavka ComBatRezult ; type textSum 185 ; type textStavka 100
-            click ComBatRezult ; is lbRezultSum  1.85 ; type textStavka 0,5 ; click ComBatRezult
-            message Впишите размер ставки ; focus textStavka ; is lbRezultSum  1.85)";
+            click ComBatRezult ; is lbRezultSum  1.85 ; type textStavka 0,5 ; click ComBatRezult ; is lbRezultSum  370
+            type textStavka ,0 ; click ComBatRezult ; message Впишите размер ставки ; focus textStavka ; is lbRezultSum  370)";
         QTest::newRow("the stake from win and coefficient, the coefficient asked for") << R"(
             click optEndsum ; click optBeginsum ; is lbRezultInfo Ставка равна ; disabled textStavka lbStavka
             enabled textSum lbSum textKf lbKf Check1 ComBatRezult ; type textSum 185 ; type textKf 1.85
-            click ComBatRezult ; is lbRezultSum  100 ; type textKf 0,5 ; click ComBatRezult
-            message Впишите коэффициент ; focus textKf)";
+            click ComBatRezult ; is lbRezultSum  100 ; type textKf 2,5 ; click ComBatRezult ; is lbRezultSum  74
+            type textKf 0,0 ; click ComBatRezult ; message Впишите коэффициент ; focus textKf)";
         QTest::newRow("whole-system stakes and wins") << R"(
             click optEndsum ; type textKf 2 ; type textStavka 100 ; click Check1 ; click ComBatRezult
             message Выберите размер системы ; is lbRezultSum 0 ; add 1.5 2 3 4 5 ; pick Combo1 3 ; click Command7

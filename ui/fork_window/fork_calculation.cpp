@@ -11,7 +11,7 @@ namespace zoret::ui {
 
 OddsReader ForkWindow::oddsTyped()
 {
-    return [this](int outcome) { return Val(oddsBoxes()[static_cast<std::size_t>(outcome)]->text()); };
+    return [this](int outcome) { return typedVal(oddsBoxes()[static_cast<std::size_t>(outcome)]->text()); };
 }
 
 void ForkWindow::Command5_Click()
@@ -47,13 +47,13 @@ void ForkWindow::showMarginState(Single shownMargin)
 
 void ForkWindow::Command4_Click()
 {
-    if (Val(Text5.text()) == 0)
+    if (typedVal(Text5.text()) == 0)
         return;
     const int n = forkOutcomes(forkSize);
     const std::optional<ForkOdds> typed = oddsForStakes(n, forkOdds, oddsTyped());
     if (!typed)
         return;
-    const Single sum = toSingle(Val(Text5.text()));
+    const Single sum = toSingle(typedVal(Text5.text()));
     const CentredSet centred = centredByCode(n, centreCode);
     const ForkSum result = splitForkSum(n, *typed, sum, centred);
 

@@ -72,8 +72,8 @@ void MainWindow::bindHandlers()
     Command11.onClick([this] { Command11_Click(); });
     List1.onDblClick([this] { List1_DblClick(); });
     List1.onDelete([this] { Command2_Click(); });
-    List1.onPasteLines([this](const std::vector<std::string>& lines) { addPastedEvents(lines); });
-    Text1.onPasteLines([this](const std::vector<std::string>& lines) { addPastedEvents(lines); });
+    List1.onPaste([this](const std::string& text) { return pasteEvents(text, true); });
+    Text1.onPaste([this](const std::string& text) { return pasteEvents(text, false); });
     Combo1.onClick([this] { Combo1_Click(); });
     Check1.onClick([this] { Check1_Click(); });
     optEndsum.onClick([this] { optEndsum_Click(); });

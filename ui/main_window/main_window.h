@@ -78,7 +78,8 @@ private:
     OddsListState listState() const;
     // Enables the commands and offers the sizes the list allows now.
     void applyListCommands();
-    void addPastedEvents(const std::vector<std::string>& lines);
+    bool pasteEvents(const std::string& text, bool intoList);
+    void addPastedEvents(const std::vector<std::string>& events);
     // Shows the count of events and enables the settlement, which needs one.
     void showEventCount();
 

@@ -4,7 +4,9 @@
 #include "ui/main_window/main_window.h"
 
 #include "core/convert.h"
+#include "core/number_text.h"
 #include "core/odds_list_commands.h"
+#include "core/pasted_odds.h"
 #include "core/runtime_error.h"
 
 namespace zoret::ui {
@@ -49,7 +51,7 @@ void MainWindow::Command1_Click()
     const std::string typed = Text1.text();
     if (typed.empty())
         return;
-    const std::string item = Str(Val(typed));
+    const std::string item = Str(typedVal(typed));
     if (List1.listCount() >= 32767)
         throw RuntimeError(ErrorCode::Overflow); // the count is an integer
 
@@ -63,15 +65,29 @@ void MainWindow::Command1_Click()
     showEventCount();
 }
 
-// A pasted column of odds: each line is added as if typed and added on its
-// own. Every line is read first, so a line the conversion rejects stops the
-// paste before anything is listed.
-void MainWindow::addPastedEvents(const std::vector<std::string>& lines)
+// A paste into the box or the list: a column or a row of odds becomes
+// events; a single number pastes into the box as typed, and into the list as
+// an event.
+bool MainWindow::pasteEvents(const std::string& text, bool intoList)
 {
-    for (const std::string& line : lines)
-        Val(line);
-    for (const std::string& line : lines) {
-        Text1.setText(line);
+    std::optional<std::vector<std::string>> events = pastedEvents(text);
+    if (!events && intoList && !isBlankText(text))
+        events = std::vector<std::string>{std::string(trimBlanks(text))};
+    if (!events)
+        return intoList;
+    addPastedEvents(*events);
+    return true;
+}
+
+// Each pasted event is added as if typed and added on its own. Every one is
+// read first, so one the conversion rejects stops the paste before anything
+// is listed.
+void MainWindow::addPastedEvents(const std::vector<std::string>& events)
+{
+    for (const std::string& event : events)
+        typedVal(event);
+    for (const std::string& event : events) {
+        Text1.setText(event);
         Command1_Click();
     }
     Text1.setText("");

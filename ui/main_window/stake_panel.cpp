@@ -61,24 +61,24 @@ void MainWindow::showStakeMode(StakeMode mode)
 StakeFigures MainWindow::TTe() const
 {
     StakeFigures in;
-    in.coefficient = Val(textKf.text());
-    in.stake = Val(textStavka.text());
+    in.coefficient = typedVal(textKf.text());
+    in.stake = typedVal(textStavka.text());
     return in;
 }
 
 StakeFigures MainWindow::TTk() const
 {
     StakeFigures in;
-    in.win = Val(textSum.text());
-    in.stake = Val(textStavka.text());
+    in.win = typedVal(textSum.text());
+    in.stake = typedVal(textStavka.text());
     return in;
 }
 
 StakeFigures MainWindow::TTs() const
 {
     StakeFigures in;
-    in.coefficient = Val(textKf.text());
-    in.win = Val(textSum.text());
+    in.coefficient = typedVal(textKf.text());
+    in.win = typedVal(textSum.text());
     return in;
 }
 

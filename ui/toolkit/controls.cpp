@@ -217,16 +217,18 @@ QWidget* TextBox::makeWidget(QWidget* parent, Style)
 {
     auto* edit = new QLineEdit(parent);
     const auto paste = [this, edit] {
-        const QString pasted = QApplication::clipboard()->text();
-        if (!pasteLines_ || !isSeveralLines(pasted))
+        if (!paste_)
             return false;
-        // The lines as they would stand in the box: the paste replaces the
+        // The text as it would stand in the box: the paste replaces the
         // selection, or goes in at the cursor.
         QString whole = edit->text();
         const int from = edit->hasSelectedText() ? edit->selectionStart() : edit->cursorPosition();
-        whole.replace(from, edit->hasSelectedText() ? edit->selectedText().size() : 0, pasted);
-        fire(edit, [this, &whole] { pasteLines_(nonBlankLines(whole)); });
-        return true;
+        whole.replace(from, edit->hasSelectedText() ? edit->selectedText().size() : 0,
+                      QApplication::clipboard()->text());
+        // A handler that fails has taken the paste: the box keeps its text.
+        bool declined = false;
+        fire(edit, [this, &whole, &declined] { declined = !paste_(toStdString(whole)); });
+        return !declined;
     };
     onStandardKey(edit, QKeySequence::Paste, paste);
     onMenuPaste(edit, paste);
@@ -353,9 +355,9 @@ QWidget* ListBox::makeWidget(QWidget* parent, Style)
         return true;
     });
     onStandardKey(list, QKeySequence::Paste, [this, list] {
-        const std::vector<std::string> lines = nonBlankLines(QApplication::clipboard()->text());
-        if (pasteLines_ && !lines.empty())
-            fire(list, [this, &lines] { pasteLines_(lines); });
+        const std::string text = toStdString(QApplication::clipboard()->text());
+        if (paste_)
+            fire(list, [this, &text] { paste_(text); });
         return true;
     });
     return list;

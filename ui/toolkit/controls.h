@@ -30,8 +30,9 @@ class QWidget;
 namespace zoret::ui {
 
 using Handler = std::function<void()>;
-// Receives the lines of a paste of several lines, blank lines left out.
-using LinesHandler = std::function<void(const std::vector<std::string>&)>;
+// Receives a paste: false, before it does anything, leaves the paste to the
+// control as usual.
+using PasteHandler = std::function<bool(const std::string& text)>;
 
 inline QString toQString(std::string_view text)
 {
@@ -138,16 +139,15 @@ public:
     void setText(std::string_view text);
     std::string text() const;
     QLineEdit* edit() const;
-    // A paste of several lines (by keys or the context menu) goes to the
-    // handler, with the text around the cursor joined to its first and last
-    // line; a single line pastes as usual.
-    void onPasteLines(LinesHandler handler) { pasteLines_ = std::move(handler); }
+    // A paste (by keys or the context menu) goes to the handler as the text
+    // would stand in the box, the text around the cursor included.
+    void onPaste(PasteHandler handler) { paste_ = std::move(handler); }
 
 protected:
     QWidget* makeWidget(QWidget* parent, Style style) override;
 
 private:
-    LinesHandler pasteLines_;
+    PasteHandler paste_;
 };
 
 class CommandButton : public ButtonControl {
@@ -205,8 +205,9 @@ public:
     void onDblClick(Handler handler) { dblClick_ = std::move(handler); }
     // The Delete key in the list.
     void onDelete(Handler handler) { delete_ = std::move(handler); }
-    // Any paste into the list, one line or several.
-    void onPasteLines(LinesHandler handler) { pasteLines_ = std::move(handler); }
+    // Any paste into the list goes to the handler; the list takes nothing
+    // in itself.
+    void onPaste(PasteHandler handler) { paste_ = std::move(handler); }
     QListWidget* listWidget() const;
 
 protected:
@@ -215,7 +216,7 @@ protected:
 private:
     Handler dblClick_;
     Handler delete_;
-    LinesHandler pasteLines_;
+    PasteHandler paste_;
 };
 
 // A drop-down list; Click runs only when the user picks an item.

@@ -8,7 +8,6 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
-#include <QRegularExpression>
 
 #include <memory>
 
@@ -79,23 +78,6 @@ void onStandardKey(QWidget* widget, QKeySequence::StandardKey key, KeyAction act
 void onMenuPaste(QLineEdit* edit, KeyAction action)
 {
     edit->installEventFilter(new MenuPasteFilter(edit, std::move(action)));
-}
-
-std::vector<std::string> nonBlankLines(const QString& text)
-{
-    std::vector<std::string> lines;
-    for (const QString& line : text.split(QRegularExpression(QStringLiteral("\r\n|\r|\n"))))
-        if (!line.trimmed().isEmpty())
-            lines.push_back(line.toStdString());
-    return lines;
-}
-
-bool isSeveralLines(const QString& text)
-{
-    QString body = text;
-    while (body.endsWith('\n') || body.endsWith('\r'))
-        body.chop(1);
-    return body.contains('\n') || body.contains('\r');
 }
 
 } // namespace zoret::ui

@@ -25,11 +25,4 @@ void onStandardKey(QWidget* widget, QKeySequence::StandardKey key, KeyAction act
 // not take it, the edit pastes as usual.
 void onMenuPaste(QLineEdit* edit, KeyAction action);
 
-// The lines of a text, whatever its line endings, without the blank ones.
-std::vector<std::string> nonBlankLines(const QString& text);
-
-// Whether a pasted text holds more than one line (a closing line break
-// alone does not count).
-bool isSeveralLines(const QString& text);
-
 } // namespace zoret::ui
