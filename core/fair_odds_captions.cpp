@@ -149,7 +149,9 @@ FairOddsCaptions fairOddsCaptions(MarginMethod method, std::span<const FairOddsE
     for (std::size_t i = 0; i < entries.size(); ++i) {
         FairOddsRow& row = captions.rows[i];
         const mpq_class& k = (*odds)[i];
-        const mpq_class p(fair.probabilities[i]);
+        // Without a margin the fair probability is 1/k exactly: its double
+        // would make an even bet look a hair better than nothing.
+        const mpq_class p = margin <= 0 ? mpq_class(1 / k) : mpq_class(fair.probabilities[i]);
         row.implied = percentText(1 / k);
         row.fair = percentText(p);
         if (p > 0)
