@@ -32,7 +32,21 @@ std::string signedPercentText(const mpq_class& fraction)
     return fraction > 0 && text != "0.00 %" ? "+" + text : text;
 }
 
-std::string outcomeName(std::size_t index) { return "Исход " + countText(static_cast<long long>(index) + 1); }
+// "Исход 3: what" or "Исходы 1, 3: what": one line however many rows, so
+// that twenty empty rows do not make the note twenty lines tall.
+std::string rowsNote(const std::vector<std::size_t>& rows, std::string_view what)
+{
+    std::string text = rows.size() == 1 ? "Исход " : "Исходы ";
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        text += (i == 0 ? "" : ", ") + countText(static_cast<long long>(rows[i]) + 1);
+    return text + ": " + std::string(what);
+}
+
+void noteRows(std::vector<std::string>& notes, const std::vector<std::size_t>& rows, std::string_view what)
+{
+    if (!rows.empty())
+        notes.push_back(rowsNote(rows, what));
+}
 
 std::string lines(const std::vector<std::string>& notes)
 {
@@ -47,14 +61,16 @@ std::string lines(const std::vector<std::string>& notes)
 std::optional<std::vector<mpq_class>> readOdds(std::span<const FairOddsEntry> entries, std::vector<std::string>& notes)
 {
     std::vector<mpq_class> odds;
+    std::vector<std::size_t> bad;
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const auto k = readTyped(entries[i].oddsText);
         if (k && *k > 1)
             odds.push_back(*k);
         else
-            notes.push_back(outcomeName(i) + ": неверный коэффициент");
+            bad.push_back(i);
     }
-    return odds.size() == entries.size() ? std::optional(odds) : std::nullopt;
+    noteRows(notes, bad, "неверный коэффициент");
+    return bad.empty() ? std::optional(odds) : std::nullopt;
 }
 
 // EV, the share of the bank to stake and the stake at odds `k` for a
@@ -129,28 +145,33 @@ FairOddsCaptions fairOddsCaptions(MarginMethod method, std::span<const FairOddsE
         }
     }
     mpq_class ownTotal = 0;
+    std::vector<std::size_t> belowZero, badOwn;
     for (std::size_t i = 0; i < entries.size(); ++i) {
         FairOddsRow& row = captions.rows[i];
         const mpq_class& k = (*odds)[i];
-        const mpq_class p(fair.probabilities[i]);
+        // Without a margin the fair probability is 1/k exactly: its double
+        // would make an even bet look a hair better than nothing.
+        const mpq_class p = margin <= 0 ? mpq_class(1 / k) : mpq_class(fair.probabilities[i]);
         row.implied = percentText(1 / k);
         row.fair = percentText(p);
         if (p > 0)
             row.fairOdds = fixedText(1 / p, 2);
         if (p < 0)
-            notes.push_back(outcomeName(i) + ": вероятность ниже нуля");
+            belowZero.push_back(i);
         if (isBlankText(entries[i].probabilityText)) {
             fillBet(row, p, k, bank, share);
             continue;
         }
         const auto own = readTyped(entries[i].probabilityText);
         if (!own || *own < 0 || *own > 100) {
-            notes.push_back(outcomeName(i) + ": неверная вероятность");
+            badOwn.push_back(i);
             continue;
         }
         ownTotal += *own;
         fillBet(row, *own / 100, k, bank, share);
     }
+    noteRows(notes, belowZero, "вероятность ниже нуля");
+    noteRows(notes, badOwn, "неверная вероятность");
     if (ownTotal > 100)
         notes.push_back("Ваши вероятности в сумме " + fixedText(ownTotal, 2) + " %, больше 100 %");
     captions.note = lines(notes);

@@ -4,7 +4,7 @@
 
 # Screenshots of the windows under a private Xvfb server, for the
 # documentation: docs/screenshots/main.png, settlement.png, fork.png,
-# help.png and fork-calculator.png.
+# help.png, fork-calculator.png and fair-odds.png.
 # The child windows are opened by clicking their buttons on the main window
 # (a button's centre is its twip rectangle divided by 15, below the main
 # window's menu bar) or from its menu by the keyboard. Each child is moved
@@ -173,7 +173,7 @@ sleep 0.5
 
 before=$(visible_windows)
 xdotool windowfocus --sync "$main"
-xdotool key F10 Right Up Return # Расчёты → Калькулятор вилки...
+xdotool key F10 Right Up Up Return # Расчёты → Калькулятор вилки...
 calculator=$(new_window "$before")
 to_corner "$calculator"
 # Three outcomes at 2.80, 3.50 and 3.00, 500 to divide, stakes rounded to
@@ -189,6 +189,30 @@ for odds in 2.80 3.50 3.00; do
 done
 sleep 0.5
 shoot "$calculator" "$out/fork-calculator.png"
+xdotool key Escape
+sleep 0.5
+
+before=$(visible_windows)
+xdotool windowfocus --sync "$main"
+xdotool key F10 Right Up Return # Расчёты → Справедливые коэффициенты...
+fair=$(new_window "$before")
+to_corner "$fair"
+# The line 2.7 / 2.3 / 4.4 with a bank of 1000 and an own 40 % on the first
+# outcome. The focus starts on the first coefficient; three steps back is
+# the bank, and Tab goes on through the share, the table and each row's
+# coefficient and own probability.
+xdotool key shift+Tab shift+Tab shift+Tab
+type_in 1000
+xdotool key Tab Tab Tab
+type_in 2.7
+xdotool key Tab
+type_in 40
+xdotool key Tab
+type_in 2.3
+xdotool key Tab Tab
+type_in 4.4
+sleep 0.5
+shoot "$fair" "$out/fair-odds.png"
 xdotool key Escape
 
 if [ ${#blank[@]} -ne 0 ]; then

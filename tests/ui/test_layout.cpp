@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "tests/ui/window_test.h"
+#include "ui/fair_odds_window/fair_odds_window.h"
 #include "ui/fork_calculator_window/fork_calculator_window.h"
 #include "ui/fork_window/fork_window.h"
 #include "ui/help_window/help_window.h"
@@ -115,6 +116,12 @@ private slots:
                                                      "Combo1 Text1 Combo2 Grid1 Odds1 Commission1 Stake1 Fixed1 Share1 "
                                                      "Odds2 Commission2 Stake2 Fixed2 Share2 Command1 Command2",
                                                      {});
+    }
+    void fairOddsWindow()
+    {
+        checkDesign<zoret::ui::FairOddsWindow>(
+            "Справедливые коэффициенты",
+            "Combo1 Combo2 Text1 Combo3 Grid1 Odds1 Mine1 Odds2 Mine2 Odds3 Mine3 Command2", {});
     }
 };
 

@@ -112,7 +112,7 @@ def main():
                if node.getRole() == pyatspi.ROLE_PUSH_BUTTON and node.name.endswith("...")
                and node.getState().contains(pyatspi.STATE_ENABLED)]
     # The menu items that open a window of their own; the others do what a button does.
-    openers += [item for item in check_menus(main_window) if item.name == "Калькулятор вилки..."]
+    openers += [item for item in check_menus(main_window) if item.name in ("Калькулятор вилки...", "Справедливые коэффициенты...")]
     for opener in openers:
         before = len(children(app))
         press(opener)

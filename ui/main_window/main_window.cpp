@@ -7,6 +7,7 @@
 #include "ui/toolkit/pictures.h"
 #include "core/convert.h"
 #include "core/odds_list_commands.h"
+#include "ui/fair_odds_window/fair_odds_window.h"
 #include "ui/fork_calculator_window/fork_calculator_window.h"
 #include "ui/fork_window/fork_window.h"
 #include "ui/help_window/help_window.h"
@@ -146,6 +147,7 @@ MenuBarDesign MainWindow::menuBarDesign()
                      {"actionSettlement", "&Расчёт ставки...", [this] { Command11_Click(); }},
                      {"actionFork", "&Вилка...", [this] { Command6_Click(); }},
                      {"actionForkCalculator", "&Калькулятор вилки...", [this] { openForkCalculator(); }},
+                     {"actionFairOdds", "&Справедливые коэффициенты...", [this] { openFairOdds(); }},
                  }},
                 {"menuHelp",
                  "&Справка",
@@ -291,6 +293,13 @@ void MainWindow::openForkCalculator()
     if (!forkCalculator_)
         forkCalculator_ = std::make_unique<ForkCalculatorWindow>();
     forkCalculator_->showModal(window());
+}
+
+void MainWindow::openFairOdds()
+{
+    if (!fairOdds_)
+        fairOdds_ = std::make_unique<FairOddsWindow>();
+    fairOdds_->showModal(window());
 }
 
 void MainWindow::showAbout()

@@ -15,6 +15,7 @@
 
 namespace zoret::ui {
 
+class FairOddsWindow;
 class ForkCalculatorWindow;
 class ForkWindow;
 class HelpWindow;
@@ -60,6 +61,7 @@ private:
     void Command10_Click();
     void Command11_Click();
     void openForkCalculator();
+    void openFairOdds();
     void showAbout();
     void LoaD1();
     void clearTypedValues();
@@ -123,6 +125,7 @@ private:
     std::unique_ptr<HelpWindow> help_;
     std::unique_ptr<SettlementWindow> settlement_; // made on first use: start-up stays as fast
     std::unique_ptr<ForkCalculatorWindow> forkCalculator_; // made on first use too
+    std::unique_ptr<FairOddsWindow> fairOdds_; // and this one
 };
 
 } // namespace zoret::ui
