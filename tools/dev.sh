@@ -11,7 +11,7 @@ mode="${1:-run}"
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${ZORET_BUILD_DIR:-$root/build}"
 
-packages=(cmake g++ ninja-build pkgconf qt6-base-dev qt6-qpa-plugins libqt6sql6-sqlite libgl-dev libgtest-dev googletest libbenchmark-dev libgmp-dev
+packages=(cmake g++ ninja-build pkgconf qt6-base-dev qt6-qpa-plugins libqt6sql6-sqlite libsqlite3-dev libgl-dev libgtest-dev googletest libbenchmark-dev libgmp-dev
           fonts-dejavu-core fonts-liberation
           # the packaging tests, the fuzz targets, the Debian package and its
           # checker, and the start-up figures

@@ -106,7 +106,7 @@ TEST_F(Journal, FirstVersionIsBroughtUpWithItsBets)
     ASSERT_EQ(store.open(), JournalState::Ready) << store.message();
     auto expected = sample("старая");
     EXPECT_EQ(store.bets(), std::vector{(expected.id = 7, expected)});
-    EXPECT_EQ(valueOn(store, "PRAGMA user_version").toInt(), 2);
+    EXPECT_EQ(valueOn(store, "PRAGMA user_version").toInt(), 3);
     EXPECT_EQ(valueOn(store, "SELECT count(*) FROM sqlite_schema WHERE name = 'bets_newest_first'").toInt(), 1);
 }
 
@@ -143,7 +143,7 @@ TEST_F(Journal, DamagedFileIsSetAsideNeverOverwritten)
 TEST_F(Journal, NewerFileUnavailableFolderAndFullDiskRefuseWrites)
 {
     journalOf({sample("старая")});
-    sql(path, {"PRAGMA user_version = 3"});
+    sql(path, {"PRAGMA user_version = 4"});
     const QByteArray before = bytesOf(path);
     {
         JournalStore store;
