@@ -49,7 +49,10 @@ public:
     double operator()(const mpq_class& value)
     {
         mpz_abs(units_.get_mpz_t(), value.get_num_mpz_t());
-        units_ = (billionths_ * units_ + value.get_den()) / (2 * value.get_den());
+        mpz_mul_ui(units_.get_mpz_t(), units_.get_mpz_t(), 2'000'000'000);
+        mpz_add(units_.get_mpz_t(), units_.get_mpz_t(), value.get_den_mpz_t());
+        mpz_mul_2exp(twice_.get_mpz_t(), value.get_den_mpz_t(), 1);
+        mpz_tdiv_q(units_.get_mpz_t(), units_.get_mpz_t(), twice_.get_mpz_t());
         if (mpz_sizeinbase(units_.get_mpz_t(), 2) <= 53) {
             const double plotted = units_.get_d() / 1e9;
             return value < 0 && plotted != 0 ? -plotted : plotted;
@@ -61,8 +64,8 @@ public:
     }
 
 private:
-    const mpz_class billionths_ = 2'000'000'000;
     mpz_class units_;
+    mpz_class twice_; // the denominator twice: halves round away from zero
 };
 
 // Adds fractions of a few denominators (cents, the odds' decimals) as
@@ -72,13 +75,19 @@ class FractionSum {
 public:
     void add(const mpq_class& value)
     {
-        for (auto& [denominator, numerator] : parts_)
-            if (denominator == value.get_den()) {
-                numerator += value.get_num();
-                return;
-            }
-        if (parts_.size() < maxParts)
-            parts_.emplace_back(value.get_den(), value.get_num());
+        if (!mpz_fits_ulong_p(value.get_den_mpz_t())) {
+            rest_ += value;
+            return;
+        }
+        const unsigned long denominator = mpz_get_ui(value.get_den_mpz_t());
+        if (last_ >= parts_.size() || parts_[last_].first != denominator)
+            last_ = static_cast<std::size_t>(
+                std::find_if(parts_.begin(), parts_.end(), [&](const auto& p) { return p.first == denominator; })
+                - parts_.begin());
+        if (last_ < parts_.size())
+            parts_[last_].second += value.get_num();
+        else if (parts_.size() < maxParts)
+            parts_.emplace_back(denominator, value.get_num());
         else
             rest_ += value;
     }
@@ -95,7 +104,8 @@ public:
 
 private:
     static constexpr std::size_t maxParts = 16;
-    std::vector<std::pair<mpz_class, mpz_class>> parts_;
+    std::vector<std::pair<unsigned long, mpz_class>> parts_;
+    std::size_t last_ = 0;
     mpq_class rest_;
 };
 

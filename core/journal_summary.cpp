@@ -71,30 +71,34 @@ public:
         return error == std::errc() && end == field.data() + field.size() && value >= 0 && !field.empty();
     }
 
-    // "n/d" in canonical digits; most fit a long and skip GMP's reading.
+    // "n/d" as written in lowest terms; most fit a long and skip GMP's
+    // reading. A fraction that is not in lowest terms (the file was
+    // written by something else) still has its value in every sum and
+    // comparison, so it is not reduced here, at a cost for every bet.
     bool fraction(mpq_class& value)
     {
         const auto field = next();
         const auto slash = field.find('/');
         return slash != std::string_view::npos && integer(field.substr(0, slash), value.get_num_mpz_t(), true)
-               && integer(field.substr(slash + 1), value.get_den_mpz_t(), false) && value.get_den() > 0
-               && (value.canonicalize(), true);
+               && integer(field.substr(slash + 1), value.get_den_mpz_t(), false) && value.get_den() > 0;
     }
 
 private:
+    // Digits, with a minus sign before them when `signedValue`.
     static bool integer(std::string_view digits, mpz_ptr value, bool signedValue)
     {
-        const bool negative = signedValue && !digits.empty() && digits.front() == '-';
-        const std::string_view magnitude = digits.substr(negative ? 1 : 0);
-        if (magnitude.empty()
-            || !std::all_of(magnitude.begin(), magnitude.end(), [](char c) { return c >= '0' && c <= '9'; }))
-            return false;
+        const char* end = digits.data() + digits.size();
         long small = 0;
-        if (std::from_chars(digits.data(), digits.data() + digits.size(), small).ec == std::errc()) {
-            mpz_set_si(value, small);
+        const auto read = std::from_chars(digits.data(), end, small);
+        if (read.ptr != end || digits.empty() || (!signedValue && digits.front() == '-'))
+            return false;
+        if (read.ec == std::errc()) {
+            // A new zero holds no digits: setting it would allocate some.
+            if (small != 0 || mpz_sgn(value) != 0)
+                mpz_set_si(value, small);
             return true;
         }
-        return mpz_set_str(value, std::string(digits).c_str(), 10) == 0;
+        return read.ec == std::errc::result_out_of_range && mpz_set_str(value, std::string(digits).c_str(), 10) == 0;
     }
 
     std::string_view rest_;
@@ -166,8 +170,16 @@ bool readSettledRecord(std::string_view record, BetSummary& summary, BetFigures&
     summary.firstCoefficient = fields.rest();
     if (figures.stake <= 0 || summary.events == 0 || !isDateTimeText(summary.placedAt))
         return false;
-    // The caption of a system is named after its sizes, which must be ones
-    // its events offer.
+    // The caption is named after the sizes, which must be ones the events
+    // offer; only a system's need the list of them.
+    switch (summary.bet.kind) {
+    case BetKind::Single:
+        return summary.events == 1 && summary.bet.size == 0;
+    case BetKind::Accumulator:
+        return summary.events > 1 && summary.bet.size == 0;
+    case BetKind::System:
+        break;
+    }
     const auto offered = offeredBets(summary.events, summary.bankers);
     return std::find(offered.begin(), offered.end(), summary.bet) != offered.end();
 }

@@ -458,17 +458,20 @@ std::optional<JournalSummaries> JournalStore::summaries()
     if (!canRead())
         return std::nullopt;
     const QSqlDatabase db = database();
-    Transaction reading(db, false);
-    if (!reading.began()) {
-        message_ = "Журнал не читается: " + described(reading.error());
-        return std::nullopt;
-    }
     const QVariant handle = db.driver()->handle();
     if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0) {
         message_ = "Журнал не читается: соединение не с SQLite";
         return std::nullopt;
     }
-    SummaryRows rows = readSummaries(*static_cast<sqlite3* const*>(handle.constData()));
+    SummaryRows rows;
+    {
+        Transaction reading(db, false);
+        if (!reading.began()) {
+            message_ = "Журнал не читается: " + described(reading.error());
+            return std::nullopt;
+        }
+        rows = readSummaries(*static_cast<sqlite3* const*>(handle.constData()));
+    }
     if (rows.unreadable)
         return message_ = unreadable(*rows.unreadable), std::nullopt;
     if (rows.failure == Corrupt || rows.failure == NotADatabase)
@@ -638,11 +641,11 @@ std::optional<QString> JournalStore::setDamagedAside()
     return aside;
 }
 
-bool JournalStore::exportCsv(const QString& path)
+std::optional<std::size_t> JournalStore::exportCsv(const QString& path)
 {
     auto all = bets();
     if (!all)
-        return false;
+        return std::nullopt;
     // Oldest first: imported again, the bets get their ids in the same order.
     std::reverse(all->begin(), all->end());
     const std::string csv = journalCsv(*all);
@@ -650,9 +653,9 @@ bool JournalStore::exportCsv(const QString& path)
     if (!file.open(QIODevice::WriteOnly) || file.write(csv.data(), qint64(csv.size())) != qint64(csv.size())
         || !file.commit()) {
         message_ = "Файл " + path.toStdString() + " не записан: " + file.errorString().toStdString();
-        return false;
+        return std::nullopt;
     }
-    return true;
+    return all->size();
 }
 
 std::optional<std::size_t> JournalStore::importCsv(const QString& path)

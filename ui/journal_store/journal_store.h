@@ -72,8 +72,9 @@ public:
     // it was moved to.
     std::optional<QString> setDamagedAside();
 
-    // The whole journal as a CSV file for spreadsheets.
-    bool exportCsv(const QString& path);
+    // The whole journal as a CSV file for spreadsheets; returns how many
+    // bets were written.
+    std::optional<std::size_t> exportCsv(const QString& path);
     // Every bet of a CSV file, or none when any row is faulty (message()
     // names its line); returns how many were added.
     std::optional<std::size_t> importCsv(const QString& path);
