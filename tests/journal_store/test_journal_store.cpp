@@ -251,19 +251,12 @@ TEST_F(Journal, SummariesFollowEveryChangeNewestFirst)
 TEST_F(Journal, DamagedRowsAreRefusedNeverShown)
 {
     journalOf({sample("первая"), sample("вторая")});
-    // Each spoils bet 2 in its own way; the journal is restored between.
+    // Each spoils bet 2 in its own way (the record's own faults are core
+    // rows); the journal is restored between.
     const char* damage[] = {
         "UPDATE bets SET settled = NULL",
         "UPDATE bets SET settled = 'garbage'",
-        "UPDATE bets SET settled = replace(settled, 'open 2 1', 'open 2 1 x')",
-        "UPDATE bets SET settled = replace(settled, '/2 ', '/0 ')",
-        "UPDATE bets SET settled = replace(settled, '/2 ', '/-2 ')",
-        "UPDATE bets SET settled = replace(settled, '201/2', '0/1')",
-        "UPDATE bets SET settled = replace(settled, '201/2', '-201/2')",
-        "UPDATE bets SET settled = replace(settled, 'open 2 1', 'open 1 0')",
-        "UPDATE bets SET settled = replace(settled, 'open 2 1', 'bogus 2 1')",
         "UPDATE bets SET kind = 'system', system_size = 2",
-        "UPDATE bets SET kind = 'single'",
         "UPDATE bets SET kind = 'gambit'",
         "UPDATE bets SET placed_at = '2026-02-30 10:15:30'",
     };
