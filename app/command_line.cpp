@@ -16,8 +16,11 @@ const QString usage = QStringLiteral("Использование: zoret [пар�
                                      "Калькулятор ставок на спорт: экспрессы, системы и вилки.\n"
                                      "\n"
                                      "Параметры:\n"
-                                     "  -h, --help       показать эту справку и выйти\n"
-                                     "  -v, --version    показать версию программы и выйти\n"
+                                     "  -h, --help                   показать эту справку и выйти\n"
+                                     "  -v, --version                показать версию программы и выйти\n"
+                                     "  --export-journal ФАЙЛ        записать весь журнал ставок в ФАЙЛ (CSV)\n"
+                                     "  --import-journal ФАЙЛ        добавить в журнал ставки из ФАЙЛА (CSV):\n"
+                                     "                               все или, при ошибке в файле, ни одной\n"
                                      "\n"
                                      "Принимаются и параметры Qt, например -platform, -style, -stylesheet.\n");
 
@@ -45,7 +48,7 @@ void addQtOptions(QCommandLineParser& parser)
 
 CommandLineAnswer usageError(const QString& message)
 {
-    return {usageErrorExitCode, QString(), QStringLiteral("zoret: %1\n\n").arg(message) + usage};
+    return {usageErrorExitCode, QString(), QStringLiteral("zoret: %1\n\n").arg(message) + usage, std::nullopt};
 }
 
 // The unknown option as it was typed, with its dashes and any "=value".
@@ -76,8 +79,12 @@ std::optional<CommandLineAnswer> answerCommandLine(const QStringList& arguments)
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help(QStringList{"h", "help"});
     const QCommandLineOption version(QStringList{"v", "version"});
+    const QCommandLineOption exportJournal("export-journal", QString(), QStringLiteral("file"));
+    const QCommandLineOption importJournal("import-journal", QString(), QStringLiteral("file"));
     parser.addOption(help);
     parser.addOption(version);
+    parser.addOption(exportJournal);
+    parser.addOption(importJournal);
     addQtOptions(parser);
 
     if (!parser.parse(arguments))
@@ -85,9 +92,16 @@ std::optional<CommandLineAnswer> answerCommandLine(const QStringList& arguments)
     if (!parser.positionalArguments().isEmpty())
         return usageError(QStringLiteral("лишний аргумент «%1»").arg(parser.positionalArguments().first()));
     if (parser.isSet(help))
-        return CommandLineAnswer{0, usage, QString()};
+        return CommandLineAnswer{0, usage, QString(), std::nullopt};
     if (parser.isSet(version))
-        return CommandLineAnswer{0, QStringLiteral("zoret %1\n").arg(ZORET_VERSION), QString()};
+        return CommandLineAnswer{0, QStringLiteral("zoret %1\n").arg(ZORET_VERSION), QString(), std::nullopt};
+    const QStringList exports = parser.values(exportJournal), imports = parser.values(importJournal);
+    if (exports.size() + imports.size() > 1)
+        return usageError(QStringLiteral("журнал выгружается или загружается одним файлом за раз"));
+    if (!exports.isEmpty())
+        return CommandLineAnswer{0, {}, {}, JournalRequest{zoret::ui::JournalCommand::Export, exports.first()}};
+    if (!imports.isEmpty())
+        return CommandLineAnswer{0, {}, {}, JournalRequest{zoret::ui::JournalCommand::Import, imports.first()}};
     return std::nullopt;
 }
 

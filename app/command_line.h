@@ -3,18 +3,28 @@
 
 #pragma once
 
+#include "ui/application.h"
+
 #include <QStringList>
 
 #include <optional>
 
 namespace zoret::app {
 
+// The journal exported to a file or imported from one, without a window.
+struct JournalRequest {
+    zoret::ui::JournalCommand command = zoret::ui::JournalCommand::Export;
+    QString file;
+};
+
 // What the program says to its command line when it is asked for something
-// other than its window: the help, the version, or an error.
+// other than its window: the help, the version, or an error; or, when
+// `journal` is set, that the journal command is to be run instead.
 struct CommandLineAnswer {
     int exitCode = 0;
     QString standardOutput;
     QString standardError;
+    std::optional<JournalRequest> journal;
 };
 
 // Reads the arguments (the program's name first) before any window system is

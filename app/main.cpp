@@ -24,10 +24,15 @@ QStringList argumentsOf(int argc, char* argv[])
 
 int main(int argc, char* argv[])
 {
-    // Before QApplication, which needs a display: --help and --version must
-    // answer without one.
-    if (const auto answer = zoret::app::answerCommandLine(argumentsOf(argc, argv)))
-        return zoret::app::printAnswer(*answer);
+    // Before QApplication, which needs a display: --help, --version and the
+    // journal's commands must answer without one.
+    if (const auto answer = zoret::app::answerCommandLine(argumentsOf(argc, argv))) {
+        if (!answer->journal)
+            return zoret::app::printAnswer(*answer);
+        QCoreApplication app(argc, argv);
+        QCoreApplication::setApplicationName("Zoret");
+        return zoret::ui::runJournalCommand(answer->journal->command, answer->journal->file);
+    }
 
     std::optional<MissingDisplayGuard> guard(std::in_place);
     QApplication app(argc, argv);

@@ -4,7 +4,7 @@
 #include "core/journal_row.h"
 
 #include "core/exact_decimal.h"
-#include "core/settlement_captions.h"
+#include "core/journal_summary.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -12,12 +12,6 @@
 namespace zoret {
 
 namespace {
-
-int nonBankerCount(const JournalBet& bet)
-{
-    return static_cast<int>(
-        std::count_if(bet.events.begin(), bet.events.end(), [](const auto& e) { return !e.banker; }));
-}
 
 // A system's lines pay differently, so its full win is settled; a single or
 // an accumulator multiplies its coefficients.
@@ -46,26 +40,6 @@ BetStatus statusOf(const JournalBet& bet, const Settlement& s)
     if (paid == s.totalStake)
         return BetStatus::Returned;
     return s.linesWon == s.lines && paid > s.totalStake ? BetStatus::Won : BetStatus::Partial;
-}
-
-std::string withoutBlanks(std::string_view text)
-{
-    std::string out;
-    std::copy_if(text.begin(), text.end(), std::back_inserter(out), [](char c) { return c != ' ' && c != '\t'; });
-    return out;
-}
-
-std::string betDescription(const JournalBet& bet)
-{
-    switch (bet.bet.kind) {
-    case BetKind::Single:
-        return betCaption(bet.bet, 1) + " " + withoutBlanks(bet.events.front().coefficientText);
-    case BetKind::Accumulator:
-        return betCaption(bet.bet, 0) + " из " + countText(static_cast<long long>(bet.events.size()));
-    case BetKind::System:
-        break;
-    }
-    return betCaption(bet.bet, nonBankerCount(bet));
 }
 
 } // namespace
@@ -98,18 +72,7 @@ BetFigures betFigures(const JournalBet& bet)
                       s.profit};
 }
 
-BetTexts betTexts(const JournalBet& bet, const BetFigures& figures)
-{
-    return BetTexts{bet.placedAt.substr(0, 16),
-                    oneLineText(bet.bookmaker),
-                    oneLineText(bet.note),
-                    betDescription(bet),
-                    moneyText(figures.coefficient),
-                    moneyText(figures.stake),
-                    std::string(statusCaption(figures.status)),
-                    rangeText(figures.payout),
-                    rangeText(figures.profit)};
-}
+BetTexts betTexts(const JournalBet& bet, const BetFigures& figures) { return summaryTexts(summaryOf(bet), figures); }
 
 std::string oneLineText(std::string_view text)
 {

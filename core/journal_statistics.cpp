@@ -7,9 +7,11 @@
 #include "core/exact_decimal.h"
 
 #include <algorithm>
-#include <charconv>
+#include <cmath>
 #include <limits>
 #include <stdexcept>
+#include <unordered_set>
+#include <utility>
 
 namespace zoret {
 
@@ -37,15 +39,139 @@ std::optional<DateSpan> spanOf(JournalPeriod period, CivilDate today)
     return DateSpan{dateText({today.year, 1, 1}), dateText({today.year, 12, 31})};
 }
 
-// To a billionth, near enough for a chart; a profit beyond the doubles
-// (a coefficient can be 1E+400) stays at the edge of the chart.
-double plottedValue(const mpq_class& value)
+// To a billionth, near enough for a chart: the billionths, rounded halves
+// away from zero, are an integer, and below 2^53 one division rounds it as
+// reading its decimal text would. Beyond, where a double cannot tell
+// billionths apart, the value itself cut to a double; a profit beyond the
+// doubles (a coefficient can be 1E+400) stays at the edge of the chart.
+class Plotter {
+public:
+    double operator()(const mpq_class& value)
+    {
+        mpz_abs(units_.get_mpz_t(), value.get_num_mpz_t());
+        mpz_mul_ui(units_.get_mpz_t(), units_.get_mpz_t(), 2'000'000'000);
+        mpz_add(units_.get_mpz_t(), units_.get_mpz_t(), value.get_den_mpz_t());
+        mpz_mul_2exp(twice_.get_mpz_t(), value.get_den_mpz_t(), 1);
+        mpz_tdiv_q(units_.get_mpz_t(), units_.get_mpz_t(), twice_.get_mpz_t());
+        if (mpz_sizeinbase(units_.get_mpz_t(), 2) <= 53) {
+            const double plotted = units_.get_d() / 1e9;
+            return value < 0 && plotted != 0 ? -plotted : plotted;
+        }
+        const double plotted = value.get_d();
+        if (std::isfinite(plotted))
+            return plotted;
+        return value < 0 ? std::numeric_limits<double>::lowest() : std::numeric_limits<double>::max();
+    }
+
+private:
+    mpz_class units_;
+    mpz_class twice_; // the denominator twice: halves round away from zero
+};
+
+// Adds fractions of a few denominators (cents, the odds' decimals) as
+// integers, one sum per denominator, and reduces them once at the end:
+// exact, without a greatest common divisor for every term.
+class FractionSum {
+public:
+    void add(const mpq_class& value)
+    {
+        if (!mpz_fits_ulong_p(value.get_den_mpz_t())) {
+            rest_ += value;
+            return;
+        }
+        const unsigned long denominator = mpz_get_ui(value.get_den_mpz_t());
+        if (last_ >= parts_.size() || parts_[last_].first != denominator)
+            last_ = static_cast<std::size_t>(
+                std::find_if(parts_.begin(), parts_.end(), [&](const auto& p) { return p.first == denominator; })
+                - parts_.begin());
+        if (last_ < parts_.size())
+            parts_[last_].second += value.get_num();
+        else if (parts_.size() < maxParts)
+            parts_.emplace_back(denominator, value.get_num());
+        else
+            rest_ += value;
+    }
+    mpq_class total() const
+    {
+        mpq_class sum = rest_;
+        for (const auto& [denominator, numerator] : parts_) {
+            mpq_class part(numerator, denominator);
+            part.canonicalize();
+            sum += part;
+        }
+        return sum;
+    }
+
+private:
+    static constexpr std::size_t maxParts = 16;
+    std::vector<std::pair<unsigned long, mpz_class>> parts_;
+    std::size_t last_ = 0;
+    mpq_class rest_;
+};
+
+// The same for whole bets and for their summaries: only the placed-at and
+// the bookmaker are looked at.
+template <class Bets>
+std::vector<std::size_t> keptOf(const Bets& bets, const JournalFilter& filter, std::string_view today)
 {
-    const std::string text = fixedText(value, 9);
-    double plotted = 0;
-    if (std::from_chars(text.data(), text.data() + text.size(), plotted).ec == std::errc::result_out_of_range)
-        plotted = value < 0 ? std::numeric_limits<double>::lowest() : std::numeric_limits<double>::max();
-    return plotted;
+    const auto date = readDate(today);
+    if (!date)
+        throw std::invalid_argument("filteredBets: today is not a date");
+    const auto span = spanOf(filter.period, *date);
+    std::vector<std::size_t> kept;
+    kept.reserve(bets.size());
+    for (std::size_t i = 0; i < bets.size(); ++i) {
+        const std::string_view day = std::string_view(bets[i].placedAt).substr(0, 10);
+        if (span && (day < span->first || day > span->last))
+            continue;
+        if (filter.bookmaker && bets[i].bookmaker != *filter.bookmaker)
+            continue;
+        kept.push_back(i);
+    }
+    return kept;
+}
+
+template <class Bets>
+std::vector<std::string> namesOf(const Bets& bets)
+{
+    std::unordered_set<std::string_view> seen;
+    for (const auto& bet : bets)
+        if (!bet.bookmaker.empty())
+            seen.insert(bet.bookmaker);
+    std::vector<std::string> names(seen.begin(), seen.end());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+template <class Bets>
+std::vector<ProfitPoint> curveOf(const Bets& bets, std::span<const BetFigures> figures,
+                                 std::span<const std::size_t> kept)
+{
+    std::vector<std::size_t> settled;
+    settled.reserve(kept.size());
+    std::copy_if(kept.begin(), kept.end(), std::back_inserter(settled), [&](auto i) { return figures[i].settled(); });
+    const auto earlier = [&](auto a, auto b) { return bets[a].placedAt < bets[b].placedAt; };
+    // The journal lists the newest first: turned round, with the bets of
+    // one second kept in their order, it is sorted without sorting.
+    if (std::is_sorted(settled.rbegin(), settled.rend(), earlier)) {
+        std::reverse(settled.begin(), settled.end());
+        for (auto run = settled.begin(); run != settled.end();) {
+            const auto end = std::find_if(run, settled.end(), [&](auto i) { return earlier(*run, i); });
+            std::reverse(run, end);
+            run = end;
+        }
+    }
+    if (!std::is_sorted(settled.begin(), settled.end(), earlier))
+        std::stable_sort(settled.begin(), settled.end(), earlier);
+    std::vector<ProfitPoint> curve;
+    curve.reserve(settled.size());
+    mpq_class running;
+    Plotter plotted;
+    for (const auto i : settled) {
+        running += figures[i].profit.least;
+        curve.push_back({i, running, plotted(running)});
+    }
+    return curve;
 }
 
 std::string percentText(const std::optional<mpq_class>& value)
@@ -73,55 +199,42 @@ std::string_view periodCaption(JournalPeriod period)
 std::vector<std::size_t> filteredBets(std::span<const JournalBet> bets, const JournalFilter& filter,
                                       std::string_view today)
 {
-    const auto date = readDate(today);
-    if (!date)
-        throw std::invalid_argument("filteredBets: today is not a date");
-    const auto span = spanOf(filter.period, *date);
-    std::vector<std::size_t> kept;
-    for (std::size_t i = 0; i < bets.size(); ++i) {
-        const std::string_view day = std::string_view(bets[i].placedAt).substr(0, 10);
-        if (span && (day < span->first || day > span->last))
-            continue;
-        if (filter.bookmaker && bets[i].bookmaker != *filter.bookmaker)
-            continue;
-        kept.push_back(i);
-    }
-    return kept;
+    return keptOf(bets, filter, today);
 }
 
-std::vector<std::string> bookmakersUsed(std::span<const JournalBet> bets)
+std::vector<std::size_t> filteredBets(std::span<const BetSummary> bets, const JournalFilter& filter,
+                                      std::string_view today)
 {
-    std::vector<std::string> names;
-    for (const auto& bet : bets)
-        if (!bet.bookmaker.empty())
-            names.push_back(bet.bookmaker);
-    std::sort(names.begin(), names.end());
-    names.erase(std::unique(names.begin(), names.end()), names.end());
-    return names;
+    return keptOf(bets, filter, today);
 }
+
+std::vector<std::string> bookmakersUsed(std::span<const JournalBet> bets) { return namesOf(bets); }
+std::vector<std::string> bookmakersUsed(std::span<const BetSummary> bets) { return namesOf(bets); }
 
 JournalStatistics journalStatistics(std::span<const BetFigures> figures, std::span<const std::size_t> kept)
 {
     JournalStatistics s;
     s.count = static_cast<long long>(kept.size());
     long long struck = 0;
-    mpq_class coefficients;
+    FractionSum turnover, profit, coefficients;
     for (const auto i : kept) {
         const BetFigures& f = figures[i];
         if (!f.settled())
             continue;
         ++s.settled;
-        s.turnover += f.stake;
-        s.profit += f.profit.least;
+        turnover.add(f.stake);
+        profit.add(f.profit.least);
         struck += f.profit.least > 0 ? 1 : 0;
-        coefficients += f.coefficient;
+        coefficients.add(f.coefficient);
     }
+    s.turnover = turnover.total();
+    s.profit = profit.total();
     if (s.settled == 0)
         return s;
     const mpq_class settled(static_cast<long>(s.settled));
     s.roiPercent = mpq_class(100 * s.profit / s.turnover);
     s.strikePercent = mpq_class(100 * mpq_class(static_cast<long>(struck)) / settled);
-    s.averageCoefficient = mpq_class(coefficients / settled);
+    s.averageCoefficient = mpq_class(coefficients.total() / settled);
     return s;
 }
 
@@ -139,18 +252,13 @@ StatisticsTexts statisticsTexts(const JournalStatistics& s)
 std::vector<ProfitPoint> profitCurve(std::span<const JournalBet> bets, std::span<const BetFigures> figures,
                                      std::span<const std::size_t> kept)
 {
-    std::vector<std::size_t> settled;
-    std::copy_if(kept.begin(), kept.end(), std::back_inserter(settled), [&](auto i) { return figures[i].settled(); });
-    std::stable_sort(settled.begin(), settled.end(),
-                     [&](auto a, auto b) { return bets[a].placedAt < bets[b].placedAt; });
-    std::vector<ProfitPoint> curve;
-    curve.reserve(settled.size());
-    mpq_class running;
-    for (const auto i : settled) {
-        running += figures[i].profit.least;
-        curve.push_back({i, running, plottedValue(running)});
-    }
-    return curve;
+    return curveOf(bets, figures, kept);
+}
+
+std::vector<ProfitPoint> profitCurve(std::span<const BetSummary> bets, std::span<const BetFigures> figures,
+                                     std::span<const std::size_t> kept)
+{
+    return curveOf(bets, figures, kept);
 }
 
 } // namespace zoret

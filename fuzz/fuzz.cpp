@@ -16,6 +16,7 @@
 #include "core/fork.h"
 #include "core/fork_calculator.h"
 #include "core/journal_csv.h"
+#include "core/journal_summary.h"
 #include "core/number_text.h"
 #include "core/runtime_error.h"
 #include "core/settlement.h"
@@ -539,6 +540,26 @@ void journalCsvFile(Input in)
     check(zoret::journalCsv(back.bets) == file, "a file read and written again is the same");
 }
 
+// The settlement the journal keeps beside a bet, as any bytes for a bet of any sizes: refused,
+// or read as figures that show, with a positive stake, and that are written and read again
+// alike.
+void settledRecord(Input in)
+{
+    using zoret::BetSummary, zoret::BetFigures;
+    const zoret::Bet kind{static_cast<zoret::BetKind>(in.byte() % 3), in.byte() % 8};
+    BetSummary summary{0, "2026-12-07 10:15:30", "", "", kind};
+    BetFigures figures;
+    if (!zoret::readSettledRecord(in.text(), summary, figures))
+        return;
+    check(figures.stake > 0 && summary.events > 0, "a record read has a stake and events");
+    zoret::summaryTexts(summary, figures);
+    const std::string again = zoret::settledRecord(summary, figures);
+    BetSummary back{0, summary.placedAt, "", "", kind};
+    BetFigures read;
+    check(zoret::readSettledRecord(again, back, read) && zoret::settledRecord(back, read) == again,
+          "a record read is written and read again alike");
+}
+
 auto targetNamed(const std::string& name)
 {
     // clang-format off
@@ -546,7 +567,7 @@ auto targetNamed(const std::string& name)
              {"fuzz_round_trip", roundTrip}, {"fuzz_system", systemBet}, {"fuzz_fork", forkSplit},
              {"fuzz_settlement", settlement}, {"fuzz_readers", readers},
              {"fuzz_fork_rounding", forkRounding}, {"fuzz_fair_odds", fairOdds},
-             {"fuzz_journal_csv", journalCsvFile}})
+             {"fuzz_journal_csv", journalCsvFile}, {"fuzz_settled_record", settledRecord}})
         if (known == name)
             return [f = run](const std::string& in) { f({reinterpret_cast<const std::uint8_t*>(in.data()), in.size()}); };
     // clang-format on

@@ -12,7 +12,7 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${ZORET_BUILD_DIR:-$root/build}"
 
 # What building and running need.
-packages=(cmake g++ ninja-build pkgconf qt6-base-dev qt6-qpa-plugins libqt6sql6-sqlite libgl-dev libgmp-dev
+packages=(cmake g++ ninja-build pkgconf qt6-base-dev qt6-qpa-plugins libqt6sql6-sqlite libsqlite3-dev libgl-dev libgmp-dev
           fonts-dejavu-core fonts-liberation
           # Qt's own texts in Russian
           qt6-translations-l10n)

@@ -14,6 +14,8 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include <cstdio>
+
 namespace zoret::ui {
 
 int runMainWindow()
@@ -32,6 +34,14 @@ int runMainWindow()
     MainWindow window;
     window.showModal();
     return 0;
+}
+
+int runJournalCommand(JournalCommand command, const QString& file)
+{
+    const JournalCommandOutcome outcome = journalCommand(command, file);
+    std::fputs(outcome.output.c_str(), stdout);
+    std::fputs(outcome.error.c_str(), stderr);
+    return outcome.exitCode;
 }
 
 } // namespace zoret::ui

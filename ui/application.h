@@ -3,6 +3,10 @@
 
 #pragma once
 
+#include "ui/journal_store/journal_command.h"
+
+#include <QString>
+
 // What the program's start-up needs of its windows: the one header of ui/
 // the application includes.
 namespace zoret::ui {
@@ -11,5 +15,10 @@ namespace zoret::ui {
 // icon, the font, Qt's own texts in Russian, the locale's separators), then
 // shows the main window and returns once it is closed.
 int runMainWindow();
+
+// With a QCoreApplication, no window: exports the journal to `file` or
+// imports it, prints what was done on standard output or why not on
+// standard error, and returns the exit code (0 or 1).
+int runJournalCommand(JournalCommand command, const QString& file);
 
 } // namespace zoret::ui

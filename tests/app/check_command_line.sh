@@ -3,7 +3,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # usage: check_command_line.sh ZORET_BINARY VERSION — argument lists answered with no display at all: the exit code,
-# the start of standard output and a text of standard error ('-': empty; an error also shows the usage).
+# the start of standard output and a text of standard error ('-': empty; an error also shows the usage); then the
+# journal's export and import.
 set -uo pipefail
 usage="Использование: zoret [параметры]"
 failures=0
@@ -43,5 +44,36 @@ no_display=$(timeout 20 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$1
 code=$?
 [ "$code" = 1 ] && [ "$no_display" = "Для работы Zoret нужен графический сеанс; без него программу запускает QT_QPA_PLATFORM=offscreen." ] \
     || fail "without a display: exit code $code, '$no_display'"
+
+# The journal without a display, in a data folder of its own: an empty journal exports its header; a file of two
+# bets (a quoted note with a line break, a system) is imported, and exported again byte for byte; a
+# file with a bad third line adds nothing and names the line; a second journal command at once is refused.
+data=$(mktemp -d)
+journal() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_DATA_HOME="$data" "$1" "${@:2}" 2>"$data/err"; }
+header=$'\xEF\xBB\xBFДата;Букмекер;Заметка;Вид;Система;Сумма;Режим суммы'
+events=$';Коэффициент 1;Результат 1;Банкер 1;Описание 1;Коэффициент 2;Результат 2;Банкер 2;Описание 2'
+events+=$';Коэффициент 3;Результат 3;Банкер 3;Описание 3'
+printf '%s\r\n' "$header$events" \
+    $'2026-12-01 09:00:00;Лига;"две\r\nстроки; и ""кавычки""";single;0;100,50;per-line;1,85;won;0;П1;;;;;;;;' \
+    '2026-12-07 10:15:30;Фонбет;;system;2;10;whole-bet;2,1;open;0;;1,5;lost;0;;3;void;0;' >"$data/good.csv"
+printf '%s\r\n' "$header$events" "$(sed -n 4p "$data/good.csv" | tr -d '\r')" \
+    '2026-13-01 10:00:00;Лига;;single;0;100;per-line;1,5;won;0;;;;;;;;;' >"$data/bad.csv"
+out=$(journal "$1" --export-journal "$data/empty.csv")
+[ $? = 0 ] && [ "$out" = "Ставок выгружено из журнала в $data/empty.csv: 0" ] && [ ! -s "$data/err" ] \
+    && [ "$(cat "$data/empty.csv")" = "$header"$'\r' ] || fail "export of an empty journal: '$out' '$(cat "$data/err")'"
+out=$(journal "$1" --import-journal "$data/good.csv")
+[ $? = 0 ] && [ "$out" = "Ставок добавлено в журнал из $data/good.csv: 2" ] || fail "import: '$out' '$(cat "$data/err")'"
+out=$(journal "$1" --import-journal "$data/bad.csv")
+code=$?
+[ "$code" = 1 ] && [ -z "$out" ] && grep -q "Строка 3\." "$data/err" || fail "bad import: $code '$out' '$(cat "$data/err")'"
+out=$(journal "$1" -platform offscreen --export-journal "$data/again.csv")
+[ $? = 0 ] && [ "$out" = "Ставок выгружено из журнала в $data/again.csv: 2" ] && cmp -s "$data/good.csv" "$data/again.csv" \
+    || fail "export of the imported journal: '$out' '$(cat "$data/err")' $(diff <(od -c "$data/good.csv") <(od -c "$data/again.csv") | head -5)"
+out=$(journal "$1" --import-journal "$data/missing.csv")
+[ $? = 1 ] && grep -q "не открывается" "$data/err" || fail "import of a missing file: '$(cat "$data/err")'"
+out=$(journal "$1" --export-journal "$data/a.csv" --import-journal "$data/good.csv")
+[ $? = 2 ] && grep -q "одним файлом" "$data/err" && [ ! -e "$data/a.csv" ] || fail "two journal commands: '$(cat "$data/err")'"
+rm -rf "$data"
+
 echo "$failures failure(s)"
 [ "$failures" -eq 0 ]

@@ -4,6 +4,7 @@
 #include "core/exact_decimal.h"
 #include "core/journal_csv.h"
 #include "core/journal_statistics.h"
+#include "core/journal_summary.h"
 #include "tests/core/rows.h"
 
 #include <stdexcept>
@@ -111,6 +112,72 @@ std::string roundTrip(const std::vector<JournalBet>& bets)
 std::string replaced(std::string text, std::string_view from, std::string_view to)
 {
     return text.replace(text.find(from), from.size(), to);
+}
+
+// A bet's settlement as the journal keeps it, then " differs" when reading
+// it back changes the record or a text the table shows.
+std::string stored(const JournalBet& b)
+{
+    const BetFigures figures = betFigures(b);
+    const std::string record = settledRecord(summaryOf(b), figures);
+    BetSummary back{0, b.placedAt, b.bookmaker, b.note, b.bet};
+    BetFigures read;
+    if (!readSettledRecord(record, back, read))
+        return "refused " + record;
+    const auto t = summaryTexts(back, read), u = betTexts(b, figures);
+    const bool same = settledRecord(back, read) == record && t.bet == u.bet && t.coefficient == u.coefficient
+                      && t.stake == u.stake && t.status == u.status && t.payout == u.payout && t.profit == u.profit;
+    return record + (same ? "" : " differs");
+}
+// Whether a record reads for a bet of this kind placed at this time.
+std::string readable(std::string_view record, Bet kind, const char* placedAt = "2026-12-07 10:15:30")
+{
+    BetSummary summary{0, placedAt, "", "", kind};
+    BetFigures figures;
+    return readSettledRecord(record, summary, figures) ? "ok" : "refused";
+}
+// The exact profit of the kept bets.
+std::string profitOf(const std::vector<JournalBet>& bets)
+{
+    std::vector<BetFigures> figures;
+    std::vector<std::size_t> kept;
+    for (const auto& b : bets)
+        kept.push_back(figures.size()), figures.push_back(betFigures(b));
+    return journalStatistics(figures, kept).profit.get_str();
+}
+
+TEST(Journal, Summaries)
+{
+    std::vector<JournalBet> tenths;
+    std::string coefficient = " 1.1";
+    for (int k = 1; k <= 20; ++k, coefficient.insert(3, "0"))
+        tenths.push_back(bet(single, "1", {ev(coefficient.c_str(), W)}));
+    const std::string good = "won 1 0 2/1 1/1 2/1 2/1 1/1 1/1 2";
+    // clang-format off
+    checkRows({
+        {"RecordOfASystem", [&] { return stored(bet(systemOf(2), "10", {ev(" 2", L), ev(" 3", W), ev(" 4 ", W)})); }, "partial 3 0 26/3 30/1 120/1 120/1 90/1 90/1 2"},
+        {"RecordOfAnOpenBankerSystem", [&] { return stored(bet(systemOf(2), "90", {ev(" 2", W, true), ev(" 1.5", O), ev(" 2", O), ev(" 3", O)}, SumMode::WholeBet)); }, "open 4 1 9/1 90/1 0/1 810/1 -90/1 720/1 2"},
+        {"RecordBeyondALong", [&] { return stored(bet(acc, "0,01", {ev(" 1.23456789012346E+15", W), ev(" 1E+10", HL)})); }, "won 2 0 12345678901234600000000000/1 1/100 61728394506173/10 61728394506173/10 617283945061729/100 617283945061729/100 1.23456789012346E+15"},
+        {"RecordRefused", [&] { return readable(good, single) + "|" + readable(good, acc) + "|" + readable(good, {BetKind::Single, 1}) + "|" + readable(good, single, "2026-02-29 10:00:00") + "|"
+            + readable("won 1 0 2/1 1/1 2/1 2/1 1/1 1/1", single) + "|" + readable("won 1 0 2/1 1/1 2/1 2/1 1/1", single) + "|" + readable("Won 1 0 2/1 1/1 2/1 2/1 1/1 1/1 2", single); },
+            "ok|refused|refused|refused|ok|refused|refused"},
+        {"RecordFiguresRefused", [&] { return readable("won 1 0 2/1 1/0 2/1 2/1 1/1 1/1 2", single) + readable("won 1 0 2/1 0/1 2/1 2/1 1/1 1/1 2", single) + readable("won 1 0 2/1 -1/1 2/1 2/1 1/1 1/1 2", single)
+            + readable("won 1 0 2/1 1/-1 2/1 2/1 1/1 1/1 2", single) + readable("won 1 0 2/1 +1/1 2/1 2/1 1/1 1/1 2", single) + readable("won 1 0 2/1 1.5/1 2/1 2/1 1/1 1/1 2", single)
+            + readable("won 1 0 2/1 1 2/1 2/1 1/1 1/1 2", single) + readable("won 1 0 2/1 /1 2/1 2/1 1/1 1/1 2", single) + readable("won 1 0 2/1 1/1x 2/1 2/1 1/1 1/1 2", single)
+            + "|" + readable("won 1 0 2/1 99999999999999999999999/3 2/1 2/1 1/1 1/1 2", single) + readable("won 1 0 2/1 1/99999999999999999999999 2/1 2/1 1/1 1/1 2", single); },
+            "refusedrefusedrefusedrefusedrefusedrefusedrefusedrefusedrefused|okok"},
+        {"RecordCountsRefused", [&] { return readable("won 0 0 2/1 1/1 2/1 2/1 1/1 1/1 2", single) + readable("won 2 0 2/1 1/1 2/1 2/1 1/1 1/1 2", single) + readable("won -1 0 2/1 1/1 2/1 2/1 1/1 1/1 2", single)
+            + readable("won 1 -1 2/1 1/1 2/1 2/1 1/1 1/1 2", single) + readable("won 1 x 2/1 1/1 2/1 2/1 1/1 1/1 2", single) + readable("won 3 1 2/1 1/1 2/1 2/1 1/1 1/1 2", systemOf(2))
+            + "|" + readable("won 4 1 2/1 1/1 2/1 2/1 1/1 1/1 2", systemOf(2)) + readable("won 3 0 2/1 1/1 2/1 2/1 1/1 1/1 2", acc); },
+            "refusedrefusedrefusedrefusedrefusedrefused|okok"},
+        {"ManyDenominatorsSumExactly", [&] { return profitOf(tenths); }, "11111111111111111111/100000000000000000000"},
+        {"CurveOfNewestFirstKeepsOneSecondsOrder", [&] { return statistics({dated("2026-01-03 00:00:00", "1", W), dated("2026-01-02 00:00:00", "1", W), dated("2026-01-02 00:00:00", "2", L), dated("2026-01-01 00:00:00", "1", W)}); },
+            "4|4|5.00|1.00|20.00 %|75.00 %|2.00 3:1.00:1 1:2.00:2 2:0.00:0 0:1.00:1"},
+        {"PlottedBeyondBillionths", [&] { return statistics({dated("2026-01-02 00:00:00", "20000000,5", L), dated("2026-01-03 00:00:00", "0,75", W)}); },
+            "2|2|20000001.25|-19999999.75|-100.00 %|50.00 %|2.00 0:-20000000.50:-20000000.5 1:-19999999.75:-19999999.75"},
+        {"PlottedAtTheEdge", [&] { const auto s = statistics({bet(single, "1", {ev(" 1E+400", W)})}); return s.substr(s.rfind(':')); }, ":1.7976931348623157e+308"},
+    });
+    // clang-format on
 }
 
 TEST(Journal, Table)

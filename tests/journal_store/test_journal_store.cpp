@@ -74,6 +74,22 @@ std::set<std::int64_t> storedIds(JournalStore& store)
     return ids;
 }
 
+// A summary the store read, as one text with its figures.
+std::string settledRow(const BetSummary& summary, const BetFigures& figures)
+{
+    return countText(summary.id) + " " + summary.placedAt + " " + summary.bookmaker + " " + summary.note + " "
+           + settledRecord(summary, figures);
+}
+std::string settledRow(const JournalBet& bet) { return settledRow(summaryOf(bet), betFigures(bet)); }
+std::vector<std::string> summaryRows(JournalStore& store)
+{
+    std::vector<std::string> rows;
+    const auto read = store.summaries();
+    for (std::size_t i = 0; read && i < read->bets.size(); ++i)
+        rows.push_back(settledRow(read->bets[i], read->figures[i]));
+    return rows;
+}
+
 class Journal : public ::testing::Test {
 protected:
     void SetUp() override { qputenv("XDG_DATA_HOME", home.path().toUtf8()); }
@@ -106,8 +122,9 @@ TEST_F(Journal, FirstVersionIsBroughtUpWithItsBets)
     ASSERT_EQ(store.open(), JournalState::Ready) << store.message();
     auto expected = sample("старая");
     EXPECT_EQ(store.bets(), std::vector{(expected.id = 7, expected)});
-    EXPECT_EQ(valueOn(store, "PRAGMA user_version").toInt(), 2);
+    EXPECT_EQ(valueOn(store, "PRAGMA user_version").toInt(), 3);
     EXPECT_EQ(valueOn(store, "SELECT count(*) FROM sqlite_schema WHERE name = 'bets_newest_first'").toInt(), 1);
+    EXPECT_EQ(summaryRows(store), std::vector{settledRow(expected)});
 }
 
 TEST_F(Journal, DamagedFileIsSetAsideNeverOverwritten)
@@ -143,7 +160,7 @@ TEST_F(Journal, DamagedFileIsSetAsideNeverOverwritten)
 TEST_F(Journal, NewerFileUnavailableFolderAndFullDiskRefuseWrites)
 {
     journalOf({sample("старая")});
-    sql(path, {"PRAGMA user_version = 3"});
+    sql(path, {"PRAGMA user_version = 4"});
     const QByteArray before = bytesOf(path);
     {
         JournalStore store;
@@ -201,6 +218,79 @@ TEST_F(Journal, HostileTextsAndCsvComeBackVerbatim)
     EXPECT_FALSE(store.importCsv(csv));
     EXPECT_NE(store.message().find("Строка 3."), std::string::npos) << store.message();
     EXPECT_EQ(store.bets()->size(), 1u);
+}
+
+TEST_F(Journal, SummariesFollowEveryChangeNewestFirst)
+{
+    // clang-format off
+    auto system = sample("система");
+    system.events = {{" 2", Outcome::Won, false, ""}, {" 3", Outcome::Lost, false, ""}, {" 1.5", Outcome::Void, false, ""}};
+    system.bet = {BetKind::System, 2}, system.sumMode = SumMode::WholeBet, system.placedAt = "2026-12-08 09:00:00";
+    auto single = sample("ординар");
+    single.events.resize(1), single.bet = {BetKind::Single, 0}, single.placedAt = "2026-11-30 23:59:59";
+    // clang-format on
+    JournalStore store;
+    ASSERT_EQ(store.open(), JournalState::Ready);
+    ASSERT_TRUE(store.addMany(std::vector{sample("тот же миг"), system, single, sample("тот же миг")}));
+    auto changed = *store.bet(1);
+    changed.events[1].outcome = Outcome::Lost, changed.sumText = "7,25", changed.placedAt = "2026-12-09 00:00:00";
+    ASSERT_TRUE(store.update(changed));
+    ASSERT_TRUE(store.remove(std::vector<std::int64_t>{3}));
+    // Whatever was written last, settled again from the whole bets, in
+    // their order: placed-at, then the later id first.
+    const auto bets = store.bets();
+    std::vector<std::string> expected;
+    for (const auto& bet : bets.value())
+        expected.push_back(settledRow(bet));
+    EXPECT_EQ(summaryRows(store), expected);
+    ASSERT_EQ(expected.size(), 3u);
+    EXPECT_EQ(expected[0].substr(0, 2), "1 ");
+    EXPECT_EQ(expected[2].substr(0, 2), "4 ");
+}
+
+TEST_F(Journal, DamagedRowsAreRefusedNeverShown)
+{
+    journalOf({sample("первая"), sample("вторая")});
+    // Each spoils bet 2 in its own way (the record's own faults are core
+    // rows); the journal is restored between.
+    const char* damage[] = {
+        "UPDATE bets SET settled = NULL",
+        "UPDATE bets SET settled = 'garbage'",
+        "UPDATE bets SET kind = 'system', system_size = 2",
+        "UPDATE bets SET kind = 'gambit'",
+        "UPDATE bets SET placed_at = '2026-02-30 10:15:30'",
+    };
+    const QByteArray good = bytesOf(path);
+    for (const char* statement : damage) {
+        write(path, good);
+        sql(path, {(std::string(statement) + " WHERE id = 2").c_str()});
+        JournalStore store;
+        ASSERT_EQ(store.open(), JournalState::Ready) << statement;
+        EXPECT_FALSE(store.summaries()) << statement;
+        EXPECT_NE(store.message().find("Ставка 2 "), std::string::npos) << statement << ": " << store.message();
+    }
+    write(path, good);
+    JournalStore store;
+    ASSERT_EQ(store.open(), JournalState::Ready);
+    EXPECT_EQ(summaryRows(store).size(), 2u);
+}
+
+TEST_F(Journal, DamageFoundWhileReadingTurnsTheJournalDamaged)
+{
+    journalOf({sample(std::string(100'000, 'z'))});
+    // Opening walks the tables' pages, not a long note's overflow pages: a
+    // zeroed one ends the note's chain early, which reading finds.
+    QByteArray bytes = bytesOf(path);
+    const qsizetype page = 4096, middle = bytes.size() / 2 / page * page;
+    bytes.replace(middle, page, QByteArray(page, '\0'));
+    write(path, bytes);
+    JournalStore store;
+    ASSERT_EQ(store.open(), JournalState::Ready) << store.message();
+    EXPECT_FALSE(store.summaries());
+    EXPECT_EQ(store.state(), JournalState::Damaged) << store.message();
+    EXPECT_FALSE(store.add(sample("нет")));
+    EXPECT_TRUE(store.setDamagedAside());
+    EXPECT_EQ(summaryRows(store), std::vector<std::string>{});
 }
 
 // This program with --write TAG COUNT: adds bets noted "TAG n", COUNT of

@@ -5,12 +5,14 @@
 
 #include "core/exact_decimal.h"
 #include "core/journal_csv.h"
+#include "ui/journal_store/summary_query.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
@@ -24,7 +26,7 @@ namespace zoret::ui {
 
 namespace {
 
-constexpr int currentVersion = 2;
+constexpr int currentVersion = 3;
 constexpr int journalApplicationId = 0x5A4A524E; // "ZJRN" in the file's header
 
 // Step n brings a journal of version n - 1 to version n. A step is never
@@ -41,14 +43,19 @@ constexpr const char* version2[] = {
     "CREATE INDEX bets_newest_first ON bets (placed_at DESC, id DESC)",
     "CREATE INDEX bets_by_bookmaker ON bets (bookmaker)",
 };
-constexpr std::span<const char* const> migrationSteps[] = {version1, version2};
+// Each bet's settlement kept beside it (settledRecord), written with the bet
+// and filled in for the bets of an older journal as it is brought up.
+constexpr const char* version3[] = {
+    "ALTER TABLE bets ADD COLUMN settled TEXT",
+};
+constexpr std::span<const char* const> migrationSteps[] = {version1, version2, version3};
 static_assert(std::size(migrationSteps) == currentVersion);
 
 const QString selectBets =
     QStringLiteral("SELECT id, placed_at, bookmaker, note, kind, system_size, sum_text, sum_mode FROM bets");
 const QString selectEvents = QStringLiteral("SELECT bet_id, coefficient, result, banker, description FROM events");
 const QString insertBet = QStringLiteral("INSERT INTO bets (placed_at, bookmaker, note, kind, system_size, sum_text, "
-                                         "sum_mode) VALUES (?, ?, ?, ?, ?, ?, ?)");
+                                         "sum_mode, settled) VALUES (?, ?, ?, ?, ?, ?, ?, ?)");
 const QString insertEvent = QStringLiteral(
     "INSERT INTO events (bet_id, position, coefficient, result, banker, description) VALUES (?, ?, ?, ?, ?, ?)");
 
@@ -68,9 +75,9 @@ int sqliteCode(const QSqlError& error)
 
 bool isDamage(const QSqlError& error) { return sqliteCode(error) == Corrupt || sqliteCode(error) == NotADatabase; }
 
-std::string described(const QSqlError& error)
+std::string described(int code, const std::string& text)
 {
-    switch (sqliteCode(error)) {
+    switch (code) {
     case Full:
         return "на диске нет места";
     case ReadOnlyFile:
@@ -82,9 +89,11 @@ std::string described(const QSqlError& error)
     case NotADatabase:
         return "файл журнала повреждён";
     default:
-        return "ошибка SQLite: " + error.text().toStdString();
+        return "ошибка SQLite: " + text;
     }
 }
+
+std::string described(const QSqlError& error) { return described(sqliteCode(error), error.text().toStdString()); }
 
 QString qText(const std::string& text) { return QString::fromStdString(text); }
 std::string text(const QSqlQuery& query, int column) { return query.value(column).toString().toStdString(); }
@@ -169,6 +178,7 @@ void bindBet(QSqlQuery& query, const JournalBet& bet)
     query.bindValue(4, bet.bet.size);
     query.bindValue(5, qText(bet.sumText));
     query.bindValue(6, qText(std::string(sumModeCode(bet.sumMode))));
+    query.bindValue(7, qText(settledRecord(summaryOf(bet), betFigures(bet))));
 }
 
 std::optional<std::int64_t> insertBetWithEvents(Inserts& inserts, const JournalBet& bet)
@@ -212,6 +222,39 @@ std::string refusal(const JournalBet& bet)
 {
     const auto problem = betProblem(bet);
     return problem ? "Ставка не сохранена: " + *problem : std::string();
+}
+
+// Version 3 keeps each bet's settlement beside it: an older journal's bets
+// are settled once as it is brought up. A bet this version cannot read
+// keeps none, and is refused whenever it is read.
+bool settleStoredBets(const QSqlDatabase& db, QSqlError& error)
+{
+    QSqlQuery betRows(db), eventRows(db), settled(db);
+    betRows.setForwardOnly(true);
+    eventRows.setForwardOnly(true);
+    if (!betRows.exec(selectBets + " ORDER BY id") || !eventRows.exec(selectEvents + " ORDER BY bet_id, position")
+        || !settled.prepare(QStringLiteral("UPDATE bets SET settled = ? WHERE id = ?"))) {
+        error = betRows.lastError().isValid() ? betRows.lastError() : eventRows.lastError();
+        error = error.isValid() ? error : settled.lastError();
+        return false;
+    }
+    bool moreEvents = eventRows.next();
+    while (betRows.next()) {
+        JournalBet bet;
+        bool known = readBetRow(betRows, bet);
+        for (; moreEvents && eventRows.value(0).toLongLong() <= bet.id; moreEvents = eventRows.next()) {
+            JournalEvent event;
+            known = readEventRow(eventRows, event) && eventRows.value(0).toLongLong() == bet.id && known;
+            bet.events.push_back(std::move(event));
+        }
+        if (!known || betProblem(bet))
+            continue;
+        settled.bindValue(0, qText(settledRecord(summaryOf(bet), betFigures(bet))));
+        settled.bindValue(1, qint64{bet.id});
+        if (!settled.exec())
+            return error = settled.lastError(), false;
+    }
+    return true;
 }
 
 bool exists(const QString& path) { return QFileInfo::exists(path) || QFileInfo(path).isSymLink(); }
@@ -292,11 +335,6 @@ JournalState JournalStore::inspect()
     const auto id = version ? valueOf(db, "PRAGMA application_id", error) : std::nullopt;
     if (!version || !id)
         return unusable("Журнал не читается");
-    const auto integrity = valueOf(db, "PRAGMA integrity_check", error);
-    if (!integrity)
-        return unusable("Журнал не проверяется");
-    if (integrity->toString() != QStringLiteral("ok"))
-        return fail(JournalState::Damaged, "Журнал повреждён: проверка SQLite нашла ошибки");
     if (version->toInt() == 0) {
         const auto objects = valueOf(db, "SELECT count(*) FROM sqlite_schema", error);
         if (!objects)
@@ -304,10 +342,17 @@ JournalState JournalStore::inspect()
         return objects->toInt() == 0 ? JournalState::Ready
                                      : fail(JournalState::Damaged, "Этот файл не журнал ставок Zoret");
     }
-    QSqlQuery bets(db), events(db);
+    QSqlQuery bets(db), events(db), settled(db);
     if (id->toInt() != journalApplicationId || !bets.exec(selectBets + " LIMIT 0")
-        || !events.exec(selectEvents + " LIMIT 0"))
+        || !events.exec(selectEvents + " LIMIT 0")
+        || (version->toInt() >= 3 && !settled.exec("SELECT settled FROM bets LIMIT 0")))
         return fail(JournalState::Damaged, "Этот файл не журнал ставок Zoret");
+    // Counting a table's rows walks every page of its tree, which finds a
+    // file cut short or pages overwritten at a small part of the cost of an
+    // integrity check; damage inside a page is found when it is read.
+    for (const char* count : {"SELECT count(*) FROM bets NOT INDEXED", "SELECT count(*) FROM events"})
+        if (!valueOf(db, count, error))
+            return unusable("Журнал не читается");
     if (version->toInt() > currentVersion) {
         state_ = JournalState::ReadOnly;
         message_ = newerVersionText;
@@ -333,7 +378,8 @@ JournalState JournalStore::prepareForWriting()
     if (!version)
         return fail(JournalState::Unavailable,
                     "Журнал не открывается: " + described(transaction.began() ? error : transaction.error()));
-    for (int step = version->toInt(); step < currentVersion; ++step) {
+    const int found = version->toInt();
+    for (int step = found; step < currentVersion; ++step) {
         QSqlQuery query(db);
         for (const char* sql : migrationSteps[step])
             if (!query.exec(sql))
@@ -342,6 +388,8 @@ JournalState JournalStore::prepareForWriting()
         if (!query.exec(QStringLiteral("PRAGMA user_version = %1").arg(step + 1)))
             return fail(JournalState::Unavailable, "Журнал не обновляется: " + described(query.lastError()));
     }
+    if (found > 0 && found < 3 && !settleStoredBets(db, error))
+        return fail(JournalState::Unavailable, "Журнал не обновляется: " + described(error));
     if (!transaction.commit())
         return fail(JournalState::Unavailable, "Журнал не обновляется: " + described(transaction.error()));
     state_ = JournalState::Ready;
@@ -403,6 +451,35 @@ std::optional<std::vector<JournalBet>> JournalStore::bets()
         if (betProblem(bet))
             return message_ = unreadable(bet.id), std::nullopt;
     return bets;
+}
+
+std::optional<JournalSummaries> JournalStore::summaries()
+{
+    if (!canRead())
+        return std::nullopt;
+    const QSqlDatabase db = database();
+    const QVariant handle = db.driver()->handle();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0) {
+        message_ = "Журнал не читается: соединение не с SQLite";
+        return std::nullopt;
+    }
+    SummaryRows rows;
+    {
+        Transaction reading(db, false);
+        if (!reading.began()) {
+            message_ = "Журнал не читается: " + described(reading.error());
+            return std::nullopt;
+        }
+        rows = readSummaries(*static_cast<sqlite3* const*>(handle.constData()));
+    }
+    if (rows.unreadable)
+        return message_ = unreadable(*rows.unreadable), std::nullopt;
+    if (rows.failure == Corrupt || rows.failure == NotADatabase)
+        return fail(JournalState::Damaged, "Журнал повреждён: " + described(rows.failure, rows.failureText)),
+               std::nullopt;
+    if (rows.failure != 0)
+        return message_ = "Журнал не читается: " + described(rows.failure, rows.failureText), std::nullopt;
+    return std::move(rows.summaries);
 }
 
 std::optional<JournalBet> JournalStore::bet(std::int64_t id)
@@ -500,9 +577,9 @@ bool JournalStore::update(const JournalBet& bet)
     if (!transaction.began())
         return failure(transaction.error());
     change.prepare(QStringLiteral("UPDATE bets SET placed_at = ?, bookmaker = ?, note = ?, kind = ?, system_size = ?,"
-                                  " sum_text = ?, sum_mode = ? WHERE id = ?"));
+                                  " sum_text = ?, sum_mode = ?, settled = ? WHERE id = ?"));
     bindBet(change, bet);
-    change.bindValue(7, qint64{bet.id});
+    change.bindValue(8, qint64{bet.id});
     if (!change.exec())
         return failure(change.lastError());
     if (change.numRowsAffected() != 1)
@@ -564,11 +641,11 @@ std::optional<QString> JournalStore::setDamagedAside()
     return aside;
 }
 
-bool JournalStore::exportCsv(const QString& path)
+std::optional<std::size_t> JournalStore::exportCsv(const QString& path)
 {
     auto all = bets();
     if (!all)
-        return false;
+        return std::nullopt;
     // Oldest first: imported again, the bets get their ids in the same order.
     std::reverse(all->begin(), all->end());
     const std::string csv = journalCsv(*all);
@@ -576,9 +653,9 @@ bool JournalStore::exportCsv(const QString& path)
     if (!file.open(QIODevice::WriteOnly) || file.write(csv.data(), qint64(csv.size())) != qint64(csv.size())
         || !file.commit()) {
         message_ = "Файл " + path.toStdString() + " не записан: " + file.errorString().toStdString();
-        return false;
+        return std::nullopt;
     }
-    return true;
+    return all->size();
 }
 
 std::optional<std::size_t> JournalStore::importCsv(const QString& path)

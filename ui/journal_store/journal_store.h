@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "core/journal_bet.h"
+#include "core/journal_summary.h"
 
 #include <QSqlDatabase>
 #include <QString>
@@ -49,6 +49,10 @@ public:
 
     // Every bet with its events, the newest placed first.
     std::optional<std::vector<JournalBet>> bets();
+    // What the journal's window needs of every bet, the newest placed first,
+    // without reading an event or settling a bet: each is settled when it is
+    // written. Reading damage found on the way turns the store Damaged.
+    std::optional<JournalSummaries> summaries();
     // Nothing when there is no such bet or the reading failed.
     std::optional<JournalBet> bet(std::int64_t id);
     std::optional<std::vector<std::string>> bookmakers(); // sorted, each once, not the blank one
@@ -68,8 +72,9 @@ public:
     // it was moved to.
     std::optional<QString> setDamagedAside();
 
-    // The whole journal as a CSV file for spreadsheets.
-    bool exportCsv(const QString& path);
+    // The whole journal as a CSV file for spreadsheets; returns how many
+    // bets were written.
+    std::optional<std::size_t> exportCsv(const QString& path);
     // Every bet of a CSV file, or none when any row is faulty (message()
     // names its line); returns how many were added.
     std::optional<std::size_t> importCsv(const QString& path);

@@ -1,0 +1,28 @@
+// SPDX-FileCopyrightText: 2026 Zoret developers <zoret@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QString>
+
+#include <string>
+
+// The journal without a window, for backups and scripts.
+namespace zoret::ui {
+
+enum class JournalCommand {
+    Export, // the whole journal written to a CSV file
+    Import // every bet of a CSV file added, or none
+};
+
+struct JournalCommandOutcome {
+    int exitCode = 0; // 0 done, 1 not
+    std::string output; // what was done, in Russian, one line
+    std::string error; // why not, in Russian, one line
+};
+
+// Opens the journal of the data folder and does the command with `file`.
+// A damaged journal is left as it is. Needs a QCoreApplication, no display.
+JournalCommandOutcome journalCommand(JournalCommand command, const QString& file);
+
+} // namespace zoret::ui
