@@ -18,6 +18,8 @@ packages=(cmake g++ ninja-build pkgconf qt6-base-dev qt6-qpa-plugins libqt6sql6-
           appstream desktop-file-utils file clang libclang-rt-14-dev dpkg-dev lintian time
           # Qt's own texts in Russian
           qt6-translations-l10n
+          # the journal's profit curve
+          qt6-charts-dev libqt6opengl6-dev
           # the accessibility check: a screen reader's view under Xvfb
           xvfb xauth dbus dbus-x11 at-spi2-core python3-pyatspi)
 

@@ -18,6 +18,8 @@ namespace zoret::ui {
 class ForkCalculatorWindow;
 class ForkWindow;
 class HelpWindow;
+class JournalAccess;
+class JournalWindow;
 class SettlementWindow;
 
 // Form4: the odds list, the accumulator and system panels and the stake
@@ -60,6 +62,8 @@ private:
     void Command10_Click();
     void Command11_Click();
     void openForkCalculator();
+    void openJournal();
+    JournalAccess& journal();
     void showAbout();
     void LoaD1();
     void clearTypedValues();
@@ -122,6 +126,8 @@ private:
     std::unique_ptr<HelpWindow> help_;
     std::unique_ptr<SettlementWindow> settlement_; // made on first use: start-up stays as fast
     std::unique_ptr<ForkCalculatorWindow> forkCalculator_; // made on first use too
+    std::unique_ptr<JournalAccess> journal_; // opens the file on first use: start-up never touches it
+    std::unique_ptr<JournalWindow> journalWindow_;
 };
 
 } // namespace zoret::ui
