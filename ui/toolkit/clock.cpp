@@ -3,15 +3,13 @@
 
 #include "ui/toolkit/clock.h"
 
-#include "ui/toolkit/controls.h"
-
 #include <QDateTime>
 
 namespace zoret::ui {
 
 std::string nowText()
 {
-    return toStdString(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
+    return QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toStdString();
 }
 
 std::string todayText() { return nowText().substr(0, 10); }

@@ -3,8 +3,6 @@
 
 #include "ui/toolkit/settings.h"
 
-#include "ui/toolkit/controls.h"
-
 #include <QSettings>
 
 namespace zoret::ui {
@@ -18,10 +16,12 @@ QSettings* settings()
     return &file;
 }
 
+QString keyText(std::string_view key) { return QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size())); }
+
 } // namespace
 
-QVariant savedSetting(std::string_view key) { return settings()->value(toQString(key)); }
+QVariant savedSetting(std::string_view key) { return settings()->value(keyText(key)); }
 
-void saveSetting(std::string_view key, const QVariant& value) { settings()->setValue(toQString(key), value); }
+void saveSetting(std::string_view key, const QVariant& value) { settings()->setValue(keyText(key), value); }
 
 } // namespace zoret::ui
