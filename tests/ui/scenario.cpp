@@ -67,9 +67,10 @@ QString differs(const QString& actual, const QString& expected)
 
 QString clickRow(const Step& s)
 {
-    auto* list = control<QListWidget>(s.window, qPrintable(s.name));
-    list->scrollToItem(list->item(s.argument.toInt()));
-    const QPoint at = list->visualItemRect(list->item(s.argument.toInt())).center();
+    auto* list = control<QAbstractItemView>(s.window, qPrintable(s.name));
+    const QModelIndex row = list->model()->index(s.argument.toInt(), 0);
+    list->scrollTo(row);
+    const QPoint at = list->visualRect(row).center();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
     if (s.verb == "dblclick")
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
@@ -146,6 +147,7 @@ const QHash<QString, Verb> verbs{
     {"focus", [](const Step& s) { QWidget* at = s.window->window()->focusWidget(); return differs(at ? at->objectName() : "", s.name); }},
     {"clipboard", [](const Step& s) { return differs(QApplication::clipboard()->text(), s.rest); }},
     {"reader", [](const Step& s) { return differs(s.named()->accessibleName(), s.argument); }},
+    {"answer", [](const Step& s) { s.watcher.answerNext(s.rest); return QString(); }},
     {"add", listCoefficients}, {"select", clickRow}, {"dblclick", clickRow}, {"copy", copyWhole}, {"whole", wholeOrElided},
     {"enabled", enabling}, {"disabled", enabling}, {"message", messageShown}, {"information", messageShown},
     {"warning", messageShown}, {"error", messageShown}, {"question", messageShown}, {"unchanged", unchanged}};

@@ -5,6 +5,7 @@
 #include "ui/fork_calculator_window/fork_calculator_window.h"
 #include "ui/fork_window/fork_window.h"
 #include "ui/help_window/help_window.h"
+#include "ui/journal_window/journal_window.h"
 #include "ui/main_window/main_window.h"
 #include "ui/settlement_window/settlement_window.h"
 #include "ui/toolkit/fitting_label.h"
@@ -82,6 +83,15 @@ void checkDesign(const QString& title, const QString& tabOrder, std::optional<QS
     QVERIFY(!(w->windowFlags() & Qt::WindowMaximizeButtonHint));
 }
 
+// The journal window on a journal of its own, in an empty data folder.
+class LoneJournalWindow : public zoret::ui::JournalWindow {
+public:
+    LoneJournalWindow() : JournalWindow(access_) {}
+
+private:
+    zoret::ui::JournalAccess access_;
+};
+
 } // namespace
 
 class Layouts : public QObject {
@@ -106,7 +116,7 @@ private slots:
     void helpWindow() { checkDesign<zoret::ui::HelpWindow>("Помощь", "Command1", QSize(5070, 6495)); }
     void settlementWindow()
     {
-        checkDesign<zoret::ui::SettlementWindow>("Расчёт ставки", "Grid1 Combo1 Text1 Option1 Option2 Grid2 Command1",
+        checkDesign<zoret::ui::SettlementWindow>("Расчёт ставки", "Grid1 Combo1 Text1 Option1 Option2 Grid2 Command2 Command1",
                                                  QSize(9600, 6720));
     }
     void forkCalculatorWindow()
@@ -115,6 +125,13 @@ private slots:
                                                      "Combo1 Text1 Combo2 Grid1 Odds1 Commission1 Stake1 Fixed1 Share1 "
                                                      "Odds2 Commission2 Stake2 Fixed2 Share2 Command1 Command2",
                                                      {});
+    }
+    void journalWindow()
+    {
+        QTemporaryDir data;
+        qputenv("XDG_DATA_HOME", data.path().toUtf8());
+        checkDesign<LoneJournalWindow>("Журнал ставок",
+                                       "Combo1 Combo2 Grid1 Command1 Command3 Command4 Command5 Command2", {});
     }
 };
 

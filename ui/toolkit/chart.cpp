@@ -46,6 +46,7 @@ QWidget* Chart::makeWidget(QWidget* parent, Style)
     auto* view = new QChartView(chart, parent);
     view->setRenderHint(QPainter::Antialiasing);
     view->setFocusPolicy(Qt::NoFocus);
+    view->viewport()->setFocusPolicy(Qt::NoFocus);
     points_ = 0;
     return view;
 }
