@@ -219,12 +219,23 @@ bool Scenario::run(const QString& script)
     return runSteps(window_, steps);
 }
 
-// A step followed by "within FORM" opens that modal window; the steps up to "end" (or the last) run in it.
+// The "end" of the window whose steps start at `from`, past the windows opened within it; the last step if none.
+int matchingEnd(const QStringList& steps, int from)
+{
+    for (int depth = 0; from < steps.size(); ++from)
+        if (steps[from].startsWith("within "))
+            ++depth;
+        else if (steps[from] == "end" && depth-- == 0)
+            return from;
+    return int(steps.size());
+}
+
+// A step followed by "within FORM" opens that modal window; the steps up to its "end" (or the last) run in it.
 bool Scenario::runSteps(QWidget* window, const QStringList& steps)
 {
     for (int i = 0; i < steps.size(); ++i) {
         const bool opens = i + 1 < steps.size() && steps[i + 1].startsWith("within ");
-        const int end = !opens ? i : steps.indexOf("end", i + 2) < 0 ? int(steps.size()) : steps.indexOf("end", i + 2);
+        const int end = !opens ? i : matchingEnd(steps, i + 2);
         bool ran = false, passed = true;
         if (opens)
             watcher_.onWindow(steps[i + 1].section(' ', 1), [&, inner = steps.mid(i + 2, end - i - 2)](QWidget* child) {

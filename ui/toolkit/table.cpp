@@ -190,14 +190,14 @@ QWidget* Table::makeWidget(QWidget* parent, Style)
 
 void Table::setColumns(const std::vector<TableColumn>& columns, std::string_view settingsKey)
 {
-    settingsKey_ = settingsKey;
+    // Showing the columns and restoring their widths must not save them half done.
+    settingsKey_.clear();
     model_->replaceColumns(columns);
+    const std::string key(settingsKey);
     auto* view = static_cast<QTableView*>(widget());
     if (!view)
         return;
-    const QVariantList saved = savedSetting(settingsKey_).toList();
-    // Restoring the widths must not save them again half done.
-    const std::string key = std::exchange(settingsKey_, {});
+    const QVariantList saved = savedSetting(key).toList();
     for (std::size_t i = 0; i < columns.size(); ++i) {
         const int width = i < std::size_t(saved.size()) ? saved[qsizetype(i)].toInt() : 0;
         view->setColumnWidth(static_cast<int>(i), width > 0 ? width : toPixels(columns[i].width));
