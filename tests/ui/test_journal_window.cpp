@@ -34,7 +34,10 @@ JournalBet bet(const QString& placedAt, const char* bookmaker, const char* sum, 
     return b;
 }
 
-QString thisMonth(int day) { return QDate::currentDate().toString("yyyy-MM-") + QString::asprintf("%02d 10:00:00", day); }
+QString thisMonth(int day)
+{
+    return QDate::currentDate().toString("yyyy-MM-") + QString::asprintf("%02d 10:00:00", day);
+}
 
 // The worked example: 100 at 2.00 won, 100 at 1.50 lost, 50 at 3.00 void; the lost one two years ago.
 void storeThreeBets()
@@ -42,9 +45,10 @@ void storeThreeBets()
     zoret::ui::JournalStore store;
     QCOMPARE(store.open(), zoret::ui::JournalState::Ready);
     const QString lastYear = QString::number(QDate::currentDate().year() - 2) + "-03-15 12:00:00";
-    QVERIFY(store.addMany(std::vector{bet(thisMonth(1), "Лига", "100", " 2.00", Outcome::Won),
-                                      bet(lastYear, "Марафон", "100", " 1.50", Outcome::Lost),
-                                      bet(thisMonth(1).replace("10:", "11:"), "Марафон", "50", " 3.00", Outcome::Void)})
+    QVERIFY(store
+                .addMany(std::vector{bet(thisMonth(1), "Лига", "100", " 2.00", Outcome::Won),
+                                     bet(lastYear, "Марафон", "100", " 1.50", Outcome::Lost),
+                                     bet(thisMonth(1).replace("10:", "11:"), "Марафон", "50", " 3.00", Outcome::Void)})
                 .has_value());
 }
 
@@ -173,14 +177,16 @@ private slots:
             information В файл %1 записано ставок: 2 ; pick Combo1 Всё время ; answer Да ; shortcut Grid1 Ctrl+A ; click Command3
             question Удалить из журнала 3 ставки? ; click Command5 ; information Из файла %1 добавлено ставок: 2 ; is lbCount 2
             is lbProfit 100.00 ; items Combo2 Все|Лига|Марафон ; click Command2 ; end
-        )").arg(csv));
+        )")
+                .arg(csv));
         QFile file(csv);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("\xEF\xBB\xBFwhat;is;this\r\nno;bet;here\r\n");
         file.close();
         run(R"(menu actionJournal ; within Form6 ; click Command5 ; click Command2 ; end)");
         const QStringList shown = watcher->takeMessages();
-        QVERIFY2(shown.size() == 1 && shown[0].startsWith("Zoret: Файл не загружен. Строка ") && shown[0].endsWith("(warning)"),
+        QVERIFY2(shown.size() == 1 && shown[0].startsWith("Zoret: Файл не загружен. Строка ")
+                     && shown[0].endsWith("(warning)"),
                  qPrintable(shown.join(" / ")));
         QCOMPARE(storedBets().size(), 2u);
     }
@@ -195,14 +201,16 @@ private slots:
         file.write(QByteArray(4096, 'x'));
         file.close();
         run("answer Нет ; menu actionJournal ; add 2 ; enabled Command11");
-        const QString question = "Zoret: Журнал повреждён: файл журнала повреждён\n\nОтложить этот файл (он останется рядом под "
-                                 "другим именем) и начать новый журнал? (question)";
+        const QString question =
+            "Zoret: Журнал повреждён: файл журнала повреждён\n\nОтложить этот файл (он останется рядом под "
+            "другим именем) и начать новый журнал? (question)";
         QCOMPARE(watcher->takeMessages(), QStringList{question});
         QVERIFY(QFileInfo(path).size() == 4096);
         run("menu actionJournal ; within Form6 ; is lbCount 0 ; click Command2 ; end");
         const QStringList shown = watcher->takeMessages();
         QCOMPARE(shown.value(0), question);
-        QVERIFY2(shown.value(1).startsWith("Zoret: Повреждённый журнал сохранён как " + path + ".damaged-"), qPrintable(shown.value(1)));
+        QVERIFY2(shown.value(1).startsWith("Zoret: Повреждённый журнал сохранён как " + path + ".damaged-"),
+                 qPrintable(shown.value(1)));
         const QStringList aside = QFileInfo(path).dir().entryList({"journal.sqlite.damaged-*"});
         QCOMPARE(aside.size(), 1);
         QCOMPARE(QFileInfo(QFileInfo(path).dir().filePath(aside[0])).size(), 4096);
@@ -238,9 +246,10 @@ private slots:
         blocker.close();
         qputenv("XDG_DATA_HOME", blocker.fileName().toUtf8());
         const QString folder = QFileInfo(zoret::ui::JournalStore::defaultPath()).absolutePath();
-        const QString told = "Не удаётся создать папку журнала " + folder
-                             + "\n\nРасчёты работают как прежде, но ставки не сохраняются.";
-        run("menu actionJournal ; add 2 ; menu actionSettlement ; within Form3 ; type Text1 10 ; click Command2 ; is lbReturn "
+        const QString told =
+            "Не удаётся создать папку журнала " + folder + "\n\nРасчёты работают как прежде, но ставки не сохраняются.";
+        run("menu actionJournal ; add 2 ; menu actionSettlement ; within Form3 ; type Text1 10 ; click Command2 ; is "
+            "lbReturn "
             "0.00 – 20.00 ; click Command1 ; end");
         QCOMPARE(watcher->takeMessages(), QStringList(2, "Zoret: " + told + " (warning)"));
     }

@@ -116,8 +116,8 @@ private slots:
     void helpWindow() { checkDesign<zoret::ui::HelpWindow>("Помощь", "Command1", QSize(5070, 6495)); }
     void settlementWindow()
     {
-        checkDesign<zoret::ui::SettlementWindow>("Расчёт ставки", "Grid1 Combo1 Text1 Option1 Option2 Grid2 Command2 Command1",
-                                                 QSize(9600, 6720));
+        checkDesign<zoret::ui::SettlementWindow>(
+            "Расчёт ставки", "Grid1 Combo1 Text1 Option1 Option2 Grid2 Command2 Command1", QSize(9600, 6720));
     }
     void forkCalculatorWindow()
     {

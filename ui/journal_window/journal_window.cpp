@@ -23,7 +23,7 @@ constexpr const char* csvFilter = "Таблицы CSV (*.csv)";
 std::string betsCounted(std::size_t count)
 {
     const std::size_t last = count % 10, lastTwo = count % 100;
-    const char* word = last == 1 && lastTwo != 11                                ? "ставку"
+    const char* word = last == 1 && lastTwo != 11                                 ? "ставку"
                        : last >= 2 && last <= 4 && (lastTwo < 12 || lastTwo > 14) ? "ставки"
                                                                                   : "ставок";
     return countText(static_cast<long long>(count)) + " " + word;

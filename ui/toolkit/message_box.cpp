@@ -16,8 +16,7 @@ void MsgBox(QWidget* parent, const std::string& prompt, MsgBoxIcon icon, const s
     const QMessageBox::Icon shown = icon == MsgBoxIcon::Warning       ? QMessageBox::Warning
                                     : icon == MsgBoxIcon::Information ? QMessageBox::Information
                                                                       : QMessageBox::NoIcon;
-    QMessageBox box(shown,
-                    QString::fromStdString(title), QString::fromStdString(prompt), QMessageBox::Ok, parent);
+    QMessageBox box(shown, QString::fromStdString(title), QString::fromStdString(prompt), QMessageBox::Ok, parent);
     box.setObjectName("MsgBox");
     // A message has nothing to maximise.
     box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
