@@ -61,9 +61,10 @@ Layout SettlementWindow::layout()
         {lbProfit, "lbProfit", inWindow, {7200, 3120, 2280, 285}, 20, value},
         {Grid2, "Grid2", inWindow, {120, 3720, 9360, 2400}, 5, Plain, "Выплата, если выиграет часть ожидаемых событий"},
         // Command2 shares Command1's tab index and comes first: Tab reaches it
-        // right before Command1 and every other index stays.
+        // right before Command1 and every other index stays. Enter still
+        // clicks "ОК", never saves.
         {Command2, "Command2", inWindow, {6960, 6240, 1200, 375}, 6, Plain, "Сохранить ставку в журнале"},
-        {Command1, "Command1", inWindow, {8280, 6240, 1200, 375}, 6, CancelButton},
+        {Command1, "Command1", inWindow, {8280, 6240, 1200, 375}, 6, DefaultButton | CancelButton},
     };
 }
 
