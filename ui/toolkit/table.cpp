@@ -169,6 +169,8 @@ QWidget* Table::makeWidget(QWidget* parent, Style)
     view->setWordWrap(false);
     view->verticalHeader()->setVisible(false);
     view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    // Rows of one line of text, so that a long journal shows many at once.
+    view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
     view->horizontalHeader()->setHighlightSections(false);
     view->horizontalHeader()->setStretchLastSection(true);
     view->horizontalHeader()->setSortIndicator(model_->sortColumn, model_->sortOrder);
