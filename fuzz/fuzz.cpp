@@ -547,14 +547,16 @@ void settledRecord(Input in)
 {
     using zoret::BetSummary, zoret::BetFigures;
     const zoret::Bet kind{static_cast<zoret::BetKind>(in.byte() % 3), in.byte() % 8};
-    BetSummary summary{0, "2026-12-07 10:15:30", "", "", kind};
+    BetSummary summary;
+    summary.placedAt = "2026-12-07 10:15:30", summary.bet = kind;
     BetFigures figures;
     if (!zoret::readSettledRecord(in.text(), summary, figures))
         return;
     check(figures.stake > 0 && summary.events > 0, "a record read has a stake and events");
     zoret::summaryTexts(summary, figures);
     const std::string again = zoret::settledRecord(summary, figures);
-    BetSummary back{0, summary.placedAt, "", "", kind};
+    BetSummary back;
+    back.placedAt = summary.placedAt, back.bet = kind;
     BetFigures read;
     check(zoret::readSettledRecord(again, back, read) && zoret::settledRecord(back, read) == again,
           "a record read is written and read again alike");

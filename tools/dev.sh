@@ -15,7 +15,9 @@ build="${ZORET_BUILD_DIR:-$root/build}"
 packages=(cmake g++ ninja-build pkgconf qt6-base-dev qt6-qpa-plugins libqt6sql6-sqlite libsqlite3-dev libgl-dev libgmp-dev
           fonts-dejavu-core fonts-liberation
           # Qt's own texts in Russian
-          qt6-translations-l10n)
+          qt6-translations-l10n
+          # the journal's profit curve (Qt Charts needs the OpenGL headers)
+          qt6-charts-dev libqt6opengl6-dev)
 # What the tests need besides: the test libraries and the benchmarks, the
 # formatter the sources follow, the packaging tests, the fuzz targets, the
 # Debian package and its checker, the start-up figures, and a screen reader's

@@ -4,7 +4,8 @@
 
 # Screenshots of the windows under a private Xvfb server, for the
 # documentation: docs/screenshots/main.png, settlement.png, fork.png,
-# help.png, fork-calculator.png and fair-odds.png.
+# help.png, fork-calculator.png, fair-odds.png and journal.png (a journal of
+# 400 bets the generator of bench/ writes into a data folder of the script's own).
 # The child windows are opened by clicking their buttons on the main window
 # (a button's centre is its twip rectangle divided by 15, below the main
 # window's menu bar) or from its menu by the keyboard. Each child is moved
@@ -25,6 +26,15 @@ if [ -z "$binary" ]; then
     cmake --build "$build" -j "${ZORET_JOBS:-2}" --target zoret >/dev/null
     binary="$build/app/zoret"
 fi
+generator="${ZORET_JOURNAL_GENERATOR:-$build/bench/journal_generator}"
+if [ ! -x "$generator" ]; then
+    cmake -S "$root" --preset release -B "$build" -DZORET_BUILD_BENCH=ON >/dev/null
+    cmake --build "$build" -j "${ZORET_JOBS:-2}" --target journal_generator >/dev/null
+fi
+# The pictures never show, nor change, the user's own journal and settings.
+data=$(mktemp -d)
+export XDG_DATA_HOME="$data" XDG_CONFIG_HOME="$data"
+"$generator" 400 >/dev/null
 # The stand-in some machines put first in PATH is not ImageMagick.
 convert=/usr/bin/convert
 for tool in Xvfb xdotool xwd xdpyinfo "$convert"; do
@@ -214,6 +224,14 @@ type_in 4.4
 sleep 0.5
 shoot "$fair" "$out/fair-odds.png"
 xdotool key Escape
+
+xdotool key ctrl+j # Файл → Журнал ставок...
+journal=$(new_window "$before")
+to_corner "$journal"
+sleep 0.5
+shoot "$journal" "$out/journal.png"
+xdotool key Escape
+rm -rf "$data"
 
 if [ ${#blank[@]} -ne 0 ]; then
     echo "unpainted (one colour): ${blank[*]}" >&2

@@ -120,7 +120,8 @@ std::string stored(const JournalBet& b)
 {
     const BetFigures figures = betFigures(b);
     const std::string record = settledRecord(summaryOf(b), figures);
-    BetSummary back{0, b.placedAt, b.bookmaker, b.note, b.bet};
+    BetSummary back;
+    back.placedAt = b.placedAt, back.bookmaker = b.bookmaker, back.note = b.note, back.bet = b.bet;
     BetFigures read;
     if (!readSettledRecord(record, back, read))
         return "refused " + record;
@@ -132,7 +133,8 @@ std::string stored(const JournalBet& b)
 // Whether a record reads for a bet of this kind placed at this time.
 std::string readable(std::string_view record, Bet kind, const char* placedAt = "2026-12-07 10:15:30")
 {
-    BetSummary summary{0, placedAt, "", "", kind};
+    BetSummary summary;
+    summary.placedAt = placedAt, summary.bet = kind;
     BetFigures figures;
     return readSettledRecord(record, summary, figures) ? "ok" : "refused";
 }

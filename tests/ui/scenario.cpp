@@ -67,9 +67,10 @@ QString differs(const QString& actual, const QString& expected)
 
 QString clickRow(const Step& s)
 {
-    auto* list = control<QListWidget>(s.window, qPrintable(s.name));
-    list->scrollToItem(list->item(s.argument.toInt()));
-    const QPoint at = list->visualItemRect(list->item(s.argument.toInt())).center();
+    auto* list = control<QAbstractItemView>(s.window, qPrintable(s.name));
+    const QModelIndex row = list->model()->index(s.argument.toInt(), 0);
+    list->scrollTo(row);
+    const QPoint at = list->visualRect(row).center();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
     if (s.verb == "dblclick")
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
@@ -146,6 +147,7 @@ const QHash<QString, Verb> verbs{
     {"focus", [](const Step& s) { QWidget* at = s.window->window()->focusWidget(); return differs(at ? at->objectName() : "", s.name); }},
     {"clipboard", [](const Step& s) { return differs(QApplication::clipboard()->text(), s.rest); }},
     {"reader", [](const Step& s) { return differs(s.named()->accessibleName(), s.argument); }},
+    {"answer", [](const Step& s) { s.watcher.answerNext(s.rest); return QString(); }},
     {"add", listCoefficients}, {"select", clickRow}, {"dblclick", clickRow}, {"copy", copyWhole}, {"whole", wholeOrElided},
     {"enabled", enabling}, {"disabled", enabling}, {"message", messageShown}, {"information", messageShown},
     {"warning", messageShown}, {"error", messageShown}, {"question", messageShown}, {"unchanged", unchanged}};
@@ -217,12 +219,23 @@ bool Scenario::run(const QString& script)
     return runSteps(window_, steps);
 }
 
-// A step followed by "within FORM" opens that modal window; the steps up to "end" (or the last) run in it.
+// The "end" of the window whose steps start at `from`, past the windows opened within it; the last step if none.
+int matchingEnd(const QStringList& steps, int from)
+{
+    for (int depth = 0; from < steps.size(); ++from)
+        if (steps[from].startsWith("within "))
+            ++depth;
+        else if (steps[from] == "end" && depth-- == 0)
+            return from;
+    return int(steps.size());
+}
+
+// A step followed by "within FORM" opens that modal window; the steps up to its "end" (or the last) run in it.
 bool Scenario::runSteps(QWidget* window, const QStringList& steps)
 {
     for (int i = 0; i < steps.size(); ++i) {
         const bool opens = i + 1 < steps.size() && steps[i + 1].startsWith("within ");
-        const int end = !opens ? i : steps.indexOf("end", i + 2) < 0 ? int(steps.size()) : steps.indexOf("end", i + 2);
+        const int end = !opens ? i : matchingEnd(steps, i + 2);
         bool ran = false, passed = true;
         if (opens)
             watcher_.onWindow(steps[i + 1].section(' ', 1), [&, inner = steps.mid(i + 2, end - i - 2)](QWidget* child) {

@@ -7,13 +7,14 @@
 
 // Runs a window scenario, one step a line or separated by " ; ", "verb control argument", driving the real
 // widgets by objectName the way a user does; a failing step is reported with its text. The verbs (scenario.cpp):
-// type, paste, key (Enter Esc Tab Delete), click, pick, select and dblclick (a list's row), add (coefficients,
-// 3*C for three), copy (a label's text by mouse and Ctrl+C); the checks is (caption, text, chosen item, tick),
-// items (A|B|C, a table's cells joined by blanks, " *" after a bold row), enabled, disabled, focus, reader (the
-// name a screen reader gives), message, information, warning, error and question (a box titled Zoret of that kind;
-// message: no icon), clipboard, whole (the caption shown whole or elided with it in the tooltip), snapshot and
-// unchanged; "within FORM" ... "end" runs the steps between in the modal window FORM that the step before opens. Menus,
-// keys and sizes: menu, item, shortcut, visible, inview, resize, size and grown.
+// type, paste, key (Enter Esc Tab Delete), click, pick, select and dblclick (a list's or a table's row), add
+// (coefficients, 3*C for three), copy (a label's text by mouse and Ctrl+C); the checks is (caption, text, chosen item,
+// tick), items (A|B|C, a table's cells joined by blanks, " *" after a bold row), enabled, disabled, focus, reader (the
+// name a screen reader gives), answer (the button the next question is answered with), message, information, warning,
+// error and question (a box titled Zoret of that kind; message: no icon), clipboard, whole (the caption shown whole or
+// elided with it in the tooltip), snapshot and unchanged; "within FORM" ... "end" runs the steps between in the modal
+// window FORM that the step before opens. Menus, keys and sizes: menu, item, shortcut, visible, inview, resize, size
+// and grown.
 class Scenario {
 public:
     Scenario(QWidget* window, ModalWatcher& watcher) : window_(window), watcher_(watcher) {}

@@ -6,6 +6,7 @@
 #include "ui/fork_calculator_window/fork_calculator_window.h"
 #include "ui/fork_window/fork_window.h"
 #include "ui/help_window/help_window.h"
+#include "ui/journal_window/journal_window.h"
 #include "ui/main_window/main_window.h"
 #include "ui/settlement_window/settlement_window.h"
 #include "ui/toolkit/fitting_label.h"
@@ -83,6 +84,15 @@ void checkDesign(const QString& title, const QString& tabOrder, std::optional<QS
     QVERIFY(!(w->windowFlags() & Qt::WindowMaximizeButtonHint));
 }
 
+// The journal window on a journal of its own, in an empty data folder.
+class LoneJournalWindow : public zoret::ui::JournalWindow {
+public:
+    LoneJournalWindow() : JournalWindow(access_) {}
+
+private:
+    zoret::ui::JournalAccess access_;
+};
+
 } // namespace
 
 class Layouts : public QObject {
@@ -107,8 +117,8 @@ private slots:
     void helpWindow() { checkDesign<zoret::ui::HelpWindow>("Помощь", "Command1", QSize(5070, 6495)); }
     void settlementWindow()
     {
-        checkDesign<zoret::ui::SettlementWindow>("Расчёт ставки", "Grid1 Combo1 Text1 Option1 Option2 Grid2 Command1",
-                                                 QSize(9600, 6720));
+        checkDesign<zoret::ui::SettlementWindow>(
+            "Расчёт ставки", "Grid1 Combo1 Text1 Option1 Option2 Grid2 Command2 Command1", QSize(9600, 6720));
     }
     void forkCalculatorWindow()
     {
@@ -122,6 +132,13 @@ private slots:
         checkDesign<zoret::ui::FairOddsWindow>(
             "Справедливые коэффициенты",
             "Combo1 Combo2 Text1 Combo3 Grid1 Odds1 Mine1 Odds2 Mine2 Odds3 Mine3 Command2", {});
+    }
+    void journalWindow()
+    {
+        QTemporaryDir data;
+        qputenv("XDG_DATA_HOME", data.path().toUtf8());
+        checkDesign<LoneJournalWindow>("Журнал ставок",
+                                       "Combo1 Combo2 Grid1 Command1 Command3 Command4 Command5 Command2", {});
     }
 };
 

@@ -29,7 +29,8 @@ inline void click(QWidget* window, const char* name)
 // Replaces the text of a box by typing into it, key by key, Cyrillic too.
 inline void type(QWidget* window, const char* name, const QString& typed)
 {
-    auto* edit = control<QLineEdit>(window, name);
+    auto* combo = window->findChild<QComboBox*>(QString::fromLatin1(name));
+    auto* edit = combo && combo->isEditable() ? combo->lineEdit() : control<QLineEdit>(window, name);
     edit->setFocus(), edit->selectAll(), QTest::keyClick(edit, Qt::Key_Delete);
     for (const QChar c : typed)
         QTest::sendKeyEvent(QTest::Click, edit,
@@ -66,6 +67,8 @@ public:
     ModalWatcher() { connect(this, &QTimer::timeout, this, &ModalWatcher::poll), start(5); }
     void onWindow(const QString& name, std::function<void(QWidget*)> script) { scripts_[name] = std::move(script); }
     QStringList takeMessages() { return std::exchange(shown_, {}); }
+    // The next question is answered with this button instead of its default one.
+    void answerNext(const QString& button) { answers_ << button; }
 
 private:
     void poll()
@@ -75,6 +78,12 @@ private:
             shown_ << box->windowTitle() + ": " + box->text() + kindOf(box);
             // A question is answered with its default button, any other box with its only one.
             QAbstractButton* answer = box->defaultButton() ? box->defaultButton() : box->buttons().value(0);
+            if (box->icon() == QMessageBox::Question && !answers_.isEmpty())
+                for (QAbstractButton* button : box->buttons())
+                    if (button->text() == answers_.first())
+                        answer = button;
+            if (box->icon() == QMessageBox::Question && !answers_.isEmpty())
+                answers_.removeFirst();
             if (answer)
                 answer->click();
         } else if (modal && !qobject_cast<QMessageBox*>(modal) && !running_.contains(modal)) {
@@ -104,6 +113,7 @@ private:
         }
     }
     QStringList shown_;
+    QStringList answers_;
     QHash<QString, std::function<void(QWidget*)>> scripts_;
     QSet<QWidget*> running_;
 };

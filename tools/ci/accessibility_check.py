@@ -112,7 +112,8 @@ def main():
                if node.getRole() == pyatspi.ROLE_PUSH_BUTTON and node.name.endswith("...")
                and node.getState().contains(pyatspi.STATE_ENABLED)]
     # The menu items that open a window of their own; the others do what a button does.
-    openers += [item for item in check_menus(main_window) if item.name in ("Калькулятор вилки...", "Справедливые коэффициенты...")]
+    openers += [item for item in check_menus(main_window)
+                if item.name in ("Калькулятор вилки...", "Справедливые коэффициенты...", "Журнал ставок...")]
     for opener in openers:
         before = len(children(app))
         press(opener)
@@ -123,7 +124,7 @@ def main():
         time.sleep(0.3)
         check_window(child)
         closer = next((node for node in descendants(child) if node.getRole() == pyatspi.ROLE_PUSH_BUTTON
-                       and node.name in ("ОК", "OK")), None)
+                       and node.name in ("ОК", "OK", "Закрыть")), None)
         if closer is None:
             sys.exit(f"{child.name!r} has no button to close it")
         press(closer)

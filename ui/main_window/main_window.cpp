@@ -11,6 +11,7 @@
 #include "ui/fork_calculator_window/fork_calculator_window.h"
 #include "ui/fork_window/fork_window.h"
 #include "ui/help_window/help_window.h"
+#include "ui/journal_window/journal_window.h"
 #include "ui/settlement_window/settlement_window.h"
 
 #include <QIcon>
@@ -140,7 +141,12 @@ MenuBarDesign MainWindow::menuBarDesign()
 {
     return {"Главное меню",
             {
-                {"menuFile", "&Файл", {{"actionExit", "&Выход", [this] { Command5_Click(); }, "Ctrl+Q"}}},
+                {"menuFile",
+                 "&Файл",
+                 {
+                     {"actionJournal", "&Журнал ставок...", [this] { openJournal(); }, "Ctrl+J"},
+                     {"actionExit", "&Выход", [this] { Command5_Click(); }, "Ctrl+Q"},
+                 }},
                 {"menuCalculations",
                  "&Расчёты",
                  {
@@ -285,6 +291,7 @@ void MainWindow::Command11_Click()
     std::vector<std::string> listTexts;
     for (int i = 0; i < List1.listCount(); ++i)
         listTexts.push_back(List1.list(i));
+    settlement_->setJournal(&journal());
     settlement_->showFor(std::move(listTexts), window());
 }
 
@@ -300,6 +307,20 @@ void MainWindow::openFairOdds()
     if (!fairOdds_)
         fairOdds_ = std::make_unique<FairOddsWindow>();
     fairOdds_->showModal(window());
+}
+
+JournalAccess& MainWindow::journal()
+{
+    if (!journal_)
+        journal_ = std::make_unique<JournalAccess>();
+    return *journal_;
+}
+
+void MainWindow::openJournal()
+{
+    if (!journalWindow_)
+        journalWindow_ = std::make_unique<JournalWindow>(journal());
+    journalWindow_->showJournal(window());
 }
 
 void MainWindow::showAbout()

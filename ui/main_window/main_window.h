@@ -19,6 +19,8 @@ class FairOddsWindow;
 class ForkCalculatorWindow;
 class ForkWindow;
 class HelpWindow;
+class JournalAccess;
+class JournalWindow;
 class SettlementWindow;
 
 // Form4: the odds list, the accumulator and system panels and the stake
@@ -62,6 +64,8 @@ private:
     void Command11_Click();
     void openForkCalculator();
     void openFairOdds();
+    void openJournal();
+    JournalAccess& journal();
     void showAbout();
     void LoaD1();
     void clearTypedValues();
@@ -126,6 +130,8 @@ private:
     std::unique_ptr<SettlementWindow> settlement_; // made on first use: start-up stays as fast
     std::unique_ptr<ForkCalculatorWindow> forkCalculator_; // made on first use too
     std::unique_ptr<FairOddsWindow> fairOdds_; // and this one
+    std::unique_ptr<JournalAccess> journal_; // opens the file on first use: start-up never touches it
+    std::unique_ptr<JournalWindow> journalWindow_;
 };
 
 } // namespace zoret::ui

@@ -4,6 +4,7 @@
 #include "ui/settlement_window/settlement_window.h"
 
 #include "core/exact_decimal.h"
+#include "ui/journal_window/journal_window.h"
 
 #include <algorithm>
 
@@ -22,6 +23,7 @@ SettlementWindow::SettlementWindow() : Form("Form3", "Расчёт ставки"
     Option1.onClick([this] { Option1_Click(); });
     Option2.onClick([this] { Option2_Click(); });
     Command1.onClick([this] { unload(); });
+    Command2.onClick([this] { Command2_Click(); });
     // A result label is named by what it shows ("Выплата") and reads out its
     // value, so that a screen reader meets no nameless label while it is
     // empty.
@@ -58,7 +60,11 @@ Layout SettlementWindow::layout()
         {lbProfitCaption, "lbProfitCaption", inWindow, {5280, 3120, 1800, 285}, 19},
         {lbProfit, "lbProfit", inWindow, {7200, 3120, 2280, 285}, 20, value},
         {Grid2, "Grid2", inWindow, {120, 3720, 9360, 2400}, 5, Plain, "Выплата, если выиграет часть ожидаемых событий"},
-        {Command1, "Command1", inWindow, {8280, 6240, 1200, 375}, 6, CancelButton},
+        // Command2 shares Command1's tab index and comes first: Tab reaches it
+        // right before Command1 and every other index stays. Enter still
+        // clicks "ОК", never saves.
+        {Command2, "Command2", inWindow, {6960, 6240, 1200, 375}, 6, Plain, "Сохранить ставку в журнале"},
+        {Command1, "Command1", inWindow, {8280, 6240, 1200, 375}, 6, DefaultButton | CancelButton},
     };
 }
 
@@ -75,6 +81,8 @@ void SettlementWindow::Form_Load()
     lbReturnCaption.setCaption("Выплата");
     lbProfitCaption.setCaption("Прибыль");
     Command1.setCaption("ОК");
+    Command2.setCaption(editing_ ? "Сохранить" : "В журнал");
+    Command2.setEnabled(writable_);
     Grid1.setColumns({{"Коэффициент", 1500}, {"Итог", 2250}, {"Фикс", 900}});
     Grid2.setColumns(
         {{"Выиграют", 1200}, {"Выплата от", 1950}, {"Выплата до", 1950}, {"Прибыль от", 1950}, {"Прибыль до", 1950}});
@@ -96,6 +104,49 @@ void SettlementWindow::showFor(std::vector<std::string> listTexts, QWidget* pare
     if (!sameList)
         startAfresh(std::move(listTexts));
     showModal(parent);
+}
+
+bool SettlementWindow::showBet(const JournalBet& bet, JournalAccess& journal, bool writable, QWidget* parent)
+{
+    slip_.clear();
+    for (const JournalEvent& event : bet.events)
+        slip_.push_back({event.coefficientText, event.outcome, event.banker});
+    bet_ = bet.bet;
+    sum_ = bet.sumText;
+    mode_ = bet.sumMode;
+    journal_ = &journal;
+    editing_ = bet;
+    writable_ = writable;
+    saved_ = false;
+    showModal(parent);
+    return saved_;
+}
+
+// The slip as it stands; a bet of the journal keeps its date, bookmaker,
+// note and the events' descriptions.
+JournalBet SettlementWindow::slipAsBet() const
+{
+    JournalBet bet = editing_.value_or(JournalBet{});
+    bet.bet = bet_;
+    bet.sumText = sum_;
+    bet.sumMode = mode_;
+    bet.events.resize(slip_.size());
+    for (std::size_t i = 0; i < slip_.size(); ++i) {
+        bet.events[i].coefficientText = slip_[i].coefficientText;
+        bet.events[i].outcome = slip_[i].outcome;
+        bet.events[i].banker = slip_[i].banker;
+    }
+    return bet;
+}
+
+void SettlementWindow::Command2_Click()
+{
+    if (!journal_)
+        return;
+    if (editing_ ? journal_->update(slipAsBet(), window()) : journal_->addAsked(slipAsBet(), window()).has_value()) {
+        saved_ = true;
+        unload();
+    }
 }
 
 void SettlementWindow::startAfresh(std::vector<std::string> listTexts)

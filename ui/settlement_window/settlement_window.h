@@ -6,13 +6,17 @@
 #include "ui/toolkit/form.h"
 #include "ui/toolkit/grid.h"
 #include "ui/toolkit/live_text_box.h"
+#include "core/journal_bet.h"
 #include "core/settlement_captions.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace zoret::ui {
+
+class JournalAccess;
 
 // Form3: what the bet on the main window's events pays as they win, lose,
 // are void or are settled by halves. Every change recomputes at once. The
@@ -25,6 +29,12 @@ public:
     // Shows the window modally for the list's texts, in list order; a list
     // other than the last one starts afresh.
     void showFor(std::vector<std::string> listTexts, QWidget* parent);
+    // "В журнал" keeps the slip as a new bet there.
+    void setJournal(JournalAccess* journal) { journal_ = journal; }
+    // Shows a bet of the journal modally; "Сохранить" (enabled when the
+    // journal is writable) keeps the changes and closes the window. True
+    // when they were kept.
+    bool showBet(const JournalBet& bet, JournalAccess& journal, bool writable, QWidget* parent);
 
 protected:
     Layout layout() override;
@@ -45,6 +55,8 @@ private:
     void Text1_Change();
     void Option1_Click();
     void Option2_Click();
+    void Command2_Click();
+    JournalBet slipAsBet() const;
     void recompute();
     void showCaptions(const SettlementCaptions& captions);
     void showWhatIf(const std::vector<WhatIfRow>& rows);
@@ -55,6 +67,10 @@ private:
     Bet bet_;
     std::string sum_;
     SumMode mode_ = SumMode::PerLine;
+    JournalAccess* journal_ = nullptr;
+    std::optional<JournalBet> editing_; // the journal's bet shown, if any
+    bool writable_ = true;
+    bool saved_ = false;
 
     Grid Grid1, Grid2;
     std::vector<std::unique_ptr<EventRow>> eventRows_;
@@ -64,7 +80,7 @@ private:
     Label lbBetCaption, lbSumCaption;
     Label lbLinesCaption, lbLineStakeCaption, lbTotalStakeCaption, lbWinningCaption, lbReturnCaption, lbProfitCaption;
     Label lbLines, lbLineStake, lbTotalStake, lbWinning, lbReturn, lbProfit;
-    CommandButton Command1;
+    CommandButton Command2, Command1;
 };
 
 } // namespace zoret::ui

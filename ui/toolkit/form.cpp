@@ -4,6 +4,7 @@
 #include "ui/toolkit/form.h"
 
 #include "ui/toolkit/error_boundary.h"
+#include "ui/toolkit/settings.h"
 
 #include <QKeyEvent>
 #include <QAbstractButton>
@@ -72,6 +73,7 @@ void Form::load(QWidget* parent)
     QWidget* client = makeClientArea(window);
     // The close box unloads the window like its own close button does.
     QObject::connect(window, &QDialog::finished, window, [this, window] {
+        saveSize();
         if (!modal_ && window_ == window)
             unload();
     });
@@ -81,6 +83,9 @@ void Form::load(QWidget* parent)
         for (const ControlRow& row : controls)
             row.control.widget()->setMinimumSize(toPixels(row.at).size());
         arrange(client, arrangement());
+        if (!sizeKey_.empty())
+            if (const QSize saved = savedSetting(sizeKey_).toSize(); saved.isValid())
+                window->resize(saved.expandedTo(window->minimumSizeHint()));
     }
     decorate();
     runHandler(window, [this] { Form_Load(); });
@@ -130,10 +135,17 @@ void Form::showModal(QWidget* parent)
     window_ = nullptr;
 }
 
+void Form::saveSize() const
+{
+    if (window_ && !sizeKey_.empty())
+        saveSetting(sizeKey_, window_->size());
+}
+
 void Form::unload()
 {
     if (!window_)
         return;
+    saveSize();
     FormWindow* window = window_;
     window_ = nullptr;
     if (modal_ && window->isVisible()) {

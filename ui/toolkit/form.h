@@ -68,16 +68,21 @@ protected:
 
     void setCaption(std::string_view caption);
     MenuBar& menuBar() { return menuBar_; }
+    // A resizable window opens at the size it was left at, kept under this
+    // settings key.
+    void rememberSizeAs(std::string settingsKey) { sizeKey_ = std::move(settingsKey); }
 
 private:
     // The menu bar, if any, and the area below it that holds the controls.
     QWidget* makeClientArea(FormWindow* window);
+    void saveSize() const;
 
     std::string name_;
     std::string caption_;
     int widthTwips_;
     int heightTwips_;
     Sizing sizing_;
+    std::string sizeKey_;
     MenuBar menuBar_;
     QPointer<FormWindow> window_;
     bool modal_ = false;

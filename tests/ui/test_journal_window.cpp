@@ -1,0 +1,303 @@
+// SPDX-FileCopyrightText: 2026 Zoret developers <zoret@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "tests/ui/scenario.h"
+#include "ui/journal_store/journal_store.h"
+#include "ui/main_window/main_window.h"
+#include "ui/toolkit/file_dialog.h"
+
+#include <QChartView>
+#include <QLineSeries>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+
+// The journal as the user meets it, on real SQLite files in a data folder of
+// each test's own: saving a slip from the settlement window, opening and
+// changing it, filtering, sorting, deleting, CSV files through the file
+// dialog, and the files that are damaged, newer or out of reach. The
+// figures themselves are the core's.
+namespace {
+
+using zoret::JournalBet;
+using zoret::Outcome;
+
+// A bet placed on a day of this month (or another date) at a bookmaker.
+JournalBet bet(const QString& placedAt, const char* bookmaker, const char* sum, const char* coefficient,
+               Outcome outcome)
+{
+    JournalBet b;
+    b.placedAt = placedAt.toStdString();
+    b.bookmaker = bookmaker;
+    b.bet = {zoret::BetKind::Single, 0};
+    b.sumText = sum;
+    b.events = {{coefficient, outcome, false, ""}};
+    return b;
+}
+
+QString thisMonth(int day)
+{
+    return QDate::currentDate().toString("yyyy-MM-") + QString::asprintf("%02d 10:00:00", day);
+}
+
+// The worked example: 100 at 2.00 won, 100 at 1.50 lost, 50 at 3.00 void; the lost one two years ago.
+void storeThreeBets()
+{
+    zoret::ui::JournalStore store;
+    QCOMPARE(store.open(), zoret::ui::JournalState::Ready);
+    const QString lastYear = QString::number(QDate::currentDate().year() - 2) + "-03-15 12:00:00";
+    QVERIFY(store
+                .addMany(std::vector{bet(thisMonth(1), "Лига", "100", " 2.00", Outcome::Won),
+                                     bet(lastYear, "Марафон", "100", " 1.50", Outcome::Lost),
+                                     bet(thisMonth(1).replace("10:", "11:"), "Марафон", "50", " 3.00", Outcome::Void)})
+                .has_value());
+}
+
+std::vector<JournalBet> storedBets()
+{
+    zoret::ui::JournalStore store;
+    store.open();
+    return store.bets().value_or(std::vector<JournalBet>{});
+}
+
+} // namespace
+
+class JournalWindowTest : public WindowTestCase {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> data;
+    QString csv;
+
+    void run(const QString& steps)
+    {
+        zoret::ui::MainWindow form;
+        form.load();
+        Scenario(form.window(), *watcher).run(steps);
+    }
+
+    QTemporaryDir settings; // the remembered sizes of this run only
+
+private slots:
+    void initTestCase() { qputenv("XDG_CONFIG_HOME", settings.path().toUtf8()); }
+
+    void init()
+    {
+        data = std::make_unique<QTemporaryDir>();
+        qputenv("XDG_DATA_HOME", data->path().toUtf8());
+        csv = data->filePath("bets.csv");
+        zoret::ui::replaceFileChooser([this](QWidget*, const zoret::ui::FileQuestion&) { return csv.toStdString(); });
+    }
+
+    void savedFromTheSlipAndChangedFromTheJournal()
+    {
+        run(R"(
+            add 2 ; add 1.5 ; menu actionSettlement ; within Form3 ; is Command2 В журнал ; type Text1 100 ; pick Result1 Выигрыш
+            click Command2 ; within Form8 ; items Combo1 ; type Combo1 Лига ; type Text1 на вечер ; click Command1 ; end
+            end ; shortcut List1 Ctrl+J ; within Form6 ; is lbCount 1 ; is lbSettled 0 ; is lbProfit 0.00 ; is lbRoi —
+            items Combo2 Все|Лига ; disabled Command1 Command3 ; select Grid1 0 ; enabled Command1 Command3 ; key Grid1 Enter
+            within Form3 ; is Command2 Сохранить ; is Text1 100 ; is Result1 Выигрыш ; is Result2 Ожидается ; is Combo1 Экспресс
+            pick Result2 Проигрыш ; click Command2 ; end ; is lbSettled 1 ; is lbTurnover 100.00 ; is lbProfit -100.00
+            is lbStrike 0.00 % ; is lbAverage 3.00 ; dblclick Grid1 0 ; within Form3 ; is Result2 Проигрыш ; type Text1 0
+            click Command2 ; click Command1 ; end ; click Command2 ; end
+        )");
+        QCOMPARE(watcher->takeMessages(),
+                 QStringList{"Zoret: Ставка не сохраняется: Сумма ставки должна быть положительным числом (warning)"});
+        const std::vector<JournalBet> bets = storedBets();
+        QCOMPARE(bets.size(), 1u);
+        QCOMPARE(bets[0].bookmaker, "Лига");
+        QCOMPARE(bets[0].note, "на вечер");
+        QCOMPARE(bets[0].sumText, "100");
+        QCOMPARE(bets[0].events.size(), 2u);
+        QVERIFY(bets[0].events[0].outcome == Outcome::Won && bets[0].events[1].outcome == Outcome::Lost);
+        // A second slip is offered the bookmaker used; cancelling keeps nothing.
+        run(R"(add 3 ; menu actionSettlement ; within Form3 ; type Text1 10 ; click Command2 ; within Form8 ; items Combo1 Лига
+               click Command2 ; end ; click Command1 ; end)");
+        QCOMPARE(storedBets().size(), 1u);
+    }
+
+    void filtersAndDeletion()
+    {
+        storeThreeBets();
+        run(R"(
+            menu actionJournal ; within Form6 ; is Combo1 Всё время ; is Combo2 Все ; is lbCount 3 ; is lbSettled 3
+            is lbTurnover 250.00 ; is lbProfit 0.00 ; is lbRoi 0.00 % ; is lbStrike 33.33 % ; is lbAverage 2.17
+            pick Combo1 Этот месяц ; is lbCount 2 ; is lbTurnover 150.00 ; is lbProfit 100.00 ; pick Combo2 Марафон
+            is lbCount 1 ; is lbProfit 0.00 ; pick Combo1 Всё время ; is lbCount 2 ; is lbProfit -100.00 ; pick Combo2 Все
+            select Grid1 0 ; click Command3 ; question Удалить из журнала 1 ставку? ; is lbCount 3 ; answer Да
+            shortcut Grid1 Ctrl+A ; click Command3 ; question Удалить из журнала 3 ставки? ; is lbCount 0 ; is lbRoi —
+            items Combo2 Все ; click Command2 ; end
+        )");
+        QCOMPARE(storedBets().size(), 0u);
+    }
+
+    // Sorting goes by the figure, not by its text, both ways; a selected row stays the same bet.
+    void sortingKeepsTheSelectedBet()
+    {
+        zoret::ui::JournalStore store;
+        store.open();
+        QVERIFY(store.addMany(std::vector{bet(thisMonth(3), "Лига", "100", " 2.00", Outcome::Won),
+                                          bet(thisMonth(2), "Лига", "9", " 2.00", Outcome::Lost),
+                                          bet(thisMonth(1), "Лига", "50", " 2.00", Outcome::Open)}));
+        zoret::ui::MainWindow form;
+        form.load();
+        watcher->onWindow("Form6", [&](QWidget* window) {
+            auto* view = control<QTableView>(window, "Grid1");
+            auto* header = view->horizontalHeader();
+            const auto sums = [view] {
+                QStringList column;
+                for (int row = 0; row < view->model()->rowCount(); ++row)
+                    column << view->model()->index(row, 4).data().toString();
+                return column.join(' ');
+            };
+            const auto sortBySum = [header] {
+                QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, {header->sectionViewportPosition(4) + 5, 5});
+            };
+            QCOMPARE(sums(), "100.00 9.00 50.00");
+            view->selectRow(1);
+            sortBySum();
+            QCOMPARE(sums(), "9.00 50.00 100.00");
+            sortBySum();
+            QCOMPARE(sums(), "100.00 50.00 9.00");
+            QCOMPARE(view->selectionModel()->selectedRows().value(0).row(), 2);
+            watcher->answerNext("Да");
+            click(window, "Command3");
+            QCOMPARE(sums(), "100.00 50.00");
+            click(window, "Command2");
+        });
+        Scenario(form.window(), *watcher).run("menu actionJournal");
+        QCOMPARE(watcher->takeMessages(), QStringList{"Zoret: Удалить из журнала 1 ставку? (question)"});
+        QCOMPARE(storedBets().size(), 2u);
+        QCOMPARE(storedBets()[1].sumText, "50");
+    }
+
+    void exportAndImportThroughTheFileDialog()
+    {
+        storeThreeBets();
+        run(QString(R"(
+            menu actionJournal ; within Form6 ; pick Combo1 Этот месяц ; click Command4
+            information В файл %1 записано ставок: 2 ; pick Combo1 Всё время ; answer Да ; shortcut Grid1 Ctrl+A ; click Command3
+            question Удалить из журнала 3 ставки? ; click Command5 ; information Из файла %1 добавлено ставок: 2 ; is lbCount 2
+            is lbProfit 100.00 ; items Combo2 Все|Лига|Марафон ; click Command2 ; end
+        )")
+                .arg(csv));
+        QFile file(csv);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("\xEF\xBB\xBFwhat;is;this\r\nno;bet;here\r\n");
+        file.close();
+        run(R"(menu actionJournal ; within Form6 ; click Command5 ; click Command2 ; end)");
+        const QStringList shown = watcher->takeMessages();
+        QVERIFY2(shown.size() == 1 && shown[0].startsWith("Zoret: Файл не загружен. Строка ")
+                     && shown[0].endsWith("(warning)"),
+                 qPrintable(shown.join(" / ")));
+        QCOMPARE(storedBets().size(), 2u);
+    }
+
+    // A damaged file is set aside only when the user agrees, and kept as it was.
+    void damagedFile()
+    {
+        const QString path = zoret::ui::JournalStore::defaultPath();
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(4096, 'x'));
+        file.close();
+        run("answer Нет ; menu actionJournal ; add 2 ; enabled Command11");
+        const QString question =
+            "Zoret: Журнал повреждён: файл журнала повреждён\n\nОтложить этот файл (он останется рядом под "
+            "другим именем) и начать новый журнал? (question)";
+        QCOMPARE(watcher->takeMessages(), QStringList{question});
+        QVERIFY(QFileInfo(path).size() == 4096);
+        run("menu actionJournal ; within Form6 ; is lbCount 0 ; click Command2 ; end");
+        const QStringList shown = watcher->takeMessages();
+        QCOMPARE(shown.value(0), question);
+        QVERIFY2(shown.value(1).startsWith("Zoret: Повреждённый журнал сохранён как " + path + ".damaged-"),
+                 qPrintable(shown.value(1)));
+        const QStringList aside = QFileInfo(path).dir().entryList({"journal.sqlite.damaged-*"});
+        QCOMPARE(aside.size(), 1);
+        QCOMPARE(QFileInfo(QFileInfo(path).dir().filePath(aside[0])).size(), 4096);
+    }
+
+    // A newer journal is shown and never written to; nothing saves into it.
+    void newerFile()
+    {
+        storeThreeBets();
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "newer");
+            db.setDatabaseName(zoret::ui::JournalStore::defaultPath());
+            QVERIFY(db.open());
+            QVERIFY(QSqlQuery(db).exec("PRAGMA user_version = 9"));
+            db.close();
+        }
+        QSqlDatabase::removeDatabase("newer");
+        run(R"(
+            menu actionJournal ; within Form6 ; information Журнал записан более новой версией Zoret: его можно только просматривать
+            is lbCount 3 ; disabled Command5 ; select Grid1 0 ; enabled Command1 ; disabled Command3
+            click Command1 ; within Form3 ; disabled Command2 ; click Command1 ; end ; click Command2 ; end
+            add 2 ; menu actionSettlement ; within Form3 ; type Text1 5 ; click Command2
+            information Журнал записан более новой версией Zoret: в него ничего не сохраняется ; click Command1 ; end
+        )");
+        QCOMPARE(storedBets().size(), 3u);
+    }
+
+    // A data folder that cannot be made: the calculators go on, and the journal is tried again later.
+    void journalOutOfReach()
+    {
+        QFile blocker(data->filePath("blocked"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        qputenv("XDG_DATA_HOME", blocker.fileName().toUtf8());
+        const QString folder = QFileInfo(zoret::ui::JournalStore::defaultPath()).absolutePath();
+        const QString told =
+            "Не удаётся создать папку журнала " + folder + "\n\nРасчёты работают как прежде, но ставки не сохраняются.";
+        run("menu actionJournal ; add 2 ; menu actionSettlement ; within Form3 ; type Text1 10 ; click Command2 ; is "
+            "lbReturn "
+            "0.00 – 20.00 ; click Command1 ; end");
+        QCOMPARE(watcher->takeMessages(), QStringList(2, "Zoret: " + told + " (warning)"));
+    }
+
+    void readerNamesAndRememberedSizes()
+    {
+        storeThreeBets();
+        run(R"(
+            menu actionJournal ; within Form6 ; reader Combo1 Период ; reader Combo2 Букмекер ; reader Grid1 Ставки журнала
+            reader lbRoi Доходность ; reader lbStrike Проходимость ; reader lbAverage Средний коэф. ; resize 1000 760
+            click Command2 ; end ; menu actionJournal ; within Form6 ; size Form6 1000 760 ; click Command2 ; end
+        )");
+        zoret::ui::MainWindow form;
+        form.load();
+        watcher->onWindow("Form6", [&](QWidget* window) {
+            auto* view = control<QTableView>(window, "Grid1");
+            QAccessibleInterface* table = QAccessible::queryAccessibleInterface(view);
+            QCOMPARE(table->tableInterface()->rowCount(), 3);
+            QCOMPARE(table->tableInterface()->cellAt(1, 1)->text(QAccessible::Name), "Букмекер 2");
+            QCOMPARE(table->tableInterface()->cellAt(1, 1)->text(QAccessible::Description), "Лига");
+            view->setColumnWidth(1, 333);
+            // The curve has a point for each settled bet the filter keeps, and redraws with it.
+            auto* line = static_cast<QLineSeries*>(control<QChartView>(window, "Chart1")->chart()->series()[0]);
+            QCOMPARE(line->count(), 3);
+            pick(window, "Combo2", "Лига");
+            QCOMPARE(line->count(), 1);
+            QCOMPARE(line->at(0).y(), 100.0);
+            click(window, "Command2");
+        });
+        Scenario(form.window(), *watcher).run("menu actionJournal");
+        watcher->onWindow("Form6", [&](QWidget* window) {
+            QCOMPARE(control<QTableView>(window, "Grid1")->columnWidth(1), 333);
+            click(window, "Command2");
+        });
+        Scenario(form.window(), *watcher).run("menu actionJournal");
+    }
+
+    // A hostile bookmaker is kept verbatim and shown on one line.
+    void hostileTextOnOneLine()
+    {
+        zoret::ui::JournalStore store;
+        store.open();
+        QVERIFY(store.add(bet(thisMonth(1), "'); DROP TABLE bets; --\nЛига", "10", " 2.00", Outcome::Won)));
+        run(R"(menu actionJournal ; within Form6 ; items Combo2 Все|'); DROP TABLE bets; --␊Лига ; is lbCount 1
+               pick Combo2 '); DROP TABLE bets; --␊Лига ; is lbCount 1 ; click Command2 ; end)");
+        QCOMPARE(storedBets().at(0).bookmaker, "'); DROP TABLE bets; --\nЛига");
+    }
+};
+
+ZORET_UI_TEST_MAIN(JournalWindowTest)
+#include "test_journal_window.moc"

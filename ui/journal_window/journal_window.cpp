@@ -1,0 +1,304 @@
+// SPDX-FileCopyrightText: 2026 Zoret developers <zoret@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ui/journal_window/journal_window.h"
+
+#include "core/exact_decimal.h"
+#include "core/journal_csv.h"
+#include "ui/journal_store/journal_store.h"
+#include "ui/settlement_window/settlement_window.h"
+#include "ui/toolkit/clock.h"
+#include "ui/toolkit/file_dialog.h"
+#include "ui/toolkit/message_box.h"
+
+#include <algorithm>
+
+namespace zoret::ui {
+
+namespace {
+
+constexpr const char* csvFilter = "Таблицы CSV (*.csv)";
+
+// "1 ставку", "3 ставки", "11 ставок": what a question counts.
+std::string betsCounted(std::size_t count)
+{
+    const std::size_t last = count % 10, lastTwo = count % 100;
+    const char* word = last == 1 && lastTwo != 11                                 ? "ставку"
+                       : last >= 2 && last <= 4 && (lastTwo < 12 || lastTwo > 14) ? "ставки"
+                                                                                  : "ставок";
+    return countText(static_cast<long long>(count)) + " " + word;
+}
+
+} // namespace
+
+JournalWindow::JournalWindow(JournalAccess& journal)
+    : Form("Form6", "Журнал ставок", 11400, 8400, Sizing::Resizable), journal_(journal)
+{
+    rememberSizeAs("journal/size");
+    Combo1.onClick([this] { Combo1_Click(); });
+    Combo2.onClick([this] { Combo2_Click(); });
+    Grid1.onActivate([this] { Command1_Click(); });
+    Grid1.onSelectionChange([this] { enableCommands(); });
+    Command1.onClick([this] { Command1_Click(); });
+    Command3.onClick([this] { Command3_Click(); });
+    Command4.onClick([this] { Command4_Click(); });
+    Command5.onClick([this] { Command5_Click(); });
+    Command2.onClick([this] { unload(); });
+    lbPeriodCaption.names(Combo1);
+    lbBookmakerCaption.names(Combo2);
+    lbCountCaption.names(lbCount);
+    lbSettledCaption.names(lbSettled);
+    lbTurnoverCaption.names(lbTurnover);
+    lbProfitCaption.names(lbProfit);
+    lbRoiCaption.names(lbRoi);
+    lbStrikeCaption.names(lbStrike);
+    lbAverageCaption.names(lbAverage);
+}
+
+JournalWindow::~JournalWindow() = default;
+
+Layout JournalWindow::layout()
+{
+    using enum Style;
+    const Style figure = RightAligned | Framed | Value;
+    return {
+        {lbPeriodCaption, "lbPeriodCaption", inWindow, {}, 8},
+        {Combo1, "Combo1", inWindow, {0, 0, 2400, 0}, 0},
+        {lbBookmakerCaption, "lbBookmakerCaption", inWindow, {}, 9},
+        {Combo2, "Combo2", inWindow, {0, 0, 2400, 0}, 1},
+        {Grid1, "Grid1", inWindow, {0, 0, 0, 2400}, 2, Plain, "Ставки журнала"},
+        {lbCountCaption, "lbCountCaption", inWindow, {}, 10},
+        {lbCount, "lbCount", inWindow, {0, 0, 900, 0}, 11, figure, "Ставок по выбору"},
+        {lbSettledCaption, "lbSettledCaption", inWindow, {}, 12},
+        {lbSettled, "lbSettled", inWindow, {0, 0, 900, 0}, 13, figure, "Ставок с известным итогом"},
+        {lbTurnoverCaption, "lbTurnoverCaption", inWindow, {}, 14},
+        {lbTurnover, "lbTurnover", inWindow, {0, 0, 1500, 0}, 15, figure, "Все суммы рассчитанных ставок"},
+        {lbProfitCaption, "lbProfitCaption", inWindow, {}, 16},
+        {lbProfit, "lbProfit", inWindow, {0, 0, 1500, 0}, 17, figure, "Прибыль рассчитанных ставок"},
+        {lbRoiCaption, "lbRoiCaption", inWindow, {}, 18},
+        {lbRoi, "lbRoi", inWindow, {0, 0, 1200, 0}, 19, figure, "Прибыль от оборота"},
+        {lbStrikeCaption, "lbStrikeCaption", inWindow, {}, 20},
+        {lbStrike, "lbStrike", inWindow, {0, 0, 1200, 0}, 21, figure, "Доля ставок, вернувших больше суммы"},
+        {lbAverageCaption, "lbAverageCaption", inWindow, {}, 22},
+        {lbAverage, "lbAverage", inWindow, {0, 0, 1200, 0}, 23, figure, "Средний коэффициент рассчитанных ставок"},
+        {Chart1, "Chart1", inWindow, {0, 0, 0, 2400}, 24, Plain, "Прибыль нарастающим итогом по датам"},
+        {Command1, "Command1", inWindow, {0, 0, 1200, 0}, 3, Plain, "Открыть ставку в расчёте ставки"},
+        {Command3, "Command3", inWindow, {0, 0, 1200, 0}, 4, Plain, "Удалить выбранные ставки"},
+        {Command4, "Command4", inWindow, {0, 0, 1200, 0}, 5, Plain, "Записать показанные ставки в файл CSV"},
+        {Command5, "Command5", inWindow, {0, 0, 1200, 0}, 6, Plain, "Добавить ставки из файла CSV"},
+        {Command2, "Command2", inWindow, {0, 0, 1200, 0}, 7, CancelButton},
+    };
+}
+
+Arrangement JournalWindow::arrangement()
+{
+    return {
+        {{&lbPeriodCaption, &Combo1, &lbBookmakerCaption, &Combo2, gap}},
+        {{&Grid1}, true},
+        {{&lbCountCaption, &lbCount, &lbSettledCaption, &lbSettled, &lbTurnoverCaption, &lbTurnover, &lbProfitCaption,
+          &lbProfit, gap}},
+        {{&lbRoiCaption, &lbRoi, &lbStrikeCaption, &lbStrike, &lbAverageCaption, &lbAverage, gap}},
+        {{&Chart1}, true},
+        {{&Command1, &Command3, &Command4, &Command5, gap, &Command2}},
+    };
+}
+
+void JournalWindow::Form_Load()
+{
+    lbPeriodCaption.setCaption("Период");
+    lbBookmakerCaption.setCaption("Букмекер");
+    lbCountCaption.setCaption("Ставок");
+    lbSettledCaption.setCaption("Рассчитано");
+    lbTurnoverCaption.setCaption("Оборот");
+    lbProfitCaption.setCaption("Прибыль");
+    lbRoiCaption.setCaption("Доходность");
+    lbStrikeCaption.setCaption("Проходимость");
+    lbAverageCaption.setCaption("Средний коэф.");
+    Command1.setCaption("Открыть...");
+    Command3.setCaption("Удалить");
+    Command4.setCaption("Экспорт...");
+    Command5.setCaption("Импорт...");
+    Command2.setCaption("Закрыть");
+    Grid1.setColumns({{"Дата", 1500},
+                      {"Букмекер", 1400},
+                      {"Ставка", 1500},
+                      {"Коэф.", 800, true},
+                      {"Сумма", 900, true},
+                      {"Статус", 1100},
+                      {"Выплата", 1400, true},
+                      {"Прибыль", 1400, true}},
+                     "journal/columns");
+    for (JournalPeriod period : periodOrder)
+        Combo1.addItem(periodCaption(period));
+    Combo1.setListIndex(static_cast<int>(std::find(std::begin(periodOrder), std::end(periodOrder), filter_.period)
+                                         - std::begin(periodOrder)));
+    reload();
+    Grid1.setFocus();
+}
+
+void JournalWindow::showJournal(QWidget* parent)
+{
+    if (journal_.open(parent))
+        showModal(parent);
+}
+
+// Everything from the file again, keeping the filter where it still applies.
+void JournalWindow::reload()
+{
+    JournalStore* store = journal_.open(window());
+    writable_ = store && store->state() == JournalState::Ready;
+    auto bets = store ? store->bets() : std::nullopt;
+    if (store && !bets)
+        MsgBox(window(), store->message(), MsgBoxIcon::Warning);
+    bets_ = std::move(bets).value_or(std::vector<JournalBet>{});
+    figures_.clear();
+    figures_.reserve(bets_.size());
+    for (const JournalBet& bet : bets_)
+        figures_.push_back(betFigures(bet));
+    fillBookmakers();
+    refilter();
+}
+
+void JournalWindow::fillBookmakers()
+{
+    const std::vector<std::string> used = bookmakersUsed(bets_);
+    Combo2.clear();
+    Combo2.addItem(everyBookmakerText);
+    for (const std::string& bookmaker : used)
+        Combo2.addItem(oneLineText(bookmaker));
+    const auto kept = filter_.bookmaker ? std::find(used.begin(), used.end(), *filter_.bookmaker) : used.end();
+    if (kept == used.end())
+        filter_.bookmaker.reset();
+    Combo2.setListIndex(kept == used.end() ? 0 : static_cast<int>(kept - used.begin()) + 1);
+}
+
+void JournalWindow::refilter()
+{
+    kept_ = filteredBets(bets_, filter_, todayText());
+    std::vector<TableRow> rows;
+    rows.reserve(kept_.size());
+    for (std::size_t at : kept_) {
+        const JournalBet& bet = bets_[at];
+        const BetFigures& figures = figures_[at];
+        BetTexts texts = betTexts(bet, figures);
+        rows.push_back({{std::move(texts.date), bet.placedAt},
+                        {std::move(texts.bookmaker)},
+                        {std::move(texts.bet)},
+                        {std::move(texts.coefficient), figures.coefficient},
+                        {std::move(texts.stake), figures.stake},
+                        {std::move(texts.status)},
+                        {std::move(texts.payout), figures.payout.least},
+                        {std::move(texts.profit), figures.profit.least}});
+    }
+    Grid1.setRows(std::move(rows));
+    showStatistics();
+    enableCommands();
+}
+
+void JournalWindow::showStatistics()
+{
+    const StatisticsTexts texts = statisticsTexts(journalStatistics(figures_, kept_));
+    lbCount.setCaption(texts.count);
+    lbSettled.setCaption(texts.settled);
+    lbTurnover.setCaption(texts.turnover);
+    lbProfit.setCaption(texts.profit);
+    lbRoi.setCaption(texts.roi);
+    lbStrike.setCaption(texts.strike);
+    lbAverage.setCaption(texts.averageCoefficient);
+    std::vector<ChartPoint> points;
+    for (const ProfitPoint& point : profitCurve(bets_, figures_, kept_))
+        points.push_back({bets_[point.bet].placedAt, point.plotted});
+    Chart1.setPoints(points);
+}
+
+void JournalWindow::enableCommands()
+{
+    const bool chosen = !Grid1.selectedRows().empty();
+    Command1.setEnabled(chosen);
+    Command3.setEnabled(chosen && writable_);
+    Command5.setEnabled(writable_);
+}
+
+std::vector<std::int64_t> JournalWindow::selectedIds() const
+{
+    std::vector<std::int64_t> ids;
+    for (int row : Grid1.selectedRows())
+        ids.push_back(bets_[kept_[static_cast<std::size_t>(row)]].id);
+    return ids;
+}
+
+void JournalWindow::Combo1_Click()
+{
+    const int chosen = Combo1.listIndex();
+    if (chosen < 0)
+        return;
+    filter_.period = periodOrder[chosen];
+    refilter();
+}
+
+void JournalWindow::Combo2_Click()
+{
+    const int chosen = Combo2.listIndex();
+    if (chosen < 0)
+        return;
+    const std::vector<std::string> used = bookmakersUsed(bets_);
+    filter_.bookmaker = chosen == 0 ? std::nullopt : std::optional(used[static_cast<std::size_t>(chosen - 1)]);
+    refilter();
+}
+
+// The first bet selected, as the table shows them.
+void JournalWindow::Command1_Click()
+{
+    const std::vector<int> rows = Grid1.selectedRows();
+    if (rows.empty())
+        return;
+    if (!editor_)
+        editor_ = std::make_unique<SettlementWindow>();
+    if (editor_->showBet(bets_[kept_[static_cast<std::size_t>(rows.front())]], journal_, writable_, window()))
+        reload();
+}
+
+void JournalWindow::Command3_Click()
+{
+    const std::vector<std::int64_t> ids = selectedIds();
+    if (ids.empty() || !AskYesNo(window(), "Удалить из журнала " + betsCounted(ids.size()) + "?", false))
+        return;
+    JournalStore* store = journal_.open(window());
+    if (store && !store->remove(ids))
+        MsgBox(window(), store->message(), MsgBoxIcon::Warning);
+    reload();
+}
+
+// The bets the filter keeps, as the table lists them when first shown.
+void JournalWindow::Command4_Click()
+{
+    const auto path = chooseFile(window(), {FileUse::Save, "Экспорт журнала", csvFilter, "journal.csv"});
+    if (!path)
+        return;
+    std::vector<JournalBet> shown;
+    for (std::size_t at : kept_)
+        shown.push_back(bets_[at]);
+    if (const auto problem = writeWholeFile(*path, journalCsv(shown)))
+        MsgBox(window(), *problem, MsgBoxIcon::Warning);
+    else
+        MsgBox(window(), "В файл " + *path + " записано ставок: " + countText(static_cast<long long>(shown.size())),
+               MsgBoxIcon::Information);
+}
+
+void JournalWindow::Command5_Click()
+{
+    const auto path = chooseFile(window(), {FileUse::Open, "Импорт в журнал", csvFilter, {}});
+    JournalStore* store = path ? journal_.open(window()) : nullptr;
+    if (!store)
+        return;
+    const auto added = store->importCsv(QString::fromStdString(*path));
+    if (!added) {
+        MsgBox(window(), store->message(), MsgBoxIcon::Warning);
+        return;
+    }
+    reload();
+    MsgBox(window(), "Из файла " + *path + " добавлено ставок: " + countText(static_cast<long long>(*added)),
+           MsgBoxIcon::Information);
+}
+
+} // namespace zoret::ui

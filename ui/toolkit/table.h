@@ -1,0 +1,72 @@
+// SPDX-FileCopyrightText: 2026 Zoret developers <zoret@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "ui/toolkit/controls.h"
+
+#include <gmpxx.h>
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace zoret::ui {
+
+// What a cell sorts by: its own text, another text (a date to the second
+// behind one shown to the minute), or an exact number.
+using SortKey = std::variant<std::monostate, std::string, mpq_class>;
+
+struct TableCell {
+    std::string text;
+    SortKey key = {};
+};
+
+using TableRow = std::vector<TableCell>;
+
+struct TableColumn {
+    std::string_view heading;
+    int width; // twips, unless the user has widened it before
+    bool rightAligned = false;
+};
+
+class TableModel;
+
+// A read-only table of many rows over Qt's model and view: no widget for a
+// cell. A click on a heading sorts by that column, a second one the other
+// way; rows are selected whole, several with Ctrl and Shift. Rows are known
+// by their position in the list given, whatever the order shown. A screen
+// reader names each cell after its column and row ("Дата 2").
+class Table : public Control {
+public:
+    Table();
+    ~Table() override;
+
+    // The column widths the user sets are kept under this settings key.
+    void setColumns(const std::vector<TableColumn>& columns, std::string_view settingsKey);
+    // Replaces every row, keeping the order the user sorted by; nothing is
+    // selected afterwards but the first row shown is current.
+    void setRows(std::vector<TableRow> rows);
+    int rowCount() const;
+    // The rows selected, by their position in the list given, in the order shown.
+    std::vector<int> selectedRows() const;
+    // Double-click and Enter on a row.
+    void onActivate(Handler handler) { activate_ = std::move(handler); }
+    // Whenever the selection changes.
+    void onSelectionChange(Handler handler) { selectionChange_ = std::move(handler); }
+
+protected:
+    QWidget* makeWidget(QWidget* parent, Style style) override;
+
+private:
+    void saveWidths() const;
+
+    std::unique_ptr<TableModel> model_;
+    std::string settingsKey_;
+    Handler activate_;
+    Handler selectionChange_;
+};
+
+} // namespace zoret::ui
