@@ -12,6 +12,7 @@
 #include "ui/toolkit/message_box.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 namespace zoret::ui {
 
@@ -147,14 +148,12 @@ void JournalWindow::reload()
 {
     JournalStore* store = journal_.open(window());
     writable_ = store && store->state() == JournalState::Ready;
-    auto bets = store ? store->bets() : std::nullopt;
-    if (store && !bets)
+    auto journal = store ? store->summaries() : std::nullopt;
+    if (store && !journal)
         MsgBox(window(), store->message(), MsgBoxIcon::Warning);
-    bets_ = std::move(bets).value_or(std::vector<JournalBet>{});
-    figures_.clear();
-    figures_.reserve(bets_.size());
-    for (const JournalBet& bet : bets_)
-        figures_.push_back(betFigures(bet));
+    JournalSummaries read = std::move(journal).value_or(JournalSummaries{});
+    bets_ = std::move(read.bets);
+    figures_ = std::move(read.figures);
     fillBookmakers();
     refilter();
 }
@@ -175,24 +174,51 @@ void JournalWindow::fillBookmakers()
 void JournalWindow::refilter()
 {
     kept_ = filteredBets(bets_, filter_, todayText());
-    std::vector<TableRow> rows;
-    rows.reserve(kept_.size());
-    for (std::size_t at : kept_) {
-        const JournalBet& bet = bets_[at];
-        const BetFigures& figures = figures_[at];
-        BetTexts texts = betTexts(bet, figures);
-        rows.push_back({{std::move(texts.date), bet.placedAt},
-                        {std::move(texts.bookmaker)},
-                        {std::move(texts.bet)},
-                        {std::move(texts.coefficient), figures.coefficient},
-                        {std::move(texts.stake), figures.stake},
-                        {std::move(texts.status)},
-                        {std::move(texts.payout), figures.payout.least},
-                        {std::move(texts.profit), figures.profit.least}});
-    }
+    texts_.assign(kept_.size(), std::nullopt);
+    TableRows rows{static_cast<int>(kept_.size()),
+                   [this](int row) {
+                       const BetTexts& t = textsOf(static_cast<std::size_t>(row));
+                       return std::vector<std::string>{t.date,  t.bookmaker, t.bet,    t.coefficient,
+                                                       t.stake, t.status,    t.payout, t.profit};
+                   },
+                   [this](int a, int b, int column) {
+                       return compareRows(static_cast<std::size_t>(a), static_cast<std::size_t>(b), column);
+                   }};
     Grid1.setRows(std::move(rows));
     showStatistics();
     enableCommands();
+}
+
+const BetTexts& JournalWindow::textsOf(std::size_t row) const
+{
+    std::optional<BetTexts>& texts = texts_[row];
+    if (!texts)
+        texts = summaryTexts(bets_[kept_[row]], figures_[kept_[row]]);
+    return *texts;
+}
+
+// The date to the second, the figures exactly, the rest by what is shown.
+int JournalWindow::compareRows(std::size_t a, std::size_t b, int column) const
+{
+    const BetFigures &x = figures_[kept_[a]], &y = figures_[kept_[b]];
+    switch (column) {
+    case 0:
+        return bets_[kept_[a]].placedAt.compare(bets_[kept_[b]].placedAt);
+    case 1:
+        return textsOf(a).bookmaker.compare(textsOf(b).bookmaker);
+    case 2:
+        return textsOf(a).bet.compare(textsOf(b).bet);
+    case 3:
+        return cmp(x.coefficient, y.coefficient);
+    case 4:
+        return cmp(x.stake, y.stake);
+    case 5:
+        return textsOf(a).status.compare(textsOf(b).status);
+    case 6:
+        return cmp(x.payout.least, y.payout.least);
+    default:
+        return cmp(x.profit.least, y.profit.least);
+    }
 }
 
 void JournalWindow::showStatistics()
@@ -252,9 +278,16 @@ void JournalWindow::Command1_Click()
     const std::vector<int> rows = Grid1.selectedRows();
     if (rows.empty())
         return;
+    JournalStore* store = journal_.open(window());
+    const auto bet = store ? store->bet(bets_[kept_[static_cast<std::size_t>(rows.front())]].id) : std::nullopt;
+    if (!bet) {
+        if (store)
+            MsgBox(window(), store->message(), MsgBoxIcon::Warning);
+        return;
+    }
     if (!editor_)
         editor_ = std::make_unique<SettlementWindow>();
-    if (editor_->showBet(bets_[kept_[static_cast<std::size_t>(rows.front())]], journal_, writable_, window()))
+    if (editor_->showBet(*bet, journal_, writable_, window()))
         reload();
 }
 
@@ -275,9 +308,20 @@ void JournalWindow::Command4_Click()
     const auto path = chooseFile(window(), {FileUse::Save, "Экспорт журнала", csvFilter, "journal.csv"});
     if (!path)
         return;
+    JournalStore* store = journal_.open(window());
+    const auto all = store ? store->bets() : std::nullopt;
+    if (!all) {
+        if (store)
+            MsgBox(window(), store->message(), MsgBoxIcon::Warning);
+        return;
+    }
+    std::unordered_map<std::int64_t, const JournalBet*> byId;
+    for (const JournalBet& bet : *all)
+        byId.emplace(bet.id, &bet);
     std::vector<JournalBet> shown;
     for (std::size_t at : kept_)
-        shown.push_back(bets_[at]);
+        if (const auto found = byId.find(bets_[at].id); found != byId.end())
+            shown.push_back(*found->second);
     if (const auto problem = writeWholeFile(*path, journalCsv(shown)))
         MsgBox(window(), *problem, MsgBoxIcon::Warning);
     else

@@ -8,6 +8,7 @@
 #include "ui/toolkit/table.h"
 #include "core/journal_row.h"
 #include "core/journal_statistics.h"
+#include "core/journal_summary.h"
 
 #include <cstdint>
 #include <memory>
@@ -70,6 +71,8 @@ private:
     void reload();
     void fillBookmakers();
     void refilter();
+    const BetTexts& textsOf(std::size_t row) const;
+    int compareRows(std::size_t a, std::size_t b, int column) const;
     void showStatistics();
     std::vector<std::int64_t> selectedIds() const;
     void Combo1_Click();
@@ -82,9 +85,10 @@ private:
 
     JournalAccess& journal_;
     std::unique_ptr<SettlementWindow> editor_; // made on first use
-    std::vector<JournalBet> bets_; // newest first
+    std::vector<BetSummary> bets_; // newest first; a bet is read whole only to open or export it
     std::vector<BetFigures> figures_; // of bets_, in the same order
     std::vector<std::size_t> kept_; // what the filter keeps, positions in bets_
+    mutable std::vector<std::optional<BetTexts>> texts_; // of kept_, each made when first shown or sorted
     JournalFilter filter_;
     bool writable_ = false;
 

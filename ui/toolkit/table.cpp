@@ -13,24 +13,11 @@
 
 #include <algorithm>
 #include <numeric>
+#include <unordered_map>
 
 namespace zoret::ui {
 
 namespace {
-
-// Below zero when a sorts before b.
-int compareKeys(const TableCell& a, const TableCell& b)
-{
-    const auto* numberA = std::get_if<mpq_class>(&a.key);
-    const auto* numberB = std::get_if<mpq_class>(&b.key);
-    if (numberA && numberB)
-        return cmp(*numberA, *numberB);
-    if (numberA || numberB) // a cell without a number sorts first
-        return numberA ? 1 : -1;
-    const auto* textA = std::get_if<std::string>(&a.key);
-    const auto* textB = std::get_if<std::string>(&b.key);
-    return (textA ? *textA : a.text).compare(textB ? *textB : b.text);
-}
 
 // Enter on a row is its double-click.
 class TableView : public QTableView {
@@ -57,8 +44,10 @@ private:
 class TableModel : public QAbstractTableModel {
 public:
     std::vector<TableColumn> columns;
-    std::vector<TableRow> rows;
+    TableRows rows;
     std::vector<int> shown; // the rows by their position on screen
+    // The rows made so far; the view asks for each cell of a row in turn.
+    mutable std::unordered_map<int, std::vector<std::string>> made;
     int sortColumn = -1; // -1: the order given
     Qt::SortOrder sortOrder = Qt::AscendingOrder;
 
@@ -75,9 +64,13 @@ public:
     {
         if (!index.isValid() || index.row() >= rowCount() || index.column() >= columnCount())
             return {};
-        const TableRow& row = rows[static_cast<std::size_t>(shown[static_cast<std::size_t>(index.row())])];
+        const int given = shown[static_cast<std::size_t>(index.row())];
+        auto found = made.find(given);
+        if (found == made.end())
+            found = made.emplace(given, rows.cells(given)).first;
+        const std::vector<std::string>& row = found->second;
         const auto column = static_cast<std::size_t>(index.column());
-        const QString text = column < row.size() ? toQString(row[column].text) : QString();
+        const QString text = column < row.size() ? toQString(row[column]) : QString();
         switch (role) {
         case Qt::DisplayRole:
         case Qt::AccessibleDescriptionRole:
@@ -102,19 +95,13 @@ public:
     // Rows that sort alike keep the order they were given in, either way.
     void arrange()
     {
-        shown.resize(rows.size());
+        shown.resize(static_cast<std::size_t>(std::max(rows.count, 0)));
         std::iota(shown.begin(), shown.end(), 0);
-        if (sortColumn < 0)
+        if (sortColumn < 0 || !rows.compare)
             return;
-        const auto column = static_cast<std::size_t>(sortColumn);
-        const TableCell blank;
-        const auto cell = [&](int row) -> const TableCell& {
-            const TableRow& cells = rows[static_cast<std::size_t>(row)];
-            return column < cells.size() ? cells[column] : blank;
-        };
         const int sign = sortOrder == Qt::AscendingOrder ? 1 : -1;
         std::stable_sort(shown.begin(), shown.end(),
-                         [&](int a, int b) { return sign * compareKeys(cell(a), cell(b)) < 0; });
+                         [&](int a, int b) { return sign * rows.compare(a, b, sortColumn) < 0; });
     }
 
     // The view keeps the selected rows selected whatever the new order.
@@ -145,10 +132,11 @@ public:
         endResetModel();
     }
 
-    void replace(std::vector<TableRow> newRows)
+    void replace(TableRows newRows)
     {
         beginResetModel();
         rows = std::move(newRows);
+        made.clear();
         arrange();
         endResetModel();
     }
@@ -218,7 +206,7 @@ void Table::saveWidths() const
     saveSetting(settingsKey_, widths);
 }
 
-void Table::setRows(std::vector<TableRow> rows)
+void Table::setRows(TableRows rows)
 {
     model_->replace(std::move(rows));
     if (auto* view = static_cast<QTableView*>(widget()); view && model_->rowCount() > 0)

@@ -5,26 +5,22 @@
 
 #include "ui/toolkit/controls.h"
 
-#include <gmpxx.h>
-
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
-#include <variant>
 #include <vector>
 
 namespace zoret::ui {
 
-// What a cell sorts by: its own text, another text (a date to the second
-// behind one shown to the minute), or an exact number.
-using SortKey = std::variant<std::monostate, std::string, mpq_class>;
-
-struct TableCell {
-    std::string text;
-    SortKey key = {};
+// The rows of a table, each made only when it is shown, so that a long list
+// costs what a screenful does: how many, the texts of a row's cells, and how
+// two rows compare in a column (below zero when the first sorts first).
+struct TableRows {
+    int count = 0;
+    std::function<std::vector<std::string>(int row)> cells;
+    std::function<int(int a, int b, int column)> compare;
 };
-
-using TableRow = std::vector<TableCell>;
 
 struct TableColumn {
     std::string_view heading;
@@ -48,7 +44,7 @@ public:
     void setColumns(const std::vector<TableColumn>& columns, std::string_view settingsKey);
     // Replaces every row, keeping the order the user sorted by; nothing is
     // selected afterwards but the first row shown is current.
-    void setRows(std::vector<TableRow> rows);
+    void setRows(TableRows rows);
     int rowCount() const;
     // The rows selected, by their position in the list given, in the order shown.
     std::vector<int> selectedRows() const;
