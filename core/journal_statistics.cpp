@@ -196,19 +196,12 @@ std::string_view periodCaption(JournalPeriod period)
     return "Этот год";
 }
 
-std::vector<std::size_t> filteredBets(std::span<const JournalBet> bets, const JournalFilter& filter,
-                                      std::string_view today)
-{
-    return keptOf(bets, filter, today);
-}
-
 std::vector<std::size_t> filteredBets(std::span<const BetSummary> bets, const JournalFilter& filter,
                                       std::string_view today)
 {
     return keptOf(bets, filter, today);
 }
 
-std::vector<std::string> bookmakersUsed(std::span<const JournalBet> bets) { return namesOf(bets); }
 std::vector<std::string> bookmakersUsed(std::span<const BetSummary> bets) { return namesOf(bets); }
 
 JournalStatistics journalStatistics(std::span<const BetFigures> figures, std::span<const std::size_t> kept)
@@ -247,12 +240,6 @@ StatisticsTexts statisticsTexts(const JournalStatistics& s)
                            percentText(s.roiPercent),
                            percentText(s.strikePercent),
                            s.averageCoefficient ? moneyText(*s.averageCoefficient) : std::string(noFigureText)};
-}
-
-std::vector<ProfitPoint> profitCurve(std::span<const JournalBet> bets, std::span<const BetFigures> figures,
-                                     std::span<const std::size_t> kept)
-{
-    return curveOf(bets, figures, kept);
 }
 
 std::vector<ProfitPoint> profitCurve(std::span<const BetSummary> bets, std::span<const BetFigures> figures,

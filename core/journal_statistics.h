@@ -40,14 +40,11 @@ struct JournalFilter {
 // the order of `bets`. "Последние 30 дней" is `today` ("YYYY-MM-DD") and
 // the 29 days before; the month and the year are today's, whole. Throws
 // std::invalid_argument when `today` is not a date.
-std::vector<std::size_t> filteredBets(std::span<const JournalBet> bets, const JournalFilter& filter,
-                                      std::string_view today);
 std::vector<std::size_t> filteredBets(std::span<const BetSummary> bets, const JournalFilter& filter,
                                       std::string_view today);
 
 // Every bookmaker named in the bets, sorted bytewise, each once; not the
 // blank one.
-std::vector<std::string> bookmakersUsed(std::span<const JournalBet> bets);
 std::vector<std::string> bookmakersUsed(std::span<const BetSummary> bets);
 
 struct JournalStatistics {
@@ -84,8 +81,6 @@ struct ProfitPoint {
 
 // One point for each settled bet kept, by placed-at ascending; bets placed
 // at the same second keep the order they are kept in.
-std::vector<ProfitPoint> profitCurve(std::span<const JournalBet> bets, std::span<const BetFigures> figures,
-                                     std::span<const std::size_t> kept);
 std::vector<ProfitPoint> profitCurve(std::span<const BetSummary> bets, std::span<const BetFigures> figures,
                                      std::span<const std::size_t> kept);
 

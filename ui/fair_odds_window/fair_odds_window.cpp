@@ -111,9 +111,7 @@ void FairOddsWindow::Form_Load()
 void FairOddsWindow::showOutcomes()
 {
     rows_.clear();
-    Grid1.setRowCount(static_cast<int>(entries_.size()));
-    for (std::size_t i = 0; i < entries_.size(); ++i)
-        addOutcomeRow(i);
+    showRows(Grid1, rows_, entries_.size(), [this](std::size_t row) { addOutcomeRow(row); });
     chainRows();
 }
 
@@ -163,10 +161,7 @@ void FairOddsWindow::Combo1_Click()
         return;
     const auto outcomes = static_cast<std::size_t>(chosen + minFairOutcomes);
     entries_.resize(outcomes);
-    Grid1.setRowCount(static_cast<int>(outcomes));
-    rows_.resize(std::min(rows_.size(), outcomes));
-    while (rows_.size() < outcomes)
-        addOutcomeRow(rows_.size());
+    showRows(Grid1, rows_, outcomes, [this](std::size_t row) { addOutcomeRow(row); });
     chainRows();
     recompute();
 }

@@ -120,9 +120,7 @@ void ForkCalculatorWindow::Form_Load()
 void ForkCalculatorWindow::showOutcomes()
 {
     rows_.clear();
-    Grid1.setRowCount(static_cast<int>(entries_.size()));
-    for (std::size_t i = 0; i < entries_.size(); ++i)
-        addOutcomeRow(i);
+    showRows(Grid1, rows_, entries_.size(), [this](std::size_t row) { addOutcomeRow(row); });
     chainRows();
 }
 
@@ -177,10 +175,7 @@ void ForkCalculatorWindow::Combo1_Click()
         return;
     const auto outcomes = static_cast<std::size_t>(chosen + minForkCalculatorOutcomes);
     entries_.resize(outcomes);
-    Grid1.setRowCount(static_cast<int>(outcomes));
-    rows_.resize(std::min(rows_.size(), outcomes));
-    while (rows_.size() < outcomes)
-        addOutcomeRow(rows_.size());
+    showRows(Grid1, rows_, outcomes, [this](std::size_t row) { addOutcomeRow(row); });
     chainRows();
     recompute();
 }

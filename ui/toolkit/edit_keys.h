@@ -4,11 +4,8 @@
 #pragma once
 
 #include <QKeySequence>
-#include <QString>
 
 #include <functional>
-#include <string>
-#include <vector>
 
 class QLineEdit;
 class QWidget;

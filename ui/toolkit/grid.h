@@ -5,6 +5,8 @@
 
 #include "ui/toolkit/controls.h"
 
+#include <algorithm>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -44,5 +46,17 @@ private:
     std::string cellName(int row, int column) const;
     QTableWidget* table() const;
 };
+
+// A set of controls for each row of a grid, the rows coming and going at the
+// end: the rows kept keep their controls and what these hold, and each row
+// added gets its controls from add(row).
+template <typename RowControls, typename Add>
+void showRows(Grid& grid, std::vector<std::unique_ptr<RowControls>>& rows, std::size_t count, Add add)
+{
+    grid.setRowCount(static_cast<int>(count));
+    rows.resize(std::min(rows.size(), count));
+    while (rows.size() < count)
+        add(rows.size());
+}
 
 } // namespace zoret::ui
