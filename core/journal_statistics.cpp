@@ -109,71 +109,6 @@ private:
     mpq_class rest_;
 };
 
-// The same for whole bets and for their summaries: only the placed-at and
-// the bookmaker are looked at.
-template <class Bets>
-std::vector<std::size_t> keptOf(const Bets& bets, const JournalFilter& filter, std::string_view today)
-{
-    const auto date = readDate(today);
-    if (!date)
-        throw std::invalid_argument("filteredBets: today is not a date");
-    const auto span = spanOf(filter.period, *date);
-    std::vector<std::size_t> kept;
-    kept.reserve(bets.size());
-    for (std::size_t i = 0; i < bets.size(); ++i) {
-        const std::string_view day = std::string_view(bets[i].placedAt).substr(0, 10);
-        if (span && (day < span->first || day > span->last))
-            continue;
-        if (filter.bookmaker && bets[i].bookmaker != *filter.bookmaker)
-            continue;
-        kept.push_back(i);
-    }
-    return kept;
-}
-
-template <class Bets>
-std::vector<std::string> namesOf(const Bets& bets)
-{
-    std::unordered_set<std::string_view> seen;
-    for (const auto& bet : bets)
-        if (!bet.bookmaker.empty())
-            seen.insert(bet.bookmaker);
-    std::vector<std::string> names(seen.begin(), seen.end());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
-template <class Bets>
-std::vector<ProfitPoint> curveOf(const Bets& bets, std::span<const BetFigures> figures,
-                                 std::span<const std::size_t> kept)
-{
-    std::vector<std::size_t> settled;
-    settled.reserve(kept.size());
-    std::copy_if(kept.begin(), kept.end(), std::back_inserter(settled), [&](auto i) { return figures[i].settled(); });
-    const auto earlier = [&](auto a, auto b) { return bets[a].placedAt < bets[b].placedAt; };
-    // The journal lists the newest first: turned round, with the bets of
-    // one second kept in their order, it is sorted without sorting.
-    if (std::is_sorted(settled.rbegin(), settled.rend(), earlier)) {
-        std::reverse(settled.begin(), settled.end());
-        for (auto run = settled.begin(); run != settled.end();) {
-            const auto end = std::find_if(run, settled.end(), [&](auto i) { return earlier(*run, i); });
-            std::reverse(run, end);
-            run = end;
-        }
-    }
-    if (!std::is_sorted(settled.begin(), settled.end(), earlier))
-        std::stable_sort(settled.begin(), settled.end(), earlier);
-    std::vector<ProfitPoint> curve;
-    curve.reserve(settled.size());
-    mpq_class running;
-    Plotter plotted;
-    for (const auto i : settled) {
-        running += figures[i].profit.least;
-        curve.push_back({i, running, plotted(running)});
-    }
-    return curve;
-}
-
 std::string percentText(const std::optional<mpq_class>& value)
 {
     return value ? moneyText(*value) + " %" : std::string(noFigureText);
@@ -199,10 +134,33 @@ std::string_view periodCaption(JournalPeriod period)
 std::vector<std::size_t> filteredBets(std::span<const BetSummary> bets, const JournalFilter& filter,
                                       std::string_view today)
 {
-    return keptOf(bets, filter, today);
+    const auto date = readDate(today);
+    if (!date)
+        throw std::invalid_argument("filteredBets: today is not a date");
+    const auto span = spanOf(filter.period, *date);
+    std::vector<std::size_t> kept;
+    kept.reserve(bets.size());
+    for (std::size_t i = 0; i < bets.size(); ++i) {
+        const std::string_view day = std::string_view(bets[i].placedAt).substr(0, 10);
+        if (span && (day < span->first || day > span->last))
+            continue;
+        if (filter.bookmaker && bets[i].bookmaker != *filter.bookmaker)
+            continue;
+        kept.push_back(i);
+    }
+    return kept;
 }
 
-std::vector<std::string> bookmakersUsed(std::span<const BetSummary> bets) { return namesOf(bets); }
+std::vector<std::string> bookmakersUsed(std::span<const BetSummary> bets)
+{
+    std::unordered_set<std::string_view> seen;
+    for (const auto& bet : bets)
+        if (!bet.bookmaker.empty())
+            seen.insert(bet.bookmaker);
+    std::vector<std::string> names(seen.begin(), seen.end());
+    std::sort(names.begin(), names.end());
+    return names;
+}
 
 JournalStatistics journalStatistics(std::span<const BetFigures> figures, std::span<const std::size_t> kept)
 {
@@ -245,7 +203,29 @@ StatisticsTexts statisticsTexts(const JournalStatistics& s)
 std::vector<ProfitPoint> profitCurve(std::span<const BetSummary> bets, std::span<const BetFigures> figures,
                                      std::span<const std::size_t> kept)
 {
-    return curveOf(bets, figures, kept);
+    std::vector<std::size_t> settled;
+    settled.reserve(kept.size());
+    std::copy_if(kept.begin(), kept.end(), std::back_inserter(settled), [&](auto i) { return figures[i].settled(); });
+    const auto dayOf = [&](std::size_t i) { return std::string_view(bets[i].placedAt).substr(0, 10); };
+    const auto later = [&](std::size_t a, std::size_t b) { return dayOf(a) > dayOf(b); };
+    // The journal lists the newest first: turned round, its days ascend.
+    // The order within a day does not change the day's sum.
+    if (std::is_sorted(settled.begin(), settled.end(), later))
+        std::reverse(settled.begin(), settled.end());
+    else
+        std::sort(settled.begin(), settled.end(), [&](auto a, auto b) { return later(b, a); });
+    std::vector<ProfitPoint> curve;
+    FractionSum running;
+    Plotter plotted;
+    for (auto bet = settled.begin(); bet != settled.end();) {
+        const std::string_view day = dayOf(*bet);
+        for (; bet != settled.end() && dayOf(*bet) == day; ++bet)
+            running.add(figures[*bet].profit.least);
+        mpq_class profit = running.total();
+        const double point = plotted(profit);
+        curve.push_back({std::string(day), std::move(profit), point});
+    }
+    return curve;
 }
 
 } // namespace zoret

@@ -74,13 +74,13 @@ inline constexpr std::string_view noFigureText = "—";
 StatisticsTexts statisticsTexts(const JournalStatistics& statistics);
 
 struct ProfitPoint {
-    std::size_t bet; // position in the list
-    mpq_class profit; // of this bet and every settled one placed before it
+    std::string day; // "YYYY-MM-DD"
+    mpq_class profit; // of the settled bets kept placed on this day and before
     double plotted; // the profit to a billionth, for the chart
 };
 
-// One point for each settled bet kept, by placed-at ascending; bets placed
-// at the same second keep the order they are kept in.
+// One point for each day on which a settled bet kept was placed, the days
+// ascending: a chart of a hundred thousand bets draws a few hundred.
 std::vector<ProfitPoint> profitCurve(std::span<const BetSummary> bets, std::span<const BetFigures> figures,
                                      std::span<const std::size_t> kept);
 

@@ -75,7 +75,7 @@ std::string statistics(const std::vector<JournalBet>& bets, std::vector<std::siz
     std::string out = t.count + "|" + t.settled + "|" + t.turnover + "|" + t.profit + "|" + t.roi + "|" + t.strike + "|"
                       + t.averageCoefficient;
     for (const auto& p : profitCurve(summariesOf(bets), figures, kept))
-        out += " " + exact(p.bet) + ":" + moneyText(p.profit) + ":" + exact(p.plotted);
+        out += " " + p.day + ":" + moneyText(p.profit) + ":" + exact(p.plotted);
     return out;
 }
 std::string kept(const std::vector<JournalBet>& bets, JournalPeriod period, const char* today,
@@ -182,10 +182,12 @@ TEST(Journal, Summaries)
             + "|" + readable("won 4 1 2/1 1/1 2/1 2/1 1/1 1/1 2", systemOf(2)) + readable("won 3 0 2/1 1/1 2/1 2/1 1/1 1/1 2", acc); },
             "refusedrefusedrefusedrefusedrefusedrefused|okok"},
         {"ManyDenominatorsSumExactly", [&] { return profitOf(tenths); }, "11111111111111111111/100000000000000000000"},
-        {"CurveOfNewestFirstKeepsOneSecondsOrder", [&] { return statistics({dated("2026-01-03 00:00:00", "1", W), dated("2026-01-02 00:00:00", "1", W), dated("2026-01-02 00:00:00", "2", L), dated("2026-01-01 00:00:00", "1", W)}); },
-            "4|4|5.00|1.00|20.00 %|75.00 %|2.00 3:1.00:1 1:2.00:2 2:0.00:0 0:1.00:1"},
+        {"CurveOnePointADay", [&] { return statistics({dated("2026-01-03 00:00:00", "1", W), dated("2026-01-02 23:59:59", "1", W), dated("2026-01-02 00:00:00", "2", L), dated("2026-01-01 00:00:00", "1", W)}); },
+            "4|4|5.00|1.00|20.00 %|75.00 %|2.00 2026-01-01:1.00:1 2026-01-02:0.00:0 2026-01-03:1.00:1"},
+        {"CurveOfBetsOutOfOrder", [&] { return statistics({dated("2026-01-02 00:00:00", "2", L), dated("2026-01-03 00:00:00", "1", W), dated("2026-01-01 00:00:00", "1", W), dated("2026-01-02 12:00:00", "1", W)}); },
+            "4|4|5.00|1.00|20.00 %|75.00 %|2.00 2026-01-01:1.00:1 2026-01-02:0.00:0 2026-01-03:1.00:1"},
         {"PlottedBeyondBillionths", [&] { return statistics({dated("2026-01-02 00:00:00", "20000000,5", L), dated("2026-01-03 00:00:00", "0,75", W)}); },
-            "2|2|20000001.25|-19999999.75|-100.00 %|50.00 %|2.00 0:-20000000.50:-20000000.5 1:-19999999.75:-19999999.75"},
+            "2|2|20000001.25|-19999999.75|-100.00 %|50.00 %|2.00 2026-01-02:-20000000.50:-20000000.5 2026-01-03:-19999999.75:-19999999.75"},
         {"PlottedAtTheEdge", [&] { const auto s = statistics({bet(single, "1", {ev(" 1E+400", W)})}); return s.substr(s.rfind(':')); }, ":1.7976931348623157e+308"},
     });
     // clang-format on
@@ -229,10 +231,10 @@ TEST(Journal, Table)
         {"ProblemFigures", [&] { return problem(bet(acc, "1", {})) + "|" + problem(bet(acc, "1", {ev(" 2", W), ev(" .95", W)})) + "|" + problem(bet(single, "1", {ev("1E99999", W)})) + "|" + problem(bet(single, "0", {ev(" 2", W)})) + "|" + problem(bet(single, "сто", {ev(" 2", W)})); },
             "В ставке нет событий|Коэффициенты меньше 1 не рассчитываются|Коэффициент события 1 не читается|Сумма ставки должна быть положительным числом|Сумма ставки должна быть положительным числом"},
         {"ProblemNotOffered", [&] { return problem(bet(systemOf(2), "1", {ev(" 2", W), ev(" 2", W)})) + "|" + problem(bet({BetKind::Single, 3}, "1", {ev(" 2", W)})) + "|" + problem(bet(acc, "1", {ev(" 2", W)})); }, "Такой ставки на эти события нет|Такой ставки на эти события нет|Такой ставки на эти события нет"},
-        {"WorkedStatistics", [&] { return statistics(worked); }, "3|3|250.00|0.00|0.00 %|33.33 %|2.17 0:100.00:100 1:0.00:0 2:0.00:0"},
-        {"OpenBetsAreCountedOnly", [&] { auto bets = worked; bets.push_back(dated("2026-01-01 09:00:00", "1000", O)); return statistics(bets); }, "4|3|250.00|0.00|0.00 %|33.33 %|2.17 0:100.00:100 1:0.00:0 2:0.00:0"},
+        {"WorkedStatistics", [&] { return statistics(worked); }, "3|3|250.00|0.00|0.00 %|33.33 %|2.17 2026-01-01:100.00:100 2026-12-07:0.00:0"},
+        {"OpenBetsAreCountedOnly", [&] { auto bets = worked; bets.push_back(dated("2026-01-01 09:00:00", "1000", O)); return statistics(bets); }, "4|3|250.00|0.00|0.00 %|33.33 %|2.17 2026-01-01:100.00:100 2026-12-07:0.00:0"},
         {"NothingSettled", [&] { return statistics({dated("2026-01-01 09:00:00", "1000", O)}); }, "1|0|0.00|0.00|—|—|—"},
-        {"KeptOnly", [&] { return statistics({dated("2026-01-02 00:00:00", "100", L), dated("2026-01-01 00:00:00", "33.33", W), dated("2026-01-03 00:00:00", "100,5", W)}, {0, 1}); }, "2|2|133.33|-66.67|-50.00 %|50.00 %|2.00 1:33.33:33.33 0:-66.67:-66.67"},
+        {"KeptOnly", [&] { return statistics({dated("2026-01-02 00:00:00", "100", L), dated("2026-01-01 00:00:00", "33.33", W), dated("2026-01-03 00:00:00", "100,5", W)}, {0, 1}); }, "2|2|133.33|-66.67|-50.00 %|50.00 %|2.00 2026-01-01:33.33:33.33 2026-01-02:-66.67:-66.67"},
         {"LastThirtyDays", [&] { return kept(days, JournalPeriod::Last30Days, "2026-03-01"); }, "01"},
         {"LastThirtyDaysOfALeapYear", [&] { return kept(days, JournalPeriod::Last30Days, "2024-03-01"); }, "6"},
         {"OverTheNewYear", [&] { return kept(days, JournalPeriod::Last30Days, "2026-01-29"); }, "3"},

@@ -14,6 +14,8 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 
+#include <optional>
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -81,10 +83,10 @@ std::string settledRow(const BetSummary& summary, const BetFigures& figures)
            + settledRecord(summary, figures);
 }
 std::string settledRow(const JournalBet& bet) { return settledRow(summaryOf(bet), betFigures(bet)); }
-std::vector<std::string> summaryRows(JournalStore& store)
+std::vector<std::string> summaryRows(JournalStore& store, std::optional<int> newest = std::nullopt)
 {
     std::vector<std::string> rows;
-    const auto read = store.summaries();
+    const auto read = store.summaries(newest);
     for (std::size_t i = 0; read && i < read->bets.size(); ++i)
         rows.push_back(settledRow(read->bets[i], read->figures[i]));
     return rows;
@@ -246,6 +248,10 @@ TEST_F(Journal, SummariesFollowEveryChangeNewestFirst)
     ASSERT_EQ(expected.size(), 3u);
     EXPECT_EQ(expected[0].substr(0, 2), "1 ");
     EXPECT_EQ(expected[2].substr(0, 2), "4 ");
+    // The newest few, as the window shows them first, in the same order.
+    EXPECT_EQ(summaryRows(store, 2), std::vector(expected.begin(), expected.begin() + 2));
+    EXPECT_EQ(summaryRows(store, 5), expected);
+    EXPECT_EQ(summaryRows(store, 0), std::vector<std::string>{});
 }
 
 TEST_F(Journal, DamagedRowsAreRefusedNeverShown)

@@ -129,6 +129,23 @@ private slots:
         QCOMPARE(storedBets().size(), 0u);
     }
 
+    // A journal longer than the first rows read: the window fills itself once shown, and a bookmaker
+    // chosen whose bets are all older than those rows stays chosen when the window opens again.
+    void manyBetsAndAnOldBookmaker()
+    {
+        std::vector<JournalBet> bets(300, bet(thisMonth(1), "Лига", "10", " 2.00", Outcome::Won));
+        bets.push_back(bet("2020-01-01 10:00:00", "Марафон", "100", " 1.50", Outcome::Lost));
+        zoret::ui::JournalStore store;
+        QCOMPARE(store.open(), zoret::ui::JournalState::Ready);
+        QVERIFY(store.addMany(bets).has_value());
+        run(R"(
+            menu actionJournal ; within Form6 ; is lbCount 301 ; is lbProfit 2900.00 ; enabled Command4
+            items Combo2 Все|Лига|Марафон ; pick Combo2 Марафон ; is lbCount 1 ; click Command2 ; end
+            menu actionJournal ; within Form6 ; is Combo2 Марафон ; is lbCount 1 ; is lbProfit -100.00
+            items Combo2 Все|Лига|Марафон ; click Command2 ; end
+        )");
+    }
+
     // Sorting goes by the figure, not by its text, both ways; a selected row stays the same bet.
     void sortingKeepsTheSelectedBet()
     {
@@ -271,9 +288,12 @@ private slots:
             QCOMPARE(table->tableInterface()->cellAt(1, 1)->text(QAccessible::Name), "Букмекер 2");
             QCOMPARE(table->tableInterface()->cellAt(1, 1)->text(QAccessible::Description), "Лига");
             view->setColumnWidth(1, 333);
-            // The curve has a point for each settled bet the filter keeps, and redraws with it.
+            // The curve has a point for each day of a settled bet the filter keeps, and redraws with it.
             auto* line = static_cast<QLineSeries*>(control<QChartView>(window, "Chart1")->chart()->series()[0]);
-            QCOMPARE(line->count(), 3);
+            QCOMPARE(line->count(), 2);
+            QCOMPARE(line->at(1).y(), 0.0);
+            const QDate lostOn(QDate::currentDate().year() - 2, 3, 15);
+            QCOMPARE(QDateTime::fromMSecsSinceEpoch(qint64(line->at(0).x()), Qt::UTC), lostOn.startOfDay(Qt::UTC));
             pick(window, "Combo2", "Лига");
             QCOMPARE(line->count(), 1);
             QCOMPARE(line->at(0).y(), 100.0);

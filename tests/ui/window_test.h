@@ -89,7 +89,12 @@ private:
         } else if (modal && !qobject_cast<QMessageBox*>(modal) && !running_.contains(modal)) {
             if (const auto script = scripts_.take(modal->objectName())) {
                 running_.insert(modal); // not in this slot: the timer waits while it runs, and the script needs it
-                QTimer::singleShot(0, this, [this, script, modal] { script(modal), running_.remove(modal); });
+                QTimer::singleShot(0, this, [this, script, modal] {
+                    // A window still filling itself shows the busy cursor: the user waits, and so does the script.
+                    if (!QTest::qWaitFor([modal] { return modal->cursor().shape() != Qt::BusyCursor; }))
+                        shown_ << modal->objectName() + " stays busy";
+                    script(modal), running_.remove(modal);
+                });
             } else {
                 shown_ << "unexpected window " + modal->objectName();
                 modal->close();

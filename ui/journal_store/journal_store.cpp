@@ -453,7 +453,7 @@ std::optional<std::vector<JournalBet>> JournalStore::bets()
     return bets;
 }
 
-std::optional<JournalSummaries> JournalStore::summaries()
+std::optional<JournalSummaries> JournalStore::summaries(std::optional<int> newest)
 {
     if (!canRead())
         return std::nullopt;
@@ -470,7 +470,7 @@ std::optional<JournalSummaries> JournalStore::summaries()
             message_ = "Журнал не читается: " + described(reading.error());
             return std::nullopt;
         }
-        rows = readSummaries(*static_cast<sqlite3* const*>(handle.constData()));
+        rows = readSummaries(*static_cast<sqlite3* const*>(handle.constData()), newest);
     }
     if (rows.unreadable)
         return message_ = unreadable(*rows.unreadable), std::nullopt;

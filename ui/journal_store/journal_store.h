@@ -52,7 +52,9 @@ public:
     // What the journal's window needs of every bet, the newest placed first,
     // without reading an event or settling a bet: each is settled when it is
     // written. Reading damage found on the way turns the store Damaged.
-    std::optional<JournalSummaries> summaries();
+    // With `newest`, only that many of the newest bets, at once however
+    // many the journal holds.
+    std::optional<JournalSummaries> summaries(std::optional<int> newest = std::nullopt);
     // Nothing when there is no such bet or the reading failed.
     std::optional<JournalBet> bet(std::int64_t id);
     std::optional<std::vector<std::string>> bookmakers(); // sorted, each once, not the blank one

@@ -82,23 +82,34 @@ void arrangeNewestFirst(std::vector<BetSummary>& bets, std::vector<BetFigures>& 
 
 } // namespace
 
-SummaryRows readSummaries(sqlite3* handle)
+SummaryRows readSummaries(sqlite3* handle, std::optional<int> newest)
 {
     SummaryRows rows;
     sqlite3_stmt* statement = nullptr;
     std::vector<BetSummary> bets;
     std::vector<BetFigures> figures;
-    // Room made first: a rational moved when a list grows is copied.
-    int code = sqlite3_prepare_v2(handle, "SELECT count(*) FROM bets", -1, &statement, nullptr);
-    if (code == SQLITE_OK && (code = sqlite3_step(statement)) == SQLITE_ROW) {
+    // Room made first: a rational moved when a list grows is copied. The
+    // newest few need no count, which reads the whole of an index.
+    int code = SQLITE_ROW;
+    if (newest)
+        bets.reserve(static_cast<std::size_t>(std::max(*newest, 0)));
+    else if ((code = sqlite3_prepare_v2(handle, "SELECT count(*) FROM bets", -1, &statement, nullptr)) == SQLITE_OK
+             && (code = sqlite3_step(statement)) == SQLITE_ROW)
         bets.reserve(static_cast<std::size_t>(sqlite3_column_int64(statement, 0)));
-        figures.reserve(bets.capacity());
-    }
+    figures.reserve(bets.capacity());
     sqlite3_finalize(statement);
-    // In the table's order, which a scan reads fastest; sorted below.
+    statement = nullptr;
+    // Every bet in the table's order, which a scan reads fastest, sorted
+    // below; the newest few through the index, already in order.
     if (code == SQLITE_ROW)
-        code = sqlite3_prepare_v2(handle, "SELECT id, placed_at, bookmaker, note, kind, system_size, settled FROM bets",
-                                  -1, &statement, nullptr);
+        code =
+            sqlite3_prepare_v2(handle,
+                               newest ? "SELECT id, placed_at, bookmaker, note, kind, system_size, settled FROM bets"
+                                        " ORDER BY placed_at DESC, id DESC LIMIT ?"
+                                      : "SELECT id, placed_at, bookmaker, note, kind, system_size, settled FROM bets",
+                               -1, &statement, nullptr);
+    if (code == SQLITE_OK && newest)
+        code = sqlite3_bind_int(statement, 1, std::max(*newest, 0));
     while (code == SQLITE_OK && (code = sqlite3_step(statement)) == SQLITE_ROW) {
         if (!readRow(statement, bets.emplace_back(), figures.emplace_back())) {
             rows.unreadable = bets.back().id;
@@ -113,7 +124,8 @@ SummaryRows readSummaries(sqlite3* handle)
     sqlite3_finalize(statement);
     if (rows.failure != 0 || rows.unreadable)
         return rows;
-    arrangeNewestFirst(bets, figures);
+    if (!newest)
+        arrangeNewestFirst(bets, figures);
     rows.summaries = {std::move(bets), std::move(figures)};
     return rows;
 }

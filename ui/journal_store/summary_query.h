@@ -24,7 +24,8 @@ struct SummaryRows {
 // connection `handle`, inside the caller's transaction: Qt's conversion of
 // each value on the way would take most of the time of a journal of many
 // bets. Nothing is settled; a row whose stored settlement does not read
-// is named, and no summary is given.
-SummaryRows readSummaries(sqlite3* handle);
+// is named, and no summary is given. With `newest`, only that many of the
+// newest bets, read in order through the index.
+SummaryRows readSummaries(sqlite3* handle, std::optional<int> newest = std::nullopt);
 
 } // namespace zoret::ui

@@ -20,6 +20,9 @@ namespace {
 
 constexpr const char* csvFilter = "Таблицы CSV (*.csv)";
 
+// The bets read before the window is first shown: more than a screen holds.
+constexpr int firstRows = 200;
+
 // "1 ставку", "3 ставки", "11 ставок": what a question counts.
 std::string betsCounted(std::size_t count)
 {
@@ -133,7 +136,10 @@ void JournalWindow::Form_Load()
         Combo1.addItem(periodCaption(period));
     Combo1.setListIndex(static_cast<int>(std::find(std::begin(periodOrder), std::end(periodOrder), filter_.period)
                                          - std::begin(periodOrder)));
-    reload();
+    // A journal of many bets shows its newest at once and the rest, with
+    // the statistics, once the window is on screen.
+    if (reload(firstRows) && !whole_)
+        afterFirstPaint([this] { reload(); });
     Grid1.setFocus();
 }
 
@@ -141,34 +147,45 @@ void JournalWindow::showJournal(QWidget* parent)
 {
     if (journal_.open(parent))
         showModal(parent);
+    // A closed window holds no bets: they are read again when it opens.
+    bets_ = {}, figures_ = {}, kept_ = {}, texts_ = {};
 }
 
-// Everything from the file again, keeping the filter where it still applies.
-void JournalWindow::reload()
+// Everything from the file again, or only the newest bets, keeping the
+// filter where it still applies; false once the user has been told why the
+// journal could not be read.
+bool JournalWindow::reload(std::optional<int> newest)
 {
     JournalStore* store = journal_.open(window());
     writable_ = store && store->state() == JournalState::Ready;
-    auto journal = store ? store->summaries() : std::nullopt;
+    auto journal = store ? store->summaries(newest) : std::nullopt;
     if (store && !journal)
         MsgBox(window(), store->message(), MsgBoxIcon::Warning);
     JournalSummaries read = std::move(journal).value_or(JournalSummaries{});
     bets_ = std::move(read.bets);
     figures_ = std::move(read.figures);
+    whole_ = !newest || bets_.size() < static_cast<std::size_t>(*newest);
     fillBookmakers();
     refilter();
+    return journal.has_value();
 }
 
+// Until every bet is read, the bookmaker chosen stays offered.
 void JournalWindow::fillBookmakers()
 {
-    const std::vector<std::string> used = bookmakersUsed(bets_);
+    bookmakers_ = bookmakersUsed(bets_);
+    const std::optional<std::string>& chosen = filter_.bookmaker;
+    auto at = chosen ? std::lower_bound(bookmakers_.begin(), bookmakers_.end(), *chosen) : bookmakers_.end();
+    const bool offered = at != bookmakers_.end() && *at == chosen;
+    if (chosen && !offered && !whole_)
+        at = bookmakers_.insert(at, *chosen);
+    else if (!offered)
+        at = bookmakers_.end(), filter_.bookmaker.reset();
     Combo2.clear();
     Combo2.addItem(everyBookmakerText);
-    for (const std::string& bookmaker : used)
+    for (const std::string& bookmaker : bookmakers_)
         Combo2.addItem(oneLineText(bookmaker));
-    const auto kept = filter_.bookmaker ? std::find(used.begin(), used.end(), *filter_.bookmaker) : used.end();
-    if (kept == used.end())
-        filter_.bookmaker.reset();
-    Combo2.setListIndex(kept == used.end() ? 0 : static_cast<int>(kept - used.begin()) + 1);
+    Combo2.setListIndex(at == bookmakers_.end() ? 0 : static_cast<int>(at - bookmakers_.begin()) + 1);
 }
 
 void JournalWindow::refilter()
@@ -221,9 +238,10 @@ int JournalWindow::compareRows(std::size_t a, std::size_t b, int column) const
     }
 }
 
+// Nothing until every bet is read: figures of the newest only would be wrong.
 void JournalWindow::showStatistics()
 {
-    const StatisticsTexts texts = statisticsTexts(journalStatistics(figures_, kept_));
+    const StatisticsTexts texts = whole_ ? statisticsTexts(journalStatistics(figures_, kept_)) : StatisticsTexts{};
     lbCount.setCaption(texts.count);
     lbSettled.setCaption(texts.settled);
     lbTurnover.setCaption(texts.turnover);
@@ -232,8 +250,9 @@ void JournalWindow::showStatistics()
     lbStrike.setCaption(texts.strike);
     lbAverage.setCaption(texts.averageCoefficient);
     std::vector<ChartPoint> points;
-    for (const ProfitPoint& point : profitCurve(bets_, figures_, kept_))
-        points.push_back({bets_[point.bet].placedAt, point.plotted});
+    if (whole_)
+        for (const ProfitPoint& point : profitCurve(bets_, figures_, kept_))
+            points.push_back({point.day, point.plotted});
     Chart1.setPoints(points);
 }
 
@@ -242,6 +261,7 @@ void JournalWindow::enableCommands()
     const bool chosen = !Grid1.selectedRows().empty();
     Command1.setEnabled(chosen);
     Command3.setEnabled(chosen && writable_);
+    Command4.setEnabled(whole_);
     Command5.setEnabled(writable_);
 }
 
@@ -267,8 +287,7 @@ void JournalWindow::Combo2_Click()
     const int chosen = Combo2.listIndex();
     if (chosen < 0)
         return;
-    const std::vector<std::string> used = bookmakersUsed(bets_);
-    filter_.bookmaker = chosen == 0 ? std::nullopt : std::optional(used[static_cast<std::size_t>(chosen - 1)]);
+    filter_.bookmaker = chosen == 0 ? std::nullopt : std::optional(bookmakers_[static_cast<std::size_t>(chosen - 1)]);
     refilter();
 }
 

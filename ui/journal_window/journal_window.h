@@ -68,7 +68,7 @@ protected:
     void Form_Load() override;
 
 private:
-    void reload();
+    bool reload(std::optional<int> newest = std::nullopt);
     void fillBookmakers();
     void refilter();
     const BetTexts& textsOf(std::size_t row) const;
@@ -89,8 +89,10 @@ private:
     std::vector<BetFigures> figures_; // of bets_, in the same order
     std::vector<std::size_t> kept_; // what the filter keeps, positions in bets_
     mutable std::vector<std::optional<BetTexts>> texts_; // of kept_, each made when first shown or sorted
+    std::vector<std::string> bookmakers_; // as Combo2 offers them after "Все"
     JournalFilter filter_;
     bool writable_ = false;
+    bool whole_ = false; // every bet read, not only the newest
 
     Label lbPeriodCaption, lbBookmakerCaption;
     ComboBox Combo1, Combo2;

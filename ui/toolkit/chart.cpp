@@ -16,13 +16,14 @@ namespace zoret::ui {
 
 namespace {
 
-// The wall-clock texts carry no time zone: read as UTC, no day is skipped
-// or doubled by a change of summer time.
-qint64 millisecondsOf(const std::string& at)
+constexpr qint64 dayMilliseconds = 86'400'000;
+
+// A day's midnight in UTC, counted from its Julian day: the days carry no
+// time zone, and none is skipped or doubled by a change of summer time.
+qint64 millisecondsOf(const std::string& day)
 {
-    QDateTime time = QDateTime::fromString(toQString(at), QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-    time.setTimeSpec(Qt::UTC);
-    return time.toMSecsSinceEpoch();
+    const qint64 unixEpoch = QDate(1970, 1, 1).toJulianDay();
+    return (QDate::fromString(toQString(day), Qt::ISODate).toJulianDay() - unixEpoch) * dayMilliseconds;
 }
 
 } // namespace
@@ -61,7 +62,7 @@ void Chart::setPoints(const std::vector<ChartPoint>& points)
     QList<QPointF> plotted;
     plotted.reserve(static_cast<qsizetype>(points.size()));
     for (const ChartPoint& point : points)
-        plotted << QPointF(double(millisecondsOf(point.at)), point.value);
+        plotted << QPointF(double(millisecondsOf(point.day)), point.value);
     line->replace(plotted);
     points_ = static_cast<int>(points.size());
     auto* dates = static_cast<QDateTimeAxis*>(chart->axes(Qt::Horizontal).value(0));
@@ -73,7 +74,8 @@ void Chart::setPoints(const std::vector<ChartPoint>& points)
         return;
     }
     // One day at least, and the zero line always in view.
-    const qint64 first = qint64(plotted.front().x()), last = std::max(qint64(plotted.back().x()), first + 86'400'000);
+    const qint64 first = qint64(plotted.front().x()),
+                 last = std::max(qint64(plotted.back().x()), first + dayMilliseconds);
     dates->setRange(QDateTime::fromMSecsSinceEpoch(first, Qt::UTC), QDateTime::fromMSecsSinceEpoch(last, Qt::UTC));
     const auto [least, most] = std::minmax_element(plotted.begin(), plotted.end(),
                                                    [](const QPointF& a, const QPointF& b) { return a.y() < b.y(); });

@@ -11,7 +11,7 @@
 namespace zoret::ui {
 
 struct ChartPoint {
-    std::string at; // "YYYY-MM-DD HH:MM:SS"
+    std::string day; // "YYYY-MM-DD"
     double value;
 };
 
@@ -19,7 +19,7 @@ struct ChartPoint {
 // values' axis on the left; it takes no focus.
 class Chart : public Control {
 public:
-    // The points in the order of their dates; none leaves the chart empty.
+    // The points in the order of their days; none leaves the chart empty.
     void setPoints(const std::vector<ChartPoint>& points);
     int pointCount() const { return points_; }
 

@@ -12,6 +12,9 @@
 #include <QAccessibleWidget>
 #include <QBoxLayout>
 #include <QMenuBar>
+#include <QTimer>
+
+#include <utility>
 
 namespace zoret::ui {
 
@@ -52,6 +55,24 @@ void FormWindow::keyPressEvent(QKeyEvent* event)
         return;
     }
     QDialog::keyPressEvent(event);
+}
+
+void FormWindow::afterFirstPaint(std::function<void()> handler)
+{
+    afterPaint_ = std::move(handler);
+    setCursor(Qt::BusyCursor);
+}
+
+bool FormWindow::event(QEvent* event)
+{
+    const bool handled = QDialog::event(event);
+    // Once the paint is done: the handler is queued behind it.
+    if (event->type() == QEvent::Paint && afterPaint_)
+        QTimer::singleShot(0, this, [this, handler = std::exchange(afterPaint_, {})] {
+            runHandler(this, handler);
+            unsetCursor();
+        });
+    return handled;
 }
 
 Form::Form(std::string name, std::string caption, int clientWidthTwips, int clientHeightTwips, Sizing sizing)
@@ -156,6 +177,12 @@ void Form::unload()
     }
     window->hide();
     window->deleteLater();
+}
+
+void Form::afterFirstPaint(Handler handler)
+{
+    if (window_)
+        window_->afterFirstPaint(std::move(handler));
 }
 
 void Form::setCaption(std::string_view caption)

@@ -11,6 +11,7 @@
 #include <QDialog>
 #include <QPointer>
 
+#include <functional>
 #include <string>
 
 namespace zoret::ui {
@@ -21,12 +22,17 @@ class FormWindow : public QDialog {
 public:
     FormWindow(QWidget* parent, bool resizable);
     void setCancelButton(QAbstractButton* button) { cancel_ = button; }
+    // Runs `handler` once the window has first been painted, with the busy
+    // cursor over it until then.
+    void afterFirstPaint(std::function<void()> handler);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     QPointer<QAbstractButton> cancel_;
+    std::function<void()> afterPaint_;
 };
 
 // A window of the design keeps its size; a resizable one opens at its size,
@@ -67,6 +73,9 @@ protected:
     virtual void Form_Load() = 0;
 
     void setCaption(std::string_view caption);
+    // What can wait until the user sees the window: its handler runs once
+    // the window has first been painted. For Form_Load.
+    void afterFirstPaint(Handler handler);
     MenuBar& menuBar() { return menuBar_; }
     // A resizable window opens at the size it was left at, kept under this
     // settings key.
