@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <vector>
 
 namespace {
@@ -93,6 +94,10 @@ int main(int argc, char** argv)
         QTimer poll;
         QObject::connect(&poll, &QTimer::timeout, [&] {
             QWidget* journal = QApplication::activeModalWidget();
+            if (Clock::now() - start > std::chrono::minutes(1)) {
+                std::fprintf(stderr, "the journal window is not filled after a minute\n");
+                std::exit(1);
+            }
             if (!journal || !paint.painted || journal->cursor().shape() == Qt::BusyCursor)
                 return;
             poll.stop();

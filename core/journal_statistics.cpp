@@ -68,45 +68,36 @@ private:
     mpz_class twice_; // the denominator twice: halves round away from zero
 };
 
-// Adds fractions of a few denominators (cents, the odds' decimals) as
-// integers, one sum per denominator, and reduces them once at the end:
-// exact, without a greatest common divisor for every term.
+// Adds fractions over one common denominator, the least multiple of
+// every denominator added so far, and reduces the sum only when it is
+// read: the journal's denominators are a few (cents, the odds' decimals, a
+// system's lines), so the common one stays small, and no term costs a
+// greatest common divisor of the whole sum.
 class FractionSum {
 public:
     void add(const mpq_class& value)
     {
-        if (!mpz_fits_ulong_p(value.get_den_mpz_t())) {
-            rest_ += value;
-            return;
+        const mpz_srcptr denominator = value.get_den_mpz_t();
+        if (!mpz_divisible_p(common_.get_mpz_t(), denominator)) {
+            mpz_gcd(scale_.get_mpz_t(), common_.get_mpz_t(), denominator);
+            mpz_divexact(scale_.get_mpz_t(), denominator, scale_.get_mpz_t());
+            numerator_ *= scale_;
+            common_ *= scale_;
         }
-        const unsigned long denominator = mpz_get_ui(value.get_den_mpz_t());
-        if (last_ >= parts_.size() || parts_[last_].first != denominator)
-            last_ = static_cast<std::size_t>(
-                std::find_if(parts_.begin(), parts_.end(), [&](const auto& p) { return p.first == denominator; })
-                - parts_.begin());
-        if (last_ < parts_.size())
-            parts_[last_].second += value.get_num();
-        else if (parts_.size() < maxParts)
-            parts_.emplace_back(denominator, value.get_num());
-        else
-            rest_ += value;
+        mpz_divexact(scale_.get_mpz_t(), common_.get_mpz_t(), denominator);
+        mpz_addmul(numerator_.get_mpz_t(), value.get_num_mpz_t(), scale_.get_mpz_t());
     }
     mpq_class total() const
     {
-        mpq_class sum = rest_;
-        for (const auto& [denominator, numerator] : parts_) {
-            mpq_class part(numerator, denominator);
-            part.canonicalize();
-            sum += part;
-        }
+        mpq_class sum(numerator_, common_);
+        sum.canonicalize();
         return sum;
     }
 
 private:
-    static constexpr std::size_t maxParts = 16;
-    std::vector<std::pair<unsigned long, mpz_class>> parts_;
-    std::size_t last_ = 0;
-    mpq_class rest_;
+    mpz_class numerator_;
+    mpz_class common_ = 1;
+    mpz_class scale_;
 };
 
 std::string percentText(const std::optional<mpq_class>& value)
