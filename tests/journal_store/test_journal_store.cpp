@@ -233,9 +233,9 @@ TEST_F(Journal, SummariesFollowEveryChangeNewestFirst)
     // clang-format on
     JournalStore store;
     ASSERT_EQ(store.open(), JournalState::Ready);
-    ASSERT_TRUE(store.addMany(std::vector{sample("тот же миг"), system, single, sample("тот же миг")}));
+    ASSERT_TRUE(store.addMany(std::vector{sample("тот же миг"), system, single, sample("тот же миг"), sample("тот же миг")}));
     auto changed = *store.bet(1);
-    changed.events[1].outcome = Outcome::Lost, changed.sumText = "7,25", changed.placedAt = "2026-12-09 00:00:00";
+    changed.events[1].outcome = Outcome::Lost, changed.sumText = "7,25", changed.placedAt = "2026-01-09 00:00:00";
     ASSERT_TRUE(store.update(changed));
     ASSERT_TRUE(store.remove(std::vector<std::int64_t>{3}));
     // Whatever was written last, settled again from the whole bets, in
@@ -245,12 +245,14 @@ TEST_F(Journal, SummariesFollowEveryChangeNewestFirst)
     for (const auto& bet : bets.value())
         expected.push_back(settledRow(bet));
     EXPECT_EQ(summaryRows(store), expected);
-    ASSERT_EQ(expected.size(), 3u);
-    EXPECT_EQ(expected[0].substr(0, 2), "1 ");
+    ASSERT_EQ(expected.size(), 4u);
+    EXPECT_EQ(expected[0].substr(0, 2), "2 ");
+    EXPECT_EQ(expected[1].substr(0, 2), "5 ");
     EXPECT_EQ(expected[2].substr(0, 2), "4 ");
+    EXPECT_EQ(expected[3].substr(0, 2), "1 ");
     // The newest few, as the window shows them first, in the same order.
     EXPECT_EQ(summaryRows(store, 2), std::vector(expected.begin(), expected.begin() + 2));
-    EXPECT_EQ(summaryRows(store, 5), expected);
+    EXPECT_EQ(summaryRows(store, 9), expected);
     EXPECT_EQ(summaryRows(store, 0), std::vector<std::string>{});
 }
 

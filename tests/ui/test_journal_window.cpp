@@ -129,20 +129,24 @@ private slots:
         QCOMPARE(storedBets().size(), 0u);
     }
 
-    // A journal longer than the first rows read: the window fills itself once shown, and a bookmaker
-    // chosen whose bets are all older than those rows stays chosen when the window opens again.
+    // A journal longer than the first rows read: the window fills itself once shown. A bookmaker chosen whose
+    // bets are all older than those rows stays chosen when the window opens again, until its last bet is gone.
     void manyBetsAndAnOldBookmaker()
     {
         std::vector<JournalBet> bets(300, bet(thisMonth(1), "Лига", "10", " 2.00", Outcome::Won));
         bets.push_back(bet("2020-01-01 10:00:00", "Марафон", "100", " 1.50", Outcome::Lost));
+        bets.push_back(bet("2021-01-01 10:00:00", "Олимп", "10", " 2.00", Outcome::Won));
         zoret::ui::JournalStore store;
         QCOMPARE(store.open(), zoret::ui::JournalState::Ready);
         QVERIFY(store.addMany(bets).has_value());
         run(R"(
-            menu actionJournal ; within Form6 ; is lbCount 301 ; is lbProfit 2900.00 ; enabled Command4
-            items Combo2 Все|Лига|Марафон ; pick Combo2 Марафон ; is lbCount 1 ; click Command2 ; end
+            menu actionJournal ; within Form6 ; is lbCount 302 ; is lbProfit 2910.00 ; enabled Command4
+            items Combo2 Все|Лига|Марафон|Олимп ; pick Combo2 Марафон ; is lbCount 1 ; click Command2 ; end
             menu actionJournal ; within Form6 ; is Combo2 Марафон ; is lbCount 1 ; is lbProfit -100.00
-            items Combo2 Все|Лига|Марафон ; click Command2 ; end
+            items Combo2 Все|Лига|Марафон|Олимп ; answer Да ; select Grid1 0 ; click Command3
+            question Удалить из журнала 1 ставку? ; is Combo2 Все ; is lbCount 301 ; items Combo2 Все|Лига|Олимп
+            select Grid1 0 ; shortcut Grid1 Shift+Down ; click Command3 ; question Удалить из журнала 2 ставки?
+            is lbCount 301 ; click Command2 ; end
         )");
     }
 
