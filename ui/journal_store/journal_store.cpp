@@ -9,6 +9,7 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -16,6 +17,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
+#include <QThread>
 #include <QVariant>
 
 #include <algorithm>
@@ -61,6 +63,7 @@ const QString insertEvent = QStringLiteral(
 
 constexpr const char* newerVersionText = "Журнал записан более новой версией Zoret: его можно только просматривать";
 
+constexpr int busyMilliseconds = 5000; // as long as the messages say
 constexpr const char* busyTimeout = "QSQLITE_BUSY_TIMEOUT=5000";
 
 // SQLite's primary result codes the messages tell apart.
@@ -142,6 +145,22 @@ std::optional<QVariant> valueOf(const QSqlDatabase& db, const QString& sql, QSql
         return query.value(0);
     error = query.lastError();
     return std::nullopt;
+}
+
+// Turning a new file to write-ahead logging needs it alone, and SQLite
+// does not wait for that: another process opening the same new file at the
+// moment finds it busy at once. Tried again for as long as any other wait.
+std::optional<QVariant> writeAheadMode(const QSqlDatabase& db, QSqlError& error)
+{
+    QElapsedTimer waited;
+    waited.start();
+    for (;;) {
+        auto mode = valueOf(db, "PRAGMA journal_mode = WAL", error);
+        const bool busy = !mode && (sqliteCode(error) == Busy || sqliteCode(error) == Locked);
+        if (!busy || waited.hasExpired(busyMilliseconds))
+            return mode;
+        QThread::msleep(5);
+    }
 }
 
 // Prepared once for many bets.
@@ -331,6 +350,12 @@ JournalState JournalStore::inspect()
         return isDamage(error) ? fail(JournalState::Damaged, "Журнал повреждён: " + described(error))
                                : fail(JournalState::Unavailable, what + ": " + described(error));
     };
+    // One reading throughout: another process may be making this new file
+    // a journal meanwhile, and a version read before its change with the
+    // tables read after would look like a file that is not a journal.
+    Transaction reading(db, false);
+    if (!reading.began())
+        return error = reading.error(), unusable("Журнал не читается");
     const auto version = valueOf(db, "PRAGMA user_version", error);
     const auto id = version ? valueOf(db, "PRAGMA application_id", error) : std::nullopt;
     if (!version || !id)
@@ -370,7 +395,7 @@ JournalState JournalStore::prepareForWriting()
     QSqlQuery keys(db);
     if (!keys.exec("PRAGMA foreign_keys = ON"))
         return fail(JournalState::Unavailable, "Журнал не открывается: " + described(keys.lastError()));
-    const auto mode = valueOf(db, "PRAGMA journal_mode = WAL", error);
+    const auto mode = writeAheadMode(db, error);
     if (!mode || mode->toString() != QStringLiteral("wal"))
         return fail(JournalState::Unavailable, "Журнал не открывается: " + described(error));
     Transaction transaction(db, true);
