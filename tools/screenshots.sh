@@ -225,6 +225,7 @@ sleep 0.5
 shoot "$fair" "$out/fair-odds.png"
 xdotool key Escape
 
+xdotool windowfocus --sync "$main"
 xdotool key ctrl+j # Файл → Журнал ставок...
 journal=$(new_window "$before")
 to_corner "$journal"
