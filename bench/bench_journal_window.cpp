@@ -6,6 +6,7 @@
 // the window's first paint, with its first rows; to the window filled with
 // every bet, the statistics and the curve, and painted again; and from a
 // period picked to the window painted again.
+#include "bench/timing.h"
 #include "ui/main_window/main_window.h"
 
 #include <QAction>
@@ -15,7 +16,6 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -23,15 +23,10 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-double milliseconds(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
-
-double median(std::vector<double> times)
-{
-    std::nth_element(times.begin(), times.begin() + static_cast<long>(times.size() / 2), times.end());
-    return times[times.size() / 2];
-}
+using zoret::bench::Clock;
+using zoret::bench::median;
+using zoret::bench::milliseconds;
+using zoret::bench::timed;
 
 // Notes when the journal window's first paint is over: the timer runs
 // behind the paint, and before anything the window queues after it.
@@ -53,11 +48,11 @@ public:
 double pickPeriod(QWidget* journal, int index)
 {
     auto* combo = journal->findChild<QComboBox*>("Combo1");
-    const auto start = Clock::now();
-    combo->setCurrentIndex(index);
-    emit combo->activated(index);
-    journal->grab();
-    return milliseconds(Clock::now() - start);
+    return timed([&] {
+        combo->setCurrentIndex(index);
+        emit combo->activated(index);
+        journal->grab();
+    });
 }
 
 struct Opening {

@@ -4,6 +4,7 @@
 // Times the settlement window as the user meets it: opening it for 20 and
 // for 5,000 events, and answering one change (a digit of the sum, a result
 // picked) with everything it shows recomputed.
+#include "bench/timing.h"
 #include "ui/main_window/main_window.h"
 
 #include <QApplication>
@@ -13,23 +14,16 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <functional>
 #include <vector>
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-double milliseconds(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
-
-double median(std::vector<double> times)
-{
-    std::nth_element(times.begin(), times.begin() + static_cast<long>(times.size() / 2), times.end());
-    return times[times.size() / 2];
-}
+using zoret::bench::Clock;
+using zoret::bench::median;
+using zoret::bench::milliseconds;
+using zoret::bench::timed;
 
 void addEvents(QWidget* main, int count)
 {
@@ -61,9 +55,7 @@ double timeOf(const std::function<void()>& change, int repeats)
 {
     std::vector<double> times;
     for (int i = 0; i < repeats; ++i) {
-        const auto start = Clock::now();
-        change();
-        times.push_back(milliseconds(Clock::now() - start));
+        times.push_back(timed(change));
     }
     return median(times);
 }

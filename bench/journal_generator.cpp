@@ -9,6 +9,7 @@
 // curve, their recomputation after a filter change, and saving one bet;
 // then, for comparison, the texts of every row, and loading and settling
 // every bet whole.
+#include "bench/timing.h"
 #include "core/civil_date.h"
 #include "core/exact_decimal.h"
 #include "core/journal_statistics.h"
@@ -17,7 +18,6 @@
 #include <QCoreApplication>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <random>
 #include <string>
@@ -25,14 +25,21 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
 using zoret::JournalBet;
+using zoret::bench::median;
+using zoret::bench::timed;
 
 const zoret::CivilDate today{2026, 12, 7};
 constexpr std::size_t shownRows = 50;
 constexpr int firstRows = 200; // as many as the window reads before it is shown
 
-std::string twoDigits(long long n) { return (n < 10 ? "0" : "") + zoret::countText(n); }
+std::string twoDigits(long long n)
+{
+    std::string digits = zoret::countText(n);
+    if (n < 10)
+        digits.insert(digits.begin(), '0');
+    return digits;
+}
 
 // Mostly singles and short accumulators, some systems; odds as the list
 // writes them, sums as typed, a few bets still open.
@@ -58,19 +65,14 @@ JournalBet randomBet(std::mt19937& random)
                                        zoret::Outcome::HalfLost, zoret::Outcome::Won,  zoret::Outcome::Lost};
     for (int i = 0; i < events; ++i) {
         const int hundredths = 110 + pick(300);
-        bet.events.push_back({" " + zoret::countText(hundredths / 100) + "." + twoDigits(hundredths % 100),
-                              pick(40) == 0 ? zoret::Outcome::Open : outcomes[pick(9)], false,
-                              pick(3) == 0 ? "П1" : ""});
+        std::string coefficient = " ";
+        coefficient += zoret::countText(hundredths / 100);
+        coefficient += '.';
+        coefficient += twoDigits(hundredths % 100);
+        bet.events.push_back(
+            {coefficient, pick(40) == 0 ? zoret::Outcome::Open : outcomes[pick(9)], false, pick(3) == 0 ? "П1" : ""});
     }
     return bet;
-}
-
-template <class Work>
-double timed(Work&& work)
-{
-    const auto start = Clock::now();
-    work();
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
 void report(const char* what, double milliseconds)
@@ -143,7 +145,6 @@ int main(int argc, char* argv[])
     std::vector<double> saves;
     for (int i = 0; i < 21; ++i)
         saves.push_back(timed([&] { sink += store.add(randomBet(random)).has_value(); }));
-    std::nth_element(saves.begin(), saves.begin() + 10, saves.end());
 
     report("open (every page of both tables walked)", opened);
     report("read the newest 200 bets", first);
@@ -153,7 +154,7 @@ int main(int argc, char* argv[])
     report("statistics and curve, all time", everything);
     report("every bet shown: first rows + load + statistics", opened + first + shown + loaded + everything);
     report("statistics and curve after a filter change", filtered);
-    report("save one bet (median of 21)", saves[10]);
+    report("save one bet (median of 21)", median(saves));
     report("texts of every row", allTexts);
     report("load every bet with its events (export, CSV)", wholeBets);
     report("settle every bet again", settling);

@@ -3,6 +3,8 @@
 
 #include "tests/ui/scenario.h"
 
+#include "ui/main_window/main_window.h"
+
 namespace {
 
 QString shown(QWidget* control)
@@ -267,4 +269,11 @@ bool Scenario::runStep(QWidget* window, const QString& step)
     if (!why.isEmpty())
         QTest::qFail(qPrintable("step \"" + step + "\": " + why), __FILE__, __LINE__);
     return why.isEmpty() && !QTest::currentTestFailed();
+}
+
+bool runFromMainWindow(ModalWatcher& watcher, const QString& script)
+{
+    zoret::ui::MainWindow form;
+    form.load();
+    return Scenario(form.window(), watcher).run(script);
 }

@@ -29,3 +29,6 @@ private:
     QStringList snapshot_;
     QHash<QString, QSize> sizes_; // every control's size before the last resize
 };
+
+// Loads the program's main window, runs the scenario from it and closes the window again.
+bool runFromMainWindow(ModalWatcher& watcher, const QString& script);

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "tests/ui/scenario.h"
-#include "ui/main_window/main_window.h"
 
 // The fair odds window reached through the main window's menu: which box is
 // read, where each figure goes, what a bad number or a size change keeps,
@@ -79,9 +78,7 @@ private slots:
     void scenarios()
     {
         QFETCH(QString, steps);
-        zoret::ui::MainWindow form;
-        form.load();
-        Scenario(form.window(), *watcher).run(steps);
+        runFromMainWindow(*watcher, steps);
     }
 };
 

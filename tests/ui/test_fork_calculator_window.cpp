@@ -67,9 +67,7 @@ private slots:
     void scenarios()
     {
         QFETCH(QString, steps);
-        zoret::ui::MainWindow form;
-        form.load();
-        Scenario(form.window(), *watcher).run(steps);
+        runFromMainWindow(*watcher, steps);
     }
 
     void aboutAndExit()

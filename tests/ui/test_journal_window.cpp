@@ -3,7 +3,6 @@
 
 #include "tests/ui/scenario.h"
 #include "ui/journal_store/journal_store.h"
-#include "ui/main_window/main_window.h"
 #include "ui/toolkit/file_dialog.h"
 
 #include <QChartView>
@@ -67,12 +66,7 @@ class JournalWindowTest : public WindowTestCase {
     std::unique_ptr<QTemporaryDir> data;
     QString csv;
 
-    void run(const QString& steps)
-    {
-        zoret::ui::MainWindow form;
-        form.load();
-        Scenario(form.window(), *watcher).run(steps);
-    }
+    void run(const QString& steps) { runFromMainWindow(*watcher, steps); }
 
     QTemporaryDir settings; // the remembered sizes of this run only
 
@@ -158,8 +152,6 @@ private slots:
         QVERIFY(store.addMany(std::vector{bet(thisMonth(3), "Лига", "100", " 2.00", Outcome::Won),
                                           bet(thisMonth(2), "Лига", "9", " 2.00", Outcome::Lost),
                                           bet(thisMonth(1), "Лига", "50", " 2.00", Outcome::Open)}));
-        zoret::ui::MainWindow form;
-        form.load();
         watcher->onWindow("Form6", [&](QWidget* window) {
             auto* view = control<QTableView>(window, "Grid1");
             auto* header = view->horizontalHeader();
@@ -184,7 +176,7 @@ private slots:
             QCOMPARE(sums(), "100.00 50.00");
             click(window, "Command2");
         });
-        Scenario(form.window(), *watcher).run("menu actionJournal");
+        run("menu actionJournal");
         QCOMPARE(watcher->takeMessages(), QStringList{"Zoret: Удалить из журнала 1 ставку? (question)"});
         QCOMPARE(storedBets().size(), 2u);
         QCOMPARE(storedBets()[1].sumText, "50");
@@ -283,8 +275,6 @@ private slots:
             reader lbRoi Доходность ; reader lbStrike Проходимость ; reader lbAverage Средний коэф. ; resize 1000 760
             click Command2 ; end ; menu actionJournal ; within Form6 ; size Form6 1000 760 ; click Command2 ; end
         )");
-        zoret::ui::MainWindow form;
-        form.load();
         watcher->onWindow("Form6", [&](QWidget* window) {
             auto* view = control<QTableView>(window, "Grid1");
             QAccessibleInterface* table = QAccessible::queryAccessibleInterface(view);
@@ -303,12 +293,12 @@ private slots:
             QCOMPARE(line->at(0).y(), 100.0);
             click(window, "Command2");
         });
-        Scenario(form.window(), *watcher).run("menu actionJournal");
+        run("menu actionJournal");
         watcher->onWindow("Form6", [&](QWidget* window) {
             QCOMPARE(control<QTableView>(window, "Grid1")->columnWidth(1), 333);
             click(window, "Command2");
         });
-        Scenario(form.window(), *watcher).run("menu actionJournal");
+        run("menu actionJournal");
     }
 
     // A hostile bookmaker is kept verbatim and shown on one line.

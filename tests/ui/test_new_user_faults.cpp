@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "tests/ui/scenario.h"
-#include "ui/main_window/main_window.h"
 
 // What a first-time user runs into: numbers too long for their frame,
 // answers under another caption, pasted columns of odds, copying results,
@@ -53,9 +52,7 @@ private slots:
     void mainWindow()
     {
         QFETCH(QString, steps);
-        zoret::ui::MainWindow form;
-        form.load();
-        Scenario(form.window(), *watcher).run(steps);
+        runFromMainWindow(*watcher, steps);
     }
 };
 

@@ -83,9 +83,7 @@ private slots:
     void mainWindow()
     {
         QFETCH(QString, steps);
-        zoret::ui::MainWindow form;
-        form.load();
-        Scenario(form.window(), *watcher).run(steps);
+        runFromMainWindow(*watcher, steps);
     }
 
     // The stake panel keeps the figures of its last answer in the window's variables.

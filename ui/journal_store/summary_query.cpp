@@ -6,6 +6,7 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <string>
 #include <utility>
 #include <string_view>
 
@@ -88,11 +89,12 @@ SummaryRows readSummaries(sqlite3* handle, std::optional<int> newest)
     sqlite3_stmt* statement = nullptr;
     std::vector<BetSummary> bets;
     std::vector<BetFigures> figures;
+    const std::optional<int> limit = newest ? std::optional(std::max(*newest, 0)) : std::nullopt;
     // Room made first: a rational moved when a list grows is copied. The
     // newest few need no count, which reads the whole of an index.
     int code = SQLITE_ROW;
-    if (newest)
-        bets.reserve(static_cast<std::size_t>(std::max(*newest, 0)));
+    if (limit)
+        bets.reserve(static_cast<std::size_t>(*limit));
     else if ((code = sqlite3_prepare_v2(handle, "SELECT count(*) FROM bets", -1, &statement, nullptr)) == SQLITE_OK
              && (code = sqlite3_step(statement)) == SQLITE_ROW)
         bets.reserve(static_cast<std::size_t>(sqlite3_column_int64(statement, 0)));
@@ -101,15 +103,13 @@ SummaryRows readSummaries(sqlite3* handle, std::optional<int> newest)
     statement = nullptr;
     // Every bet in the table's order, which a scan reads fastest, sorted
     // below; the newest few through the index, already in order.
+    std::string select = "SELECT id, placed_at, bookmaker, note, kind, system_size, settled FROM bets";
+    if (limit)
+        select += " ORDER BY placed_at DESC, id DESC LIMIT ?";
     if (code == SQLITE_ROW)
-        code =
-            sqlite3_prepare_v2(handle,
-                               newest ? "SELECT id, placed_at, bookmaker, note, kind, system_size, settled FROM bets"
-                                        " ORDER BY placed_at DESC, id DESC LIMIT ?"
-                                      : "SELECT id, placed_at, bookmaker, note, kind, system_size, settled FROM bets",
-                               -1, &statement, nullptr);
-    if (code == SQLITE_OK && newest)
-        code = sqlite3_bind_int(statement, 1, std::max(*newest, 0));
+        code = sqlite3_prepare_v2(handle, select.c_str(), -1, &statement, nullptr);
+    if (code == SQLITE_OK && limit)
+        code = sqlite3_bind_int(statement, 1, *limit);
     while (code == SQLITE_OK && (code = sqlite3_step(statement)) == SQLITE_ROW) {
         if (!readRow(statement, bets.emplace_back(), figures.emplace_back())) {
             rows.unreadable = bets.back().id;
@@ -124,7 +124,7 @@ SummaryRows readSummaries(sqlite3* handle, std::optional<int> newest)
     sqlite3_finalize(statement);
     if (rows.failure != 0 || rows.unreadable)
         return rows;
-    if (!newest)
+    if (!limit)
         arrangeNewestFirst(bets, figures);
     rows.summaries = {std::move(bets), std::move(figures)};
     return rows;
