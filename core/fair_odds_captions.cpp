@@ -5,6 +5,7 @@
 
 #include "core/number_text.h"
 #include "core/exact_decimal.h"
+#include "core/typed_number.h"
 
 #include <algorithm>
 #include <optional>
@@ -12,17 +13,6 @@
 namespace zoret {
 
 namespace {
-
-// No odds, percentage or bank needs more; a text of thousands of digits
-// never reaches the arithmetic.
-constexpr std::ptrdiff_t maxTypedDigits = 15;
-
-std::optional<mpq_class> readTyped(std::string_view text)
-{
-    if (std::count_if(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }) > maxTypedDigits)
-        return std::nullopt;
-    return readSum(text);
-}
 
 std::string percentText(const mpq_class& fraction) { return fixedText(fraction * 100, 2) + " %"; }
 
@@ -63,7 +53,7 @@ std::optional<std::vector<mpq_class>> readOdds(std::span<const FairOddsEntry> en
     std::vector<mpq_class> odds;
     std::vector<std::size_t> bad;
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        const auto k = readTyped(entries[i].oddsText);
+        const auto k = readTypedOdds(entries[i].oddsText);
         if (k && *k > 1)
             odds.push_back(*k);
         else
@@ -138,7 +128,7 @@ FairOddsCaptions fairOddsCaptions(MarginMethod method, std::span<const FairOddsE
 
     std::optional<mpq_class> bank;
     if (!isBlankText(bankText)) {
-        bank = readTyped(bankText);
+        bank = readTypedNumber(bankText);
         if (!bank || *bank <= 0) {
             bank.reset();
             notes.push_back("Неверная сумма банка");
@@ -162,7 +152,7 @@ FairOddsCaptions fairOddsCaptions(MarginMethod method, std::span<const FairOddsE
             fillBet(row, p, k, bank, share);
             continue;
         }
-        const auto own = readTyped(entries[i].probabilityText);
+        const auto own = readTypedNumber(entries[i].probabilityText);
         if (!own || *own < 0 || *own > 100) {
             badOwn.push_back(i);
             continue;

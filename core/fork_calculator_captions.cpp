@@ -7,6 +7,7 @@
 #include "core/exact_decimal.h"
 #include "core/fork_calculator.h"
 #include "core/settlement_captions.h"
+#include "core/typed_number.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -14,19 +15,6 @@
 namespace zoret {
 
 namespace {
-
-// More than any price or sum needs; it also keeps a pasted page of digits
-// from turning into numbers the arithmetic would crawl through.
-constexpr int maxTypedDigits = 15;
-
-std::optional<mpq_class> readTyped(std::string_view text)
-{
-    int digits = 0;
-    for (char c : text)
-        if (c >= '0' && c <= '9' && (digits > 0 || c != '0') && ++digits > maxTypedDigits)
-            return std::nullopt;
-    return readSum(text);
-}
 
 std::string rowNote(std::size_t row, std::string_view what)
 {
@@ -62,9 +50,9 @@ ReadRows readRows(std::span<const ForkRowEntry> rows)
         read.legsGood = read.legsGood && !legBad;
     };
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        const auto odds = readTyped(rows[i].oddsText);
+        const auto odds = readTypedOdds(rows[i].oddsText);
         const auto commission =
-            isBlankText(rows[i].commissionText) ? std::optional<mpq_class>(0) : readTyped(rows[i].commissionText);
+            isBlankText(rows[i].commissionText) ? std::optional<mpq_class>(0) : readTypedNumber(rows[i].commissionText);
         if (!odds || *odds <= 1)
             refuse(i, "неверный коэффициент", true);
         else if (!commission || *commission < 0 || *commission >= 100)
@@ -78,7 +66,7 @@ ReadRows readRows(std::span<const ForkRowEntry> rows)
         read.fixedRow = i;
         if (isBlankText(rows[i].stakeText))
             continue;
-        read.fixedStake = readTyped(rows[i].stakeText);
+        read.fixedStake = readTypedNumber(rows[i].stakeText);
         if (!read.fixedStake || *read.fixedStake <= 0)
             refuse(i, "неверная ставка", false);
     }
@@ -113,7 +101,7 @@ ForkCalculatorCaptions forkCalculatorCaptions(std::span<const ForkRowEntry> rows
     } else {
         if (isBlankText(totalText))
             return captions;
-        const auto total = readTyped(totalText);
+        const auto total = readTypedNumber(totalText);
         if (!total || *total <= 0)
             return captions.note = "Неверная сумма", captions;
         exact = planFork(read.legs, *total);

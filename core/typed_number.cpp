@@ -1,0 +1,21 @@
+// SPDX-FileCopyrightText: 2026 Zoret developers <zoret@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "core/typed_number.h"
+
+#include "core/exact_decimal.h"
+
+namespace zoret {
+
+std::optional<mpq_class> readTypedNumber(std::string_view text)
+{
+    int digits = 0;
+    for (char c : text)
+        if (c >= '0' && c <= '9' && (digits > 0 || c != '0') && ++digits > maxTypedDigits)
+            return std::nullopt;
+    return readSum(text);
+}
+
+std::optional<mpq_class> readTypedOdds(std::string_view text) { return readTypedNumber(text); }
+
+} // namespace zoret

@@ -1,0 +1,30 @@
+// SPDX-FileCopyrightText: 2026 Zoret developers <zoret@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <gmpxx.h>
+
+#include <optional>
+#include <string_view>
+
+// The one reader of what is typed in the number boxes of the calculators
+// beyond the odds list (the fork calculator, fair odds and the windows after
+// them): exact, with a decimal comma or point.
+namespace zoret {
+
+// No price, percentage or sum needs more significant digits; a pasted page
+// of digits never reaches the arithmetic.
+inline constexpr int maxTypedDigits = 15;
+
+// A number: blanks around it, an optional sign, digits with at most one
+// decimal comma or point, and at most `maxTypedDigits` digits once leading
+// zeros are left out ("00002.50000000000000" is 2.5). Nothing for anything
+// else.
+std::optional<mpq_class> readTypedNumber(std::string_view text);
+
+// Odds as a bettor types them: a decimal as above. Nothing for anything else.
+// Whether the odds are above 1 is the caller's rule.
+std::optional<mpq_class> readTypedOdds(std::string_view text);
+
+} // namespace zoret
