@@ -80,4 +80,6 @@ std::string countText(long long count)
     return std::string(buffer, written.ptr);
 }
 
+std::string percentText(const mpq_class& fraction) { return fixedText(fraction * 100, 2) + " %"; }
+
 } // namespace zoret

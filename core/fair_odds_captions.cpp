@@ -14,8 +14,6 @@ namespace zoret {
 
 namespace {
 
-std::string percentText(const mpq_class& fraction) { return fixedText(fraction * 100, 2) + " %"; }
-
 std::string signedPercentText(const mpq_class& fraction)
 {
     const std::string text = percentText(fraction);

@@ -21,8 +21,6 @@ std::string rowNote(std::size_t row, std::string_view what)
     return "Исход " + countText(row + 1) + ": " + std::string(what);
 }
 
-std::string percentText(const mpq_class& fraction) { return fixedText(fraction * 100, 2) + " %"; }
-
 std::string forkText(const mpq_class& reciprocalSum)
 {
     const mpq_class gain = 1 / reciprocalSum - 1;

@@ -3,6 +3,7 @@
 
 #include "core/line_fork.h"
 
+#include "core/fork_calculator.h"
 #include "core/lex_maximin.h"
 
 #include <algorithm>
@@ -13,7 +14,7 @@ namespace zoret {
 namespace {
 
 // What the backer of the market gets back per unit, at raw odds.
-mpq_class backerReturn(const mpq_class& odds, Settlement settled)
+mpq_class backerReturn(const mpq_class& odds, LineSettlement settled)
 {
     return (settled.wonHalves * odds + settled.refundedHalves()) / 2;
 }
@@ -36,13 +37,12 @@ mpz_class floorQuotient(const mpq_class& x)
 
 mpq_class outlayPerStake(const LineBet& bet) { return bet.lay ? mpq_class(bet.odds - 1) : mpq_class(1); }
 
-mpq_class returnPerStake(const LineBet& bet, Settlement settled)
+mpq_class returnPerStake(const LineBet& bet, LineSettlement settled)
 {
-    const mpq_class keep = 1 - bet.commissionPercent / 100;
     if (!bet.lay)
-        return backerReturn(1 + (bet.odds - 1) * keep, settled);
+        return backerReturn(effectiveOdds(bet.odds, bet.commissionPercent), settled);
     const mpq_class r = backerReturn(bet.odds, settled);
-    const mpq_class net = r <= 1 ? mpq_class((1 - r) * keep) : mpq_class(1 - r);
+    const mpq_class net = r <= 1 ? mpq_class((1 - r) * (1 - bet.commissionPercent / 100)) : mpq_class(1 - r);
     return bet.odds - 1 + net;
 }
 

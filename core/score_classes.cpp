@@ -59,14 +59,12 @@ Score scoreAt(Measure measure, long value)
     }
 }
 
-// A run of whole values of one measure; no bound is open-ended.
-struct Cell {
-    std::optional<long> lo, hi;
-};
+// A run of whole values of one measure.
+using Cell = ValueRange;
 
-std::vector<Settlement> settledAt(std::span<const MarketLine> bets, Measure measure, long value)
+std::vector<LineSettlement> settledAt(std::span<const MarketLine> bets, Measure measure, long value)
 {
-    std::vector<Settlement> settled;
+    std::vector<LineSettlement> settled;
     for (const auto& bet : bets)
         if (measureOf(bet.market) == measure)
             settled.push_back(settle(bet.market, bet.lineQuarters, scoreAt(measure, value)));
@@ -204,7 +202,13 @@ struct Search {
             const auto score = scoreWithin(bounds, big);
             if (!score)
                 return;
-            ScoreClass c{*score, caption.empty() ? "Любой счёт" : capitalised(caption), {}};
+            ScoreClass c{*score,
+                         caption.empty() ? "Любой счёт" : capitalised(caption),
+                         {},
+                         bounds[Margin],
+                         bounds[Total],
+                         bounds[HomeGoals],
+                         bounds[AwayGoals]};
             for (const auto& bet : bets)
                 c.settlements.push_back(settle(bet.market, bet.lineQuarters, *score));
             found.push_back(std::move(c));

@@ -5,6 +5,7 @@
 
 #include "core/line_payoff.h"
 
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -19,10 +20,24 @@ struct MarketLine {
     long lineQuarters = 0; // ignored by the results of the match
 };
 
+// Whole numbers from lo to hi; a bound left out is open.
+struct ValueRange {
+    std::optional<long> lo, hi;
+    bool holds(long value) const { return (!lo || value >= *lo) && (!hi || value <= *hi); }
+};
+
 struct ScoreClass {
     Score example; // one score of the class
     std::string caption; // "Победа 1 с разницей 2+, тотал 3+", "Ничья", "Любой счёт"
-    std::vector<Settlement> settlements; // of each bet, in the order given
+    std::vector<LineSettlement> settlements; // of each bet, in the order given
+    // The scores it holds: the home side's margin, the total, the goals of
+    // each side within these.
+    ValueRange margin, total, homeGoals, awayGoals;
+    bool holds(Score s) const
+    {
+        return margin.holds(s.home - s.away) && total.holds(s.home + s.away) && homeGoals.holds(s.home)
+               && awayGoals.holds(s.away);
+    }
 };
 
 // Every class, none empty, none overlapping, together every score; ordered by
