@@ -7,56 +7,92 @@ namespace zoret {
 
 namespace {
 
-// The tableau: each row ends in its bound; the objective row holds the
-// reduced costs and, last, minus the objective's value.
-struct Tableau {
-    std::vector<std::vector<mpq_class>> rows;
-    std::vector<mpq_class> reduced;
-    std::vector<std::size_t> basis;
-    std::size_t enterable = 0; // columns from here on never enter
+mpz_class lcm(const mpz_class& a, const mpz_class& b)
+{
+    mpz_class l;
+    mpz_lcm(l.get_mpz_t(), a.get_mpz_t(), b.get_mpz_t());
+    return l;
+}
 
-    std::size_t width() const { return rows.front().size() - 1; }
+// The smallest whole multiple of a row of fractions.
+mpz_class commonDenominator(const std::vector<mpq_class>& row)
+{
+    mpz_class l = 1;
+    for (const auto& x : row)
+        l = lcm(l, x.get_den());
+    return l;
+}
+
+// The tableau in whole numbers over one common denominator, the determinant
+// of the basis (integer pivoting): every entry a minor of the first tableau,
+// so the numbers stay small and no fraction is ever reduced. Each row ends in
+// its bound; the objective row holds the reduced costs and, last, minus the
+// objective's value, all times the denominator.
+struct Tableau {
+    std::vector<std::vector<mpz_class>> rows;
+    std::vector<mpz_class> reduced;
+    std::vector<std::size_t> basis;
+    mpz_class denominator = 1;
+    std::size_t enterable = 0; // columns from here on never enter
 
     void pivot(std::size_t r, std::size_t s)
     {
-        std::vector<mpq_class>& row = rows[r];
-        const mpq_class p = row[s];
-        std::vector<std::size_t> nonzero;
-        for (std::size_t j = 0; j < row.size(); ++j)
-            if (sgn(row[j]) != 0)
-                row[j] /= p, nonzero.push_back(j);
-        const auto eliminate = [&](std::vector<mpq_class>& other) {
-            if (sgn(other[s]) == 0)
-                return;
-            const mpq_class f = other[s];
-            for (std::size_t j : nonzero)
-                other[j] -= f * row[j];
+        if (sgn(rows[r][s]) < 0) // only when a temporary column leaves at zero
+            for (auto& x : rows[r])
+                x = -x;
+        const std::vector<mpz_class>& row = rows[r];
+        const mpz_class p = row[s];
+        const bool whole = denominator == 1;
+        // other = (other p - other[s] row) / denominator, zeros skipped.
+        const auto eliminate = [&](std::vector<mpz_class>& other) {
+            const mpz_class f = other[s];
+            for (std::size_t j = 0; j < other.size(); ++j) {
+                mpz_ptr x = other[j].get_mpz_t();
+                const bool moves = sgn(f) != 0 && sgn(row[j]) != 0;
+                if (!moves && sgn(other[j]) == 0)
+                    continue;
+                mpz_mul(x, x, p.get_mpz_t());
+                if (moves)
+                    mpz_submul(x, f.get_mpz_t(), row[j].get_mpz_t());
+                if (!whole)
+                    mpz_divexact(x, x, denominator.get_mpz_t());
+            }
         };
         for (std::size_t i = 0; i < rows.size(); ++i)
             if (i != r)
                 eliminate(rows[i]);
         eliminate(reduced);
+        denominator = p;
         basis[r] = s;
     }
 
-    // Bland's rule: the first column that improves enters, of the rows that
-    // bound it most the one whose basic column comes first leaves.
+    // The column that improves fastest enters (Dantzig's rule), which may
+    // cycle on a degenerate program; after as many pivots as the tableau has
+    // rows and columns the first column that improves (Bland's rule, which
+    // never cycles). Of the rows that bound it most the one whose
+    // basic column comes first leaves.
     bool optimise()
     {
-        for (;;) {
-            std::size_t s = 0;
-            while (s < enterable && sgn(reduced[s]) <= 0)
-                ++s;
+        const std::size_t patience = rows.size() + rows.front().size();
+        for (std::size_t pivots = 0;; ++pivots) {
+            const bool bland = pivots >= patience;
+            std::size_t s = enterable;
+            for (std::size_t j = 0; j < enterable; ++j)
+                if (sgn(reduced[j]) > 0 && (s == enterable || (!bland && reduced[j] > reduced[s]))) {
+                    s = j;
+                    if (bland)
+                        break;
+                }
             if (s == enterable)
                 return true;
             std::optional<std::size_t> r;
-            mpq_class best;
             for (std::size_t i = 0; i < rows.size(); ++i) {
                 if (sgn(rows[i][s]) <= 0)
                     continue;
-                const mpq_class ratio = rows[i].back() / rows[i][s];
-                if (!r || ratio < best || (ratio == best && basis[i] < basis[*r]))
-                    r = i, best = ratio;
+                const int c =
+                    r ? cmp(mpz_class(rows[i].back() * rows[*r][s]), mpz_class(rows[*r].back() * rows[i][s])) : -1;
+                if (c < 0 || (c == 0 && basis[i] < basis[*r]))
+                    r = i;
             }
             if (!r)
                 return false;
@@ -64,13 +100,15 @@ struct Tableau {
         }
     }
 
-    // Reduced costs of `cost` for the current basis.
-    void price(const std::vector<mpq_class>& cost)
+    // Reduced costs of whole `cost` for the current basis, times the
+    // denominator.
+    void price(const std::vector<mpz_class>& cost)
     {
-        reduced = cost;
-        reduced.resize(width() + 1);
+        reduced.assign(rows.front().size(), 0);
+        for (std::size_t j = 0; j < cost.size(); ++j)
+            reduced[j] = cost[j] * denominator;
         for (std::size_t i = 0; i < rows.size(); ++i)
-            if (const mpq_class c = reduced[basis[i]]; sgn(c) != 0)
+            if (const mpz_class c = cost[basis[i]]; sgn(c) != 0)
                 for (std::size_t j = 0; j < rows[i].size(); ++j)
                     reduced[j] -= c * rows[i][j];
     }
@@ -78,8 +116,9 @@ struct Tableau {
 
 } // namespace
 
-// Phase one minimises the temporary columns, phase two the program's own
-// cost with the temporary columns barred from entering.
+// Each row is scaled to whole numbers (which scales its dual price back),
+// with its starting column a unit again. Phase one minimises the temporary
+// columns, phase two the program's own cost with them barred from entering.
 std::optional<LinearSolution> solveLinearProgram(const LinearProgram& program)
 {
     const std::size_t n = program.cost.size(), m = program.rows.size();
@@ -87,15 +126,18 @@ std::optional<LinearSolution> solveLinearProgram(const LinearProgram& program)
     for (const auto& s : program.slack)
         extra += !s;
     Tableau t;
-    t.reduced.assign(n + extra + 1, 0);
-    std::vector<mpq_class> phaseOne(n + extra, 0);
+    std::vector<mpz_class> phaseOne(n + extra, 0), scales;
     std::vector<std::size_t> column(m);
     for (std::size_t i = 0, a = n; i < m; ++i) {
-        std::vector<mpq_class> row = program.rows[i];
-        row.resize(n + extra + 1);
+        std::vector<mpq_class> fractions = program.rows[i];
+        fractions.push_back(program.bounds[i]);
+        scales.push_back(commonDenominator(fractions));
+        std::vector<mpz_class> row(n + extra + 1);
+        for (std::size_t j = 0; j < n; ++j)
+            row[j] = fractions[j].get_num() * (scales[i] / fractions[j].get_den());
+        row.back() = fractions.back().get_num() * (scales[i] / fractions.back().get_den());
         column[i] = program.slack[i] ? *program.slack[i] : a++;
         row[column[i]] = 1;
-        row.back() = program.bounds[i];
         t.rows.push_back(std::move(row));
         t.basis.push_back(column[i]);
         if (column[i] >= n)
@@ -111,16 +153,23 @@ std::optional<LinearSolution> solveLinearProgram(const LinearProgram& program)
                 if (sgn(t.rows[i][j]) != 0)
                     t.pivot(i, j);
     }
+    const mpz_class costScale = commonDenominator(program.cost);
+    std::vector<mpz_class> cost(n + extra, 0);
+    for (std::size_t j = 0; j < n; ++j)
+        cost[j] = program.cost[j].get_num() * (costScale / program.cost[j].get_den());
     t.enterable = n;
-    t.price(program.cost);
+    t.price(cost);
     if (!t.optimise())
         return std::nullopt;
-    LinearSolution solution{std::vector<mpq_class>(n, 0), -t.reduced.back(), {}};
+    const mpq_class whole(t.denominator * costScale);
+    LinearSolution solution{std::vector<mpq_class>(n, 0), mpq_class(-t.reduced.back()) / whole, {}, {}};
     for (std::size_t i = 0; i < m; ++i)
         if (t.basis[i] < n)
-            solution.x[t.basis[i]] = t.rows[i].back();
+            solution.x[t.basis[i]] = mpq_class(t.rows[i].back()) / t.denominator;
+    for (std::size_t j = 0; j < n; ++j)
+        solution.reducedCosts.push_back(mpq_class(t.reduced[j]) / whole);
     for (std::size_t i = 0; i < m; ++i)
-        solution.duals.push_back((column[i] < n ? program.cost[column[i]] : 0) - t.reduced[column[i]]);
+        solution.duals.push_back(mpq_class(cost[column[i]] * t.denominator - t.reduced[column[i]]) * scales[i] / whole);
     return solution;
 }
 

@@ -27,6 +27,9 @@ struct LinearSolution {
     std::vector<mpq_class> x;
     mpq_class value;
     std::vector<mpq_class> duals; // per row: how much the optimum rises per unit of its bound
+    // Per column: how much the optimum falls per unit of it, below zero only
+    // when it is 0 in every optimum.
+    std::vector<mpq_class> reducedCosts;
 };
 
 // Nothing when no x satisfies the rows or the optimum is unbounded.

@@ -42,6 +42,13 @@ struct Echelon {
     }
 };
 
+Vector unit(std::size_t n, std::size_t i)
+{
+    Vector e(n, 0);
+    e[i] = 1;
+    return e;
+}
+
 // A known value of a·y: a column fixed at its level, or a row's own weight.
 struct Equality {
     Vector a;
@@ -79,10 +86,11 @@ std::optional<LinearSolution> stage(std::size_t n, const std::vector<Equality>& 
 
 // Level by level: the least of the columns not yet fixed is raised as far as
 // the fixed ones allow; a column with a positive dual price stays at that
-// level in every best split, so it is fixed there. Once the fixed columns
-// (with the weights' sum) pin the weights down, the rest follows; columns
-// alike are one. Weights still free after every column is fixed go to the
-// earlier rows first.
+// level in every best split, so it is fixed there, and a row with a negative
+// reduced cost gets nothing in every best split, so its weight is fixed at 0.
+// Once these equalities (with the weights' sum) pin the weights down, the
+// rest follows; columns alike are one. Weights still free after every column
+// is fixed go to the earlier rows first.
 std::vector<mpq_class> lexMaximin(const std::vector<std::vector<mpq_class>>& gains)
 {
     const std::size_t n = gains.size();
@@ -117,14 +125,15 @@ std::vector<mpq_class> lexMaximin(const std::vector<std::vector<mpq_class>>& gai
                 if (pinned.add(*open[k]))
                     kept.push_back({*open[k], solved->value});
             }
+        for (std::size_t i = 0; i < n; ++i) // a row left out of every best split
+            if (sgn(solved->reducedCosts[i]) < 0 && pinned.add(unit(n, i)))
+                kept.push_back({unit(n, i), 0});
     }
     for (std::size_t i = 0; i < n && pinned.rows.size() < n; ++i) {
-        Vector unit(n, 0);
-        unit[i] = 1;
         const auto solved = stage(n, kept, {}, i);
         y.assign(solved->x.begin(), solved->x.begin() + long(n));
-        if (pinned.add(unit))
-            kept.push_back({unit, solved->value});
+        if (pinned.add(unit(n, i)))
+            kept.push_back({unit(n, i), solved->value});
     }
     return y;
 }
