@@ -127,4 +127,11 @@ ForkCalculatorCaptions forkCalculatorCaptions(std::span<const ForkRowEntry> rows
     return captions;
 }
 
+std::optional<mpq_class> roundingStepAt(std::size_t entry)
+{
+    if (entry == 0 || entry >= std::size(roundingStepTexts))
+        return std::nullopt;
+    return readTypedNumber(roundingStepTexts[entry]);
+}
+
 } // namespace zoret

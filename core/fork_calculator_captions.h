@@ -43,6 +43,13 @@ struct ForkCalculatorCaptions {
     std::string note; // why nothing is shown, or what rounding costs
 };
 
+// The steps a calculator rounds its stakes to, as its drop-down lists them:
+// "нет" (none), "0.01", "0.1", "1", "5", "10", "50", "100".
+inline constexpr std::string_view roundingStepTexts[] = {"нет", "0.01", "0.1", "1", "5", "10", "50", "100"};
+
+// The step of an entry of that list; nothing for the first.
+std::optional<mpq_class> roundingStepAt(std::size_t entry);
+
 // Everything the window shows for its rows, the total typed (not read while
 // a row is fixed) and the rounding step (none, or a positive amount such as
 // 0.01, 1 or 50). Margin and fork need good odds and commissions only; the

@@ -6,16 +6,9 @@
 #include "core/exact_decimal.h"
 #include "core/fork_calculator.h"
 
-#include <array>
 #include <string_view>
 
 namespace zoret::ui {
-
-namespace {
-
-constexpr std::array<std::string_view, 8> roundingSteps{"нет", "0.01", "0.1", "1", "5", "10", "50", "100"};
-
-} // namespace
 
 ForkCalculatorWindow::ForkCalculatorWindow()
     : Form("Form5", "Калькулятор вилки", 8700, 6300, Sizing::Resizable), entries_(minForkCalculatorOutcomes)
@@ -108,7 +101,7 @@ void ForkCalculatorWindow::Form_Load()
     for (int outcomes = minForkCalculatorOutcomes; outcomes <= maxForkCalculatorOutcomes; ++outcomes)
         Combo1.addItem(countText(outcomes));
     Combo1.setListIndex(static_cast<int>(entries_.size()) - minForkCalculatorOutcomes);
-    for (std::string_view step : roundingSteps)
+    for (std::string_view step : roundingStepTexts)
         Combo2.addItem(step);
     Combo2.setListIndex(rounding_);
     Text1.setText(total_);
@@ -262,9 +255,7 @@ void ForkCalculatorWindow::fix(std::optional<std::size_t> outcome)
 
 std::optional<mpq_class> ForkCalculatorWindow::roundingStep() const
 {
-    if (rounding_ == 0)
-        return std::nullopt;
-    return readSum(roundingSteps[static_cast<std::size_t>(rounding_)]);
+    return roundingStepAt(static_cast<std::size_t>(rounding_));
 }
 
 void ForkCalculatorWindow::recompute()

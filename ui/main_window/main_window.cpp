@@ -8,6 +8,7 @@
 #include "core/convert.h"
 #include "core/odds_list_commands.h"
 #include "ui/fair_odds_window/fair_odds_window.h"
+#include "ui/line_fork_window/line_fork_window.h"
 #include "ui/fork_calculator_window/fork_calculator_window.h"
 #include "ui/fork_window/fork_window.h"
 #include "ui/help_window/help_window.h"
@@ -154,6 +155,7 @@ MenuBarDesign MainWindow::menuBarDesign()
                      {"actionFork", "&Вилка...", [this] { Command6_Click(); }},
                      {"actionForkCalculator", "&Калькулятор вилки...", [this] { openForkCalculator(); }},
                      {"actionFairOdds", "&Справедливые коэффициенты...", [this] { openFairOdds(); }},
+                     {"actionLineFork", "Вилка на &форах и тоталах...", [this] { openLineFork(); }},
                  }},
                 {"menuHelp",
                  "&Справка",
@@ -300,6 +302,13 @@ void MainWindow::openForkCalculator()
     if (!forkCalculator_)
         forkCalculator_ = std::make_unique<ForkCalculatorWindow>();
     forkCalculator_->showModal(window());
+}
+
+void MainWindow::openLineFork()
+{
+    if (!lineFork_)
+        lineFork_ = std::make_unique<LineForkWindow>();
+    lineFork_->showModal(window());
 }
 
 void MainWindow::openFairOdds()

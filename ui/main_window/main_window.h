@@ -21,6 +21,7 @@ class ForkWindow;
 class HelpWindow;
 class JournalAccess;
 class JournalWindow;
+class LineForkWindow;
 class SettlementWindow;
 
 // Form4: the odds list, the accumulator and system panels and the stake
@@ -63,6 +64,7 @@ private:
     void Command10_Click();
     void Command11_Click();
     void openForkCalculator();
+    void openLineFork();
     void openFairOdds();
     void openJournal();
     JournalAccess& journal();
@@ -130,6 +132,7 @@ private:
     std::unique_ptr<SettlementWindow> settlement_; // made on first use: start-up stays as fast
     std::unique_ptr<ForkCalculatorWindow> forkCalculator_; // made on first use too
     std::unique_ptr<FairOddsWindow> fairOdds_; // and this one
+    std::unique_ptr<LineForkWindow> lineFork_; // and this one
     std::unique_ptr<JournalAccess> journal_; // opens the file on first use: start-up never touches it
     std::unique_ptr<JournalWindow> journalWindow_;
 };

@@ -1,0 +1,69 @@
+// SPDX-FileCopyrightText: 2026 Zoret developers <zoret@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "ui/toolkit/form.h"
+#include "ui/toolkit/grid.h"
+#include "ui/toolkit/live_text_box.h"
+#include "core/line_fork_captions.h"
+
+#include <gmpxx.h>
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zoret::ui {
+
+// Form9: a fork or corridor of 2 to 10 bets on handicaps, totals and results,
+// backed or laid, one stake fixed if need be, the stakes rounded to a step;
+// each class of final scores with what it pays, and its probability when the
+// expected goals are typed. Every change recomputes at once; what the window
+// holds outlives it.
+class LineForkWindow : public Form {
+public:
+    LineForkWindow();
+
+protected:
+    Layout layout() override;
+    Arrangement arrangement() override;
+    void Form_Load() override;
+
+private:
+    struct BetRow {
+        ComboBox market;
+        LiveTextBox line, odds, commission, stake;
+        CheckBox lay, fixed;
+        Label liability;
+    };
+
+    void showBets();
+    void addBetRow(std::size_t bet);
+    void chainRows();
+    void Combo1_Click();
+    void Combo2_Click();
+    void Market_Click(std::size_t bet);
+    void Stake_Change(std::size_t bet);
+    void Lay_Click(std::size_t bet);
+    void Fixed_Click(std::size_t bet);
+    void Command1_Click();
+    void fix(std::optional<std::size_t> bet);
+    void recompute();
+    void showOutcomes(const LineForkCaptions& captions);
+
+    std::vector<LineForkRowEntry> entries_;
+    std::string sum_, homeGoals_, awayGoals_;
+    int rounding_ = 0; // the entry of Combo2
+
+    ComboBox Combo1, Combo2;
+    LiveTextBox Text1, Text2, Text3;
+    Grid Grid1, Grid2;
+    std::vector<std::unique_ptr<BetRow>> rows_;
+    Label lbBetsCaption, lbSumCaption, lbRoundingCaption, lbHomeGoalsCaption, lbAwayGoalsCaption;
+    Label lbTotalCaption, lbTotal, lbProfitCaption, lbProfit, lbVerdict, lbExpected, lbNote;
+    CommandButton Command1, Command2;
+};
+
+} // namespace zoret::ui
