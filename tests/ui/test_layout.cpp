@@ -7,6 +7,7 @@
 #include "ui/fork_window/fork_window.h"
 #include "ui/help_window/help_window.h"
 #include "ui/journal_window/journal_window.h"
+#include "ui/line_fork_window/line_fork_window.h"
 #include "ui/main_window/main_window.h"
 #include "ui/settlement_window/settlement_window.h"
 #include "ui/toolkit/fitting_label.h"
@@ -132,6 +133,14 @@ private slots:
         checkDesign<zoret::ui::FairOddsWindow>(
             "Справедливые коэффициенты",
             "Combo1 Combo2 Text1 Combo3 Grid1 Odds1 Mine1 Odds2 Mine2 Odds3 Mine3 Command2", {});
+    }
+    void lineForkWindow()
+    {
+        checkDesign<zoret::ui::LineForkWindow>("Вилки на форах и тоталах",
+                                               "Combo1 Text1 Combo2 Grid1 Market1 Odds1 Commission1 Lay1 Stake1 Fixed1 "
+                                               "Market2 Odds2 Commission2 Lay2 Stake2 Fixed2 Text2 Text3 Grid2 "
+                                               "Command1 Command2",
+                                               {});
     }
     void journalWindow()
     {
