@@ -4,7 +4,7 @@
 
 # Screenshots of the windows under a private Xvfb server, for the
 # documentation: docs/screenshots/main.png, settlement.png, fork.png,
-# help.png, fork-calculator.png, fair-odds.png and journal.png (a journal of
+# help.png, fork-calculator.png, fair-odds.png, line-fork.png and journal.png (a journal of
 # 400 bets the generator of bench/ writes into a data folder of the script's own).
 # The child windows are opened by clicking their buttons on the main window
 # (a button's centre is its twip rectangle divided by 15, below the main
@@ -183,7 +183,7 @@ sleep 0.5
 
 before=$(visible_windows)
 xdotool windowfocus --sync "$main"
-xdotool key F10 Right Up Up Return # Расчёты → Калькулятор вилки...
+xdotool key F10 Right Up Up Up Return # Расчёты → Калькулятор вилки...
 calculator=$(new_window "$before")
 to_corner "$calculator"
 # Three outcomes at 2.80, 3.50 and 3.00, 500 to divide, stakes rounded to
@@ -204,7 +204,7 @@ sleep 0.5
 
 before=$(visible_windows)
 xdotool windowfocus --sync "$main"
-xdotool key F10 Right Up Return # Расчёты → Справедливые коэффициенты...
+xdotool key F10 Right Up Up Return # Расчёты → Справедливые коэффициенты...
 fair=$(new_window "$before")
 to_corner "$fair"
 # The line 2.7 / 2.3 / 4.4 with a bank of 1000 and an own 40 % on the first
@@ -223,6 +223,34 @@ xdotool key Tab Tab
 type_in 4.4
 sleep 0.5
 shoot "$fair" "$out/fair-odds.png"
+xdotool key Escape
+sleep 0.5
+
+before=$(visible_windows)
+xdotool windowfocus --sync "$main"
+xdotool key F10 Right Up Return # Расчёты → Вилка на форах и тоталах...
+lines=$(new_window "$before")
+to_corner "$lines"
+# Ф1(-0.25) at 2.10 against Ф2(+0.25) at 2.00 on 100, expected goals 1.5
+# and 1.2. The focus starts on the first market; three steps back is the
+# sum, and Tab goes on through the rounding, the table and each row's
+# market, line, coefficient, commission, lay, stake and fixed tick.
+xdotool key shift+Tab shift+Tab shift+Tab
+type_in 100
+xdotool key Tab Tab Tab Down Down Down Down Down Down Tab minus # Ф1, then -0,25
+type_in 0,25
+xdotool key Tab
+type_in 2.10
+xdotool key Tab Tab Tab Tab Tab Down Down Down Down Down Down Down Tab # Ф2
+type_in +0.25
+xdotool key Tab
+type_in 2.00
+xdotool key Tab Tab Tab Tab Tab
+type_in 1.5
+xdotool key Tab
+type_in 1.2
+sleep 0.5
+shoot "$lines" "$out/line-fork.png"
 xdotool key Escape
 
 xdotool windowfocus --sync "$main"
