@@ -61,6 +61,9 @@ TEST(LineFork, WorkedCases)
         {"Corridor", [] { return split({{"ТБ", 10, "2.10"}, {"ТМ", 14, "1.50"}}, "100"); }, "125/3 175/3 |Тотал 4+=-25/2|Тотал 3=75|Тотал 0–2=-25/2"},
         {"NextWorstRaised", [] { return split({{"ТБ", 10, "2"}, {"ТМ", 10, "2"}, {"ТМ", 14, "2"}}, "100"); }, "50 0 50 |Тотал 4+=0|Тотал 3=100|Тотал 0–2=0"},
         {"RowsAlikeToTheEarlier", [] { return split({{"П2", 0, "3"}, {"П1", 0, "2"}, {"П1", 0, "2"}}, "100"); }, "40 60 0 |Победа 1=20|Ничья=-100|Победа 2=20"},
+        // By hand: back B at 2.20, lay S at 2.10 (liability 1.1 S, 5 % on what the lay wins), B + 1.1 S = 1000.
+        // Home win: 2.2 B comes back, the lay loses its liability. Otherwise the lay returns 1.1 S + 0.95 S.
+        // 2.2 B = 2.05 S gives S = 2200 / 4.47 = 220000/447, B = 205000/447, each outcome 451000/447 - 1000.
         {"BackAndLay", [] { return split({{"П1", 0, "2.20"}, {"П1", 0, "2.10", "5", true}}, "1000"); }, "205000/447 220000/447 |Победа 1=4000/447|Ничья или победа 2=4000/447"},
     });
     // clang-format on
