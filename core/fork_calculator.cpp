@@ -95,26 +95,101 @@ std::optional<ForkPlan> planForkAround(std::span<const ForkLeg> legs, std::size_
 
 // Rounding each movable stake x_i with odds k_i down by a_i or up by
 // b_i = s - a_i changes it by d_i and the total by D = sum d_i = m s - A,
-// m the stakes rounded up, A the sum of all a_i. Outcome i then falls short
-// of its exact profit by D - k_i d_i: D + k_i a_i when rounded down, D - k_i b_i
-// when up, D when it does not move. Say outcome p is the one rounded down with
-// the largest k_p a_p: then the largest shortfall is D + k_p a_p, every stake
-// with a larger k a is rounded up, and rounding any other stake down as well
-// lowers D (and the total) without raising that largest term. So the best
-// choice rounds up a prefix of the stakes sorted by k a descending, m = 0..n.
-// All up only a fixed row allows (otherwise m s > A), and its own term 0 is
-// then the largest. The total grows with m, so of equal shortfalls the first
-// m has the smaller total.
+// m the stakes rounded up, A the sum of all a_i. Outcome i then ends at its
+// exact profit less D - k_i d_i: its shortfall is D + k_i a_i when rounded
+// down, D - k_i b_i when up, D when it does not move. For a given m, D is
+// fixed and rounding a stake up rather than down is better for its outcome
+// by both measures, so the best choice for m is: up every stake whose
+// outcome would otherwise lose more than allowed, and the rest of the m ups
+// to the largest down shortfalls. The allowance is nothing when some choice
+// loses nowhere, else the smallest worst loss any choice has (the m ups go to
+// the outcomes that are worst off when down).
+namespace {
+
+struct Movable {
+    std::size_t row;
+    mpq_class downTerm; // k a
+    mpq_class upTerm; // k b
+};
+
+struct Rounding {
+    std::span<const ForkLeg> legs;
+    std::vector<mpq_class> exactProfits;
+    std::vector<Movable> movable; // by down shortfall, largest first
+    mpq_class below; // A
+    mpq_class step;
+};
+
+// The result of every outcome once `up` of the movable stakes go up, for m ups.
+std::vector<mpq_class> results(const Rounding& r, std::size_t m, const std::vector<bool>& up)
+{
+    const mpq_class d = m * r.step - r.below;
+    std::vector<mpq_class> out(r.legs.size());
+    for (std::size_t i = 0; i < r.legs.size(); ++i)
+        out[i] = r.exactProfits[i] - d;
+    for (std::size_t j = 0; j < r.movable.size(); ++j) {
+        const auto& mv = r.movable[j];
+        out[mv.row] += up[j] ? mv.upTerm : -mv.downTerm;
+    }
+    return out;
+}
+
+// The m ups that leave every outcome at least `floor` with the smallest
+// largest shortfall; nothing when no m ups can.
+std::optional<std::vector<bool>> upsAbove(const Rounding& r, std::size_t m, const mpq_class& floor)
+{
+    const mpq_class d = m * r.step - r.below;
+    std::vector<bool> up(r.movable.size(), false);
+    std::size_t used = 0;
+    for (std::size_t j = 0; j < r.movable.size(); ++j)
+        if (r.exactProfits[r.movable[j].row] - d - r.movable[j].downTerm < floor)
+            up[j] = true, ++used;
+    for (std::size_t j = 0; j < r.movable.size() && used < m; ++j)
+        if (!up[j])
+            up[j] = true, ++used;
+    if (used != m)
+        return std::nullopt;
+    const auto got = results(r, m, up);
+    if (std::any_of(got.begin(), got.end(), [&](const mpq_class& x) { return x < floor; }))
+        return std::nullopt;
+    return up;
+}
+
+// The largest worst result any choice of m ups has: up the m outcomes that
+// are worst off when down.
+mpq_class bestWorst(const Rounding& r, std::size_t m)
+{
+    const mpq_class d = m * r.step - r.below;
+    std::vector<std::size_t> order(r.movable.size());
+    for (std::size_t j = 0; j < order.size(); ++j)
+        order[j] = j;
+    const auto down = [&](std::size_t j) -> mpq_class {
+        return r.exactProfits[r.movable[j].row] - d - r.movable[j].downTerm;
+    };
+    std::sort(order.begin(), order.end(), [&](std::size_t x, std::size_t y) { return down(x) < down(y); });
+    std::vector<bool> up(r.movable.size(), false);
+    for (std::size_t j = 0; j < m; ++j)
+        up[order[j]] = true;
+    const auto got = results(r, m, up);
+    return *std::min_element(got.begin(), got.end());
+}
+
+mpq_class largestShortfall(const Rounding& r, std::size_t m, const std::vector<bool>& up)
+{
+    const auto got = results(r, m, up);
+    mpq_class largest = r.exactProfits[0] - got[0];
+    for (std::size_t i = 1; i < got.size(); ++i)
+        largest = std::max(largest, mpq_class(r.exactProfits[i] - got[i]));
+    return largest;
+}
+
+} // namespace
+
 ForkPlan roundForkPlan(std::span<const ForkLeg> legs, const ForkPlan& exact, const mpq_class& step,
                        std::optional<std::size_t> fixedRow)
 {
-    struct Movable {
-        std::size_t row;
-        mpq_class downTerm; // k a
-    };
+    Rounding r{legs, forkProfits(legs, exact), {}, 0, step};
     ForkPlan rounded = exact;
-    std::vector<Movable> movable;
-    mpq_class below = 0; // A
     for (std::size_t i = 0; i < legs.size(); ++i) {
         if (i == fixedRow)
             continue;
@@ -123,24 +198,34 @@ ForkPlan roundForkPlan(std::span<const ForkLeg> legs, const ForkPlan& exact, con
         const mpq_class a = exact.stakes[i] - rounded.stakes[i];
         if (a == 0)
             continue;
-        below += a;
-        movable.push_back({i, legs[i].odds * a});
+        r.below += a;
+        r.movable.push_back({i, legs[i].odds * a, legs[i].odds * (step - a)});
     }
-    std::sort(movable.begin(), movable.end(),
-              [](const Movable& x, const Movable& y) { return x.downTerm > y.downTerm; });
+    std::stable_sort(r.movable.begin(), r.movable.end(),
+                     [](const Movable& x, const Movable& y) { return x.downTerm > y.downTerm; });
 
     // Without a fixed row the total may not grow: m s <= A.
-    const std::size_t most = fixedRow ? movable.size() : std::size_t(mpz_class(below / step).get_ui());
-    std::size_t bestUp = 0;
+    const std::size_t most = fixedRow ? r.movable.size() : std::size_t(mpz_class(r.below / step).get_ui());
+    mpq_class floor = bestWorst(r, 0);
+    for (std::size_t m = 1; m <= most; ++m)
+        floor = std::max(floor, bestWorst(r, m));
+    floor = std::min(floor, mpq_class(0));
+
+    std::optional<std::vector<bool>> bestUps;
+    std::size_t bestM = 0;
     mpq_class best;
     for (std::size_t m = 0; m <= most; ++m) {
-        const mpq_class shortfall = m * step - below + (m < movable.size() ? movable[m].downTerm : mpq_class(0));
-        if (m == 0 || shortfall < best)
-            best = shortfall, bestUp = m;
+        const auto ups = upsAbove(r, m, floor);
+        if (!ups)
+            continue;
+        const mpq_class shortfall = largestShortfall(r, m, *ups);
+        if (!bestUps || shortfall < best)
+            best = shortfall, bestUps = ups, bestM = m;
     }
-    for (std::size_t m = 0; m < bestUp; ++m)
-        rounded.stakes[movable[m].row] += step;
-    rounded.total = exact.total - below + bestUp * step;
+    for (std::size_t j = 0; j < r.movable.size(); ++j)
+        if ((*bestUps)[j])
+            rounded.stakes[r.movable[j].row] += step;
+    rounded.total = exact.total - r.below + bestM * step;
     return rounded;
 }
 

@@ -36,7 +36,7 @@ struct ForkRowCaptions {
 struct ForkCalculatorCaptions {
     std::vector<ForkRowCaptions> rows;
     std::string margin; // the sum of the reciprocals of the odds, "98.09 %"
-    std::string fork; // "Вилка +1.95 %", "Не вилка −7.69 %"
+    std::string fork; // "Вилка +1.95 %", "Не вилка -7.69 %"
     std::string total;
     std::string profit; // the least, or "least – most" when the outcomes differ
     std::string roi; // the least profit over the whole stake, "1.95 %"

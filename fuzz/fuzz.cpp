@@ -36,6 +36,7 @@
 #include <random>
 #include <regex>
 #include <stdexcept>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -379,8 +380,9 @@ void readers(Input in)
 }
 
 // Up to 12 outcomes (odds 1.01 to 21, a commission, a share tick), a total or one fixed stake,
-// a step: the rounding matches the best of every choice of each stake down or up (the least
-// largest shortfall, then the smaller total; the total may not grow).
+// a step: the rounding matches the best of every choice of each stake down or up (no loss where
+// one can be avoided, else the smallest; then the least largest shortfall; then the smaller
+// total; the total may not grow).
 void forkRounding(Input in)
 {
     static const mpq_class steps[] = {mpq_class(1, 100), mpq_class(1, 10), 1, 5, 10, 50, 100};
@@ -417,17 +419,24 @@ void forkRounding(Input in)
             movable.push_back(i);
     }
     check(rounded.total == roundedTotal && (fixedRow || rounded.total <= exact->total), "the rounded total");
-    std::optional<std::pair<mpq_class, mpq_class>> best; // the largest shortfall and the total
+    // The loss that rounding cannot avoid (0 when some choice loses nowhere), the largest shortfall, the total.
+    std::optional<std::tuple<mpq_class, mpq_class, mpq_class>> best;
     for (std::uint32_t code = 0; code < 1u << movable.size(); ++code) { // Gray codes: one stake changes at a time
         if (const auto flip = std::size_t(std::countr_zero(code)); code != 0)
             std::swap(g[movable[flip]], gUp[movable[flip]]);
         const mpq_class total = lowTotal + step * std::popcount(code ^ code >> 1);
         const mpq_class worst = *std::max_element(g.begin(), g.end()) + total;
-        if ((fixedRow || total <= exact->total)
-            && (!best || worst < best->first || (worst == best->first && total < best->second)))
-            best = {worst, total};
+        mpq_class loss = 0;
+        for (std::size_t i = 0; i < legs.size(); ++i)
+            loss = std::min(loss, mpq_class(exactProfits[i] - g[i] - total));
+        const std::tuple<mpq_class, mpq_class, mpq_class> key{-loss, worst, total};
+        if ((fixedRow || total <= exact->total) && (!best || key < *best))
+            best = key;
     }
-    check(mine == best->first && rounded.total == best->second, "the best rounding, then the smaller total");
+    const mpq_class myLoss = std::min(mpq_class(0), *std::min_element(profits.begin(), profits.end()));
+    check(-myLoss == std::get<0>(*best), "no loss where rounding can avoid it, else the smallest");
+    check(mine == std::get<1>(*best) && rounded.total == std::get<2>(*best),
+          "then the smallest largest shortfall, then the smaller total");
 }
 
 // Odds of 2 to 20 outcomes in (1, 1000], spread out, a hair above 1 or near 1000: every
