@@ -4,6 +4,10 @@
 #include "app/command_line.h"
 
 #include <QCommandLineParser>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QRegularExpression>
+#include <QTranslator>
 
 #include <cstdio>
 
@@ -62,11 +66,32 @@ QString typedOption(const QStringList& arguments, const QString& name)
     return name;
 }
 
+// Qt's text of a parse error in Qt's own Russian translation. The parser runs
+// before any application object exists (the journal's commands and --help
+// need no display), so Qt cannot translate its texts itself.
+QString inRussian(const QString& qtText)
+{
+    static const char* const englishTexts[] = {"Missing value after '%1'.", "Unexpected value after '%1'.",
+                                               "Unknown option '%1'.", "Unknown options: %1."};
+    QTranslator translator;
+    if (!translator.load(QLocale(QLocale::Russian), "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        return qtText;
+    for (const char* english : englishTexts) {
+        const QStringList around = QString::fromLatin1(english).split("%1");
+        const QRegularExpression form("^" + QRegularExpression::escape(around[0]) + "(.+)"
+                                      + QRegularExpression::escape(around[1]) + "$");
+        const QString russian = translator.translate("QCommandLineParser", english);
+        if (const auto match = form.match(qtText); match.hasMatch() && !russian.isEmpty())
+            return russian.arg(match.captured(1));
+    }
+    return qtText;
+}
+
 QString parseErrorMessage(const QCommandLineParser& parser, const QStringList& arguments)
 {
     const QStringList unknown = parser.unknownOptionNames();
     if (unknown.isEmpty()) // a missing or unexpected value: Qt's text names the option
-        return QStringLiteral("ошибка в параметрах: %1").arg(parser.errorText());
+        return QStringLiteral("ошибка в параметрах: %1").arg(inRussian(parser.errorText()));
     return QStringLiteral("неизвестный параметр «%1»").arg(typedOption(arguments, unknown.first()));
 }
 

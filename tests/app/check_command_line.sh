@@ -31,8 +31,9 @@ unknown_single_dash_option|-x|2||неизвестный параметр «-x»
 unknown_option_with_help|--help --bogus|2||$usage
 positional_argument|list.txt|2||лишний аргумент «list.txt»
 argument_after_end_of_options|-- --help|2||лишний аргумент «--help»
-qt_option_missing_value|-platform|2||ошибка в параметрах
-value_given_to_flag|--version=2|2||ошибка в параметрах
+qt_option_missing_value|-platform|2||ошибка в параметрах: Отсутствует значение после «-platform».
+value_given_to_flag|--version=2|2||ошибка в параметрах: Неожиданное значение после «--version».
+journal_file_missing|--export-journal|2||ошибка в параметрах: Отсутствует значение после «--export-journal».
 ROWS
 rm -f /tmp/zoret-cli-err.$$
 # The version is the whole line; Qt's own options reach Qt: the window starts and ends after its first paint.
