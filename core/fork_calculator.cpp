@@ -110,77 +110,72 @@ struct Movable {
     std::size_t row;
     mpq_class downTerm; // k a
     mpq_class upTerm; // k b
+    mpq_class down; // the exact profit less k a: the result when down, before D
+    mpq_class up; // the exact profit plus k b
 };
 
 struct Rounding {
-    std::span<const ForkLeg> legs;
-    std::vector<mpq_class> exactProfits;
     std::vector<Movable> movable; // by down shortfall, largest first
+    std::vector<std::size_t> byDown; // the movable by result when down, smallest first
+    std::optional<mpq_class> unmoved; // the least exact profit of an outcome whose stake stays
     mpq_class below; // A
     mpq_class step;
+    mpq_class shift(std::size_t m) const { return m * step - below; } // D
 };
 
-// The result of every outcome once `up` of the movable stakes go up, for m ups.
-std::vector<mpq_class> results(const Rounding& r, std::size_t m, const std::vector<bool>& up)
-{
-    const mpq_class d = m * r.step - r.below;
-    std::vector<mpq_class> out(r.legs.size());
-    for (std::size_t i = 0; i < r.legs.size(); ++i)
-        out[i] = r.exactProfits[i] - d;
-    for (std::size_t j = 0; j < r.movable.size(); ++j) {
-        const auto& mv = r.movable[j];
-        out[mv.row] += up[j] ? mv.upTerm : -mv.downTerm;
-    }
-    return out;
-}
-
-// The m ups that leave every outcome at least `floor` with the smallest
-// largest shortfall; nothing when no m ups can.
-std::optional<std::vector<bool>> upsAbove(const Rounding& r, std::size_t m, const mpq_class& floor)
-{
-    const mpq_class d = m * r.step - r.below;
-    std::vector<bool> up(r.movable.size(), false);
-    std::size_t used = 0;
-    for (std::size_t j = 0; j < r.movable.size(); ++j)
-        if (r.exactProfits[r.movable[j].row] - d - r.movable[j].downTerm < floor)
-            up[j] = true, ++used;
-    for (std::size_t j = 0; j < r.movable.size() && used < m; ++j)
-        if (!up[j])
-            up[j] = true, ++used;
-    if (used != m)
-        return std::nullopt;
-    const auto got = results(r, m, up);
-    if (std::any_of(got.begin(), got.end(), [&](const mpq_class& x) { return x < floor; }))
-        return std::nullopt;
-    return up;
-}
-
-// The largest worst result any choice of m ups has: up the m outcomes that
-// are worst off when down.
+// The largest worst result of any choice of m ups, before D: up the m
+// outcomes that are worst off when down.
 mpq_class bestWorst(const Rounding& r, std::size_t m)
 {
-    const mpq_class d = m * r.step - r.below;
-    std::vector<std::size_t> order(r.movable.size());
-    for (std::size_t j = 0; j < order.size(); ++j)
-        order[j] = j;
-    const auto down = [&](std::size_t j) -> mpq_class {
-        return r.exactProfits[r.movable[j].row] - d - r.movable[j].downTerm;
+    std::optional<mpq_class> worst = r.unmoved;
+    const auto lower = [&](const mpq_class& x) {
+        if (!worst || x < *worst)
+            worst = x;
     };
-    std::sort(order.begin(), order.end(), [&](std::size_t x, std::size_t y) { return down(x) < down(y); });
-    std::vector<bool> up(r.movable.size(), false);
     for (std::size_t j = 0; j < m; ++j)
-        up[order[j]] = true;
-    const auto got = results(r, m, up);
-    return *std::min_element(got.begin(), got.end());
+        lower(r.movable[r.byDown[j]].up);
+    if (m < r.byDown.size())
+        lower(r.movable[r.byDown[m]].down);
+    return *worst;
 }
 
-mpq_class largestShortfall(const Rounding& r, std::size_t m, const std::vector<bool>& up)
+struct Choice {
+    std::vector<bool> up; // by movable
+    mpq_class shortfall; // the largest, before D
+};
+
+// The m ups that leave every outcome at least `floor` (before D) with the
+// smallest largest shortfall; nothing when no m ups can.
+std::optional<Choice> upsAbove(const Rounding& r, std::size_t m, const mpq_class& floor)
 {
-    const auto got = results(r, m, up);
-    mpq_class largest = r.exactProfits[0] - got[0];
-    for (std::size_t i = 1; i < got.size(); ++i)
-        largest = std::max(largest, mpq_class(r.exactProfits[i] - got[i]));
-    return largest;
+    if (r.unmoved && *r.unmoved < floor)
+        return std::nullopt;
+    Choice choice{std::vector<bool>(r.movable.size(), false), 0};
+    std::size_t used = 0;
+    for (std::size_t j : r.byDown) {
+        if (r.movable[j].down >= floor)
+            break;
+        if (r.movable[j].up < floor)
+            return std::nullopt;
+        choice.up[j] = true, ++used;
+    }
+    for (std::size_t j = 0; j < r.movable.size() && used < m; ++j)
+        if (!choice.up[j])
+            choice.up[j] = true, ++used;
+    if (used != m)
+        return std::nullopt;
+    // Down shortfalls exceed every other; without one, the largest is an
+    // unmoved outcome's (0) or the up with the smallest k b.
+    std::optional<mpq_class> largest = r.unmoved ? std::optional<mpq_class>(0) : std::nullopt;
+    for (std::size_t j = 0; j < r.movable.size(); ++j) {
+        const mpq_class own = choice.up[j] ? mpq_class(-r.movable[j].upTerm) : r.movable[j].downTerm;
+        if (!largest || own > *largest)
+            largest = own;
+        if (!choice.up[j])
+            break; // the first down has the largest k a
+    }
+    choice.shortfall = largest.value_or(0);
+    return choice;
 }
 
 } // namespace
@@ -188,42 +183,46 @@ mpq_class largestShortfall(const Rounding& r, std::size_t m, const std::vector<b
 ForkPlan roundForkPlan(std::span<const ForkLeg> legs, const ForkPlan& exact, const mpq_class& step,
                        std::optional<std::size_t> fixedRow)
 {
-    Rounding r{legs, forkProfits(legs, exact), {}, 0, step};
+    const auto profits = forkProfits(legs, exact);
+    Rounding r{{}, {}, std::nullopt, 0, step};
     ForkPlan rounded = exact;
     for (std::size_t i = 0; i < legs.size(); ++i) {
-        if (i == fixedRow)
-            continue;
         const mpz_class units(mpq_class(exact.stakes[i] / step)); // truncates: stakes are not negative
-        rounded.stakes[i] = units * step;
-        const mpq_class a = exact.stakes[i] - rounded.stakes[i];
-        if (a == 0)
+        const mpq_class a = i == fixedRow ? mpq_class(0) : exact.stakes[i] - units * step;
+        if (a == 0) {
+            if (!r.unmoved || profits[i] < *r.unmoved)
+                r.unmoved = profits[i];
             continue;
+        }
+        rounded.stakes[i] = units * step;
         r.below += a;
-        r.movable.push_back({i, legs[i].odds * a, legs[i].odds * (step - a)});
+        const mpq_class downTerm = legs[i].odds * a, upTerm = legs[i].odds * (step - a);
+        r.movable.push_back({i, downTerm, upTerm, profits[i] - downTerm, profits[i] + upTerm});
     }
     std::stable_sort(r.movable.begin(), r.movable.end(),
                      [](const Movable& x, const Movable& y) { return x.downTerm > y.downTerm; });
+    for (std::size_t j = 0; j < r.movable.size(); ++j)
+        r.byDown.push_back(j);
+    std::stable_sort(r.byDown.begin(), r.byDown.end(),
+                     [&](std::size_t x, std::size_t y) { return r.movable[x].down < r.movable[y].down; });
 
     // Without a fixed row the total may not grow: m s <= A.
     const std::size_t most = fixedRow ? r.movable.size() : std::size_t(mpz_class(r.below / step).get_ui());
-    mpq_class floor = bestWorst(r, 0);
+    // The least result allowed: nothing lost where some choice loses nowhere.
+    mpq_class floor = bestWorst(r, 0) - r.shift(0);
     for (std::size_t m = 1; m <= most; ++m)
-        floor = std::max(floor, bestWorst(r, m));
+        floor = std::max(floor, mpq_class(bestWorst(r, m) - r.shift(m)));
     floor = std::min(floor, mpq_class(0));
 
-    std::optional<std::vector<bool>> bestUps;
+    std::optional<Choice> best;
     std::size_t bestM = 0;
-    mpq_class best;
     for (std::size_t m = 0; m <= most; ++m) {
-        const auto ups = upsAbove(r, m, floor);
-        if (!ups)
-            continue;
-        const mpq_class shortfall = largestShortfall(r, m, *ups);
-        if (!bestUps || shortfall < best)
-            best = shortfall, bestUps = ups, bestM = m;
+        auto choice = upsAbove(r, m, floor + r.shift(m));
+        if (choice && (!best || choice->shortfall + r.shift(m) < best->shortfall + r.shift(bestM)))
+            best = std::move(choice), bestM = m;
     }
     for (std::size_t j = 0; j < r.movable.size(); ++j)
-        if ((*bestUps)[j])
+        if (best->up[j])
             rounded.stakes[r.movable[j].row] += step;
     rounded.total = exact.total - r.below + bestM * step;
     return rounded;
