@@ -25,6 +25,13 @@ std::string withPlainMinus(std::string_view text)
 
 bool isSign(char c) { return c == '+' || c == '-'; }
 
+// A probability may be typed as it is shown, with its percent sign.
+std::string_view withoutPercentSign(std::string_view text)
+{
+    text = trimBlanks(text);
+    return text.ends_with('%') ? trimBlanks(text.substr(0, text.size() - 1)) : text;
+}
+
 // A whole number above 0 on one side of a fraction's slash.
 std::optional<mpq_class> wholeAboveZero(std::string_view text)
 {
@@ -173,7 +180,7 @@ OddsReading readOdds(OddsFormat format, std::string_view text)
 {
     if (isBlankText(text))
         return {};
-    const std::string plain = withPlainMinus(text);
+    const std::string plain = withPlainMinus(format == OddsFormat::Probability ? withoutPercentSign(text) : text);
     const auto value = format == OddsFormat::Fractional ? readFraction(plain) : readTypedNumber(plain);
     if (!value)
         return {std::nullopt, std::string(format == OddsFormat::Fractional ? badValueNote(format) : "Не число")};

@@ -46,7 +46,8 @@ std::string oddsText(OddsFormat format, const mpq_class& decimal);
 // A text typed as odds of `format`: the decimal odds exactly, or nothing with
 // the reason in `note` (empty for an empty text). Numbers are read as every
 // typed number is, with a comma or a point; a leading minus may be the
-// typographic one. A fraction is "a/b" of whole numbers above 0.
+// typographic one. A fraction is "a/b" of whole numbers above 0; a
+// probability may end with "%".
 struct OddsReading {
     std::optional<mpq_class> decimal;
     std::string note;

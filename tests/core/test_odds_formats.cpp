@@ -92,6 +92,7 @@ TEST(OddsFormats, Table)
         {"IndonesianWithinOne", [] { return read(Indonesian, "-0.5"); }, "none: Индонезийский коэффициент не бывает между -1 и 1"},
         {"Probability", [] { return read(Probability, "40"); }, "5/2"},
         {"ProbabilityWithComma", [] { return read(Probability, "33,3"); }, "1000/333"},
+        {"ProbabilityAsShown", [] { return read(Probability, "40.00 %"); }, "5/2"},
         {"ProbabilityZero", [] { return read(Probability, "0"); }, "none: Вероятность должна быть больше 0 и меньше 100 %"},
         {"ProbabilityHundred", [] { return read(Probability, "100"); }, "none: Вероятность должна быть больше 0 и меньше 100 %"},
 
