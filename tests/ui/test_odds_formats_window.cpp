@@ -35,8 +35,8 @@ private slots:
             click Command1 ; end
         )";
         QTest::newRow("every control is named for a screen reader; Tab goes down the copy buttons") << R"(
-            menu actionOddsFormats ; within Form11 ; reader Combo1 Формат ; reader Text1 Значение ; reader lbDecimal Десятичный
-            reader lbProbability Вероятность, % ; reader CopyHongKong Копировать гонконгский ; reader lbNote Замечание
+            menu actionOddsFormats ; within Form11 ; reader Combo1 Формат ; reader Text1 Значение ; reader lbDecimal Десятичный коэффициент
+            reader lbProbability Вероятность в процентах ; reader CopyHongKong Копировать гонконгский ; reader lbNote Замечание
             type Text1 3 ; key Text1 Tab ; focus CopyDecimal ; key CopyDecimal Tab
             focus CopyFractional ; click Command1 ; end
         )";

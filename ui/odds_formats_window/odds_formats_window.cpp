@@ -10,22 +10,24 @@ namespace zoret::ui {
 
 namespace {
 
-// The controls of each format's line, in oddsFormatOrder.
+// The controls of each format's line, in oddsFormatOrder. A screen reader
+// names each figure apart from the format the drop-down shows.
 struct FormatNames {
     const char* caption;
     const char* value;
+    const char* valueReader;
     const char* copy;
     const char* copyReader;
 };
 
 constexpr FormatNames formatNames[] = {
-    {"lbDecimalCaption", "lbDecimal", "CopyDecimal", "Копировать десятичный"},
-    {"lbFractionalCaption", "lbFractional", "CopyFractional", "Копировать дробный"},
-    {"lbAmericanCaption", "lbAmerican", "CopyAmerican", "Копировать американский"},
-    {"lbHongKongCaption", "lbHongKong", "CopyHongKong", "Копировать гонконгский"},
-    {"lbMalayCaption", "lbMalay", "CopyMalay", "Копировать малайский"},
-    {"lbIndonesianCaption", "lbIndonesian", "CopyIndonesian", "Копировать индонезийский"},
-    {"lbProbabilityCaption", "lbProbability", "CopyProbability", "Копировать вероятность"},
+    {"lbDecimalCaption", "lbDecimal", "Десятичный коэффициент", "CopyDecimal", "Копировать десятичный"},
+    {"lbFractionalCaption", "lbFractional", "Дробный коэффициент", "CopyFractional", "Копировать дробный"},
+    {"lbAmericanCaption", "lbAmerican", "Американский коэффициент", "CopyAmerican", "Копировать американский"},
+    {"lbHongKongCaption", "lbHongKong", "Гонконгский коэффициент", "CopyHongKong", "Копировать гонконгский"},
+    {"lbMalayCaption", "lbMalay", "Малайский коэффициент", "CopyMalay", "Копировать малайский"},
+    {"lbIndonesianCaption", "lbIndonesian", "Индонезийский коэффициент", "CopyIndonesian", "Копировать индонезийский"},
+    {"lbProbabilityCaption", "lbProbability", "Вероятность в процентах", "CopyProbability", "Копировать вероятность"},
 };
 static_assert(std::size(formatNames) == oddsFormatOrder.size());
 
@@ -43,6 +45,7 @@ OddsFormatsWindow::OddsFormatsWindow() : Form("Form11", "Форматы коэф
     for (std::size_t i = 0; i < rows_.size(); ++i) {
         FormatRow& row = rows_[i];
         row.caption.names(row.value);
+        row.value.setReaderName(formatNames[i].valueReader);
         row.copy.setReaderName(formatNames[i].copyReader);
         row.copy.onClick([this, i] { copyToClipboard(rows_[i].value.caption()); });
     }
