@@ -7,7 +7,7 @@
 // regular expression, CDbl/CInt, number-text round trips, half-even rounding, textbook sums,
 // the fork split, settlement against every line and every ending of the open events, the
 // fork calculator's rounding against every choice of rounding each stake down or up, the
-// fair odds of every margin method, and the journal's CSV files.
+// fair odds of every margin method, the journal's CSV files, and odds in every format.
 #include "core/civil_date.h"
 #include "core/convert.h"
 #include "core/exact_decimal.h"
@@ -18,9 +18,11 @@
 #include "core/journal_csv.h"
 #include "core/journal_summary.h"
 #include "core/number_text.h"
+#include "core/odds_formats.h"
 #include "core/runtime_error.h"
 #include "core/settlement.h"
 #include "core/system_bet.h"
+#include "core/typed_number.h"
 
 #include <algorithm>
 #include <array>
@@ -571,6 +573,61 @@ void settledRecord(Input in)
           "a record read is written and read again alike");
 }
 
+// Decimal odds 1 + a/b for a and b from 1 to 2^32, then a text. "Exact" means:
+// the fraction, every format's figure and every typed text stand for the
+// decimal odds exactly, both ways; the rounded texts (the decimal, Hong Kong,
+// Malay, Indonesian and the probability at their decimals, American at two)
+// are the figure's nearest at their decimals, and read back exactly where
+// the figure has no more decimals than its text.
+void oddsFormats(Input in)
+{
+    using zoret::OddsFormat;
+    const auto a = in.raw<std::uint32_t>(), b = in.raw<std::uint32_t>();
+    mpq_class win(mpz_class(a) + 1, mpz_class(b) + 1);
+    win.canonicalize();
+    const mpq_class decimal = 1 + win;
+    for (const OddsFormat format : zoret::oddsFormatOrder) {
+        const mpq_class figure = zoret::formatValue(format, decimal);
+        check(zoret::decimalFrom(format, figure) == decimal, "a figure stands for its odds");
+        const std::string text = zoret::oddsText(format, decimal);
+        const auto back = zoret::readOdds(format, text).decimal;
+        if (format == OddsFormat::Fractional) {
+            check(back == decimal, "the fraction reads back exactly");
+            continue;
+        }
+        const int decimals =
+            format == OddsFormat::HongKong || format == OddsFormat::Probability || format == OddsFormat::American ? 2
+                                                                                                                  : 3;
+        const auto shown = zoret::readTypedNumber(text.substr(0, text.find(' ')));
+        mpq_class unit = 1;
+        for (int i = 0; i < decimals; ++i)
+            unit /= 10;
+        check(shown && abs(*shown - figure) <= unit / 2, "the nearest at its decimals");
+        const mpq_class units = figure / unit;
+        if (units.get_den() == 1)
+            check(back == decimal, "a text that loses nothing reads back exactly");
+        check(format != OddsFormat::American || back, "American odds always read back");
+    }
+    // A typed text: read exactly in every format, never past the number it writes.
+    const std::string typed = in.text();
+    const std::string_view trimmed = zoret::trimBlanks(typed);
+    const std::string plain =
+        trimmed.starts_with("\xE2\x88\x92") ? "-" + std::string(trimmed.substr(3)) : std::string(trimmed);
+    for (const OddsFormat format : zoret::oddsFormatOrder) {
+        const auto read = zoret::readOdds(format, typed);
+        check(read.decimal.has_value() == read.note.empty() || zoret::isBlankText(typed), "odds or a reason");
+        if (!read.decimal || format == OddsFormat::Fractional)
+            continue;
+        const bool percent = format == OddsFormat::Probability && plain.ends_with('%');
+        const auto written = zoret::readTypedNumber(percent ? plain.substr(0, plain.size() - 1) : plain);
+        const mpq_class figure = zoret::formatValue(format, *read.decimal);
+        check(*read.decimal > 1 && written && (figure == *written || figure == -*written), "the typed figure exactly");
+    }
+    const OddsFormat boxFormat = zoret::typedOddsFormat(typed);
+    check(boxFormat == OddsFormat::Decimal || zoret::readTypedOdds(typed) == zoret::readOdds(boxFormat, typed).decimal,
+          "an odds box reads a fraction and American odds as the converter does");
+}
+
 auto targetNamed(const std::string& name)
 {
     // clang-format off
@@ -578,7 +635,8 @@ auto targetNamed(const std::string& name)
              {"fuzz_round_trip", roundTrip}, {"fuzz_system", systemBet}, {"fuzz_fork", forkSplit},
              {"fuzz_settlement", settlement}, {"fuzz_readers", readers},
              {"fuzz_fork_rounding", forkRounding}, {"fuzz_fair_odds", fairOdds},
-             {"fuzz_journal_csv", journalCsvFile}, {"fuzz_settled_record", settledRecord}})
+             {"fuzz_journal_csv", journalCsvFile}, {"fuzz_settled_record", settledRecord},
+             {"fuzz_odds_formats", oddsFormats}})
         if (known == name)
             return [f = run](const std::string& in) { f({reinterpret_cast<const std::uint8_t*>(in.data()), in.size()}); };
     // clang-format on

@@ -4,7 +4,7 @@
 
 # Screenshots of the windows under a private Xvfb server, for the
 # documentation: docs/screenshots/main.png, settlement.png, fork.png,
-# help.png, fork-calculator.png, fair-odds.png and journal.png (a journal of
+# help.png, fork-calculator.png, fair-odds.png, odds-formats.png and journal.png (a journal of
 # 400 bets the generator of bench/ writes into a data folder of the script's own).
 # The child windows are opened by clicking their buttons on the main window
 # (a button's centre is its twip rectangle divided by 15, below the main
@@ -183,7 +183,7 @@ sleep 0.5
 
 before=$(visible_windows)
 xdotool windowfocus --sync "$main"
-xdotool key F10 Right Up Up Return # Расчёты → Калькулятор вилки...
+xdotool key F10 Right Cyrillic_ka # Расчёты → Калькулятор вилки..., by its mnemonic
 calculator=$(new_window "$before")
 to_corner "$calculator"
 # Three outcomes at 2.80, 3.50 and 3.00, 500 to divide, stakes rounded to
@@ -204,7 +204,7 @@ sleep 0.5
 
 before=$(visible_windows)
 xdotool windowfocus --sync "$main"
-xdotool key F10 Right Up Return # Расчёты → Справедливые коэффициенты...
+xdotool key F10 Right Cyrillic_es # Расчёты → Справедливые коэффициенты..., by its mnemonic
 fair=$(new_window "$before")
 to_corner "$fair"
 # The line 2.7 / 2.3 / 4.4 with a bank of 1000 and an own 40 % on the first
@@ -223,6 +223,21 @@ xdotool key Tab Tab
 type_in 4.4
 sleep 0.5
 shoot "$fair" "$out/fair-odds.png"
+xdotool key Escape
+sleep 0.5
+
+before=$(visible_windows)
+xdotool windowfocus --sync "$main"
+xdotool key F10 Right Cyrillic_ef # Расчёты → Форматы коэффициентов..., by its mnemonic
+formats=$(new_window "$before")
+to_corner "$formats"
+# American odds of −110 with the typographic minus, as sites print them:
+# the focus starts on the value, one step back is the format.
+xdotool key shift+Tab Down Down
+xdotool key Tab
+type_in "−110"
+sleep 0.5
+shoot "$formats" "$out/odds-formats.png"
 xdotool key Escape
 
 xdotool windowfocus --sync "$main"

@@ -8,6 +8,7 @@
 #include "ui/help_window/help_window.h"
 #include "ui/journal_window/journal_window.h"
 #include "ui/main_window/main_window.h"
+#include "ui/odds_formats_window/odds_formats_window.h"
 #include "ui/settlement_window/settlement_window.h"
 #include "ui/toolkit/fitting_label.h"
 
@@ -132,6 +133,13 @@ private slots:
         checkDesign<zoret::ui::FairOddsWindow>(
             "Справедливые коэффициенты",
             "Combo1 Combo2 Text1 Combo3 Grid1 Odds1 Mine1 Odds2 Mine2 Odds3 Mine3 Command2", {});
+    }
+    void oddsFormatsWindow()
+    {
+        checkDesign<zoret::ui::OddsFormatsWindow>("Форматы коэффициентов",
+                                                  "Combo1 Text1 CopyDecimal CopyFractional CopyAmerican CopyHongKong "
+                                                  "CopyMalay CopyIndonesian CopyProbability Command1",
+                                                  {});
     }
     void journalWindow()
     {

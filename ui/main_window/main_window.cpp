@@ -8,6 +8,7 @@
 #include "core/convert.h"
 #include "core/odds_list_commands.h"
 #include "ui/fair_odds_window/fair_odds_window.h"
+#include "ui/odds_formats_window/odds_formats_window.h"
 #include "ui/fork_calculator_window/fork_calculator_window.h"
 #include "ui/fork_window/fork_window.h"
 #include "ui/help_window/help_window.h"
@@ -154,6 +155,7 @@ MenuBarDesign MainWindow::menuBarDesign()
                      {"actionFork", "&Вилка...", [this] { Command6_Click(); }},
                      {"actionForkCalculator", "&Калькулятор вилки...", [this] { openForkCalculator(); }},
                      {"actionFairOdds", "&Справедливые коэффициенты...", [this] { openFairOdds(); }},
+                     {"actionOddsFormats", "&Форматы коэффициентов...", [this] { openOddsFormats(); }},
                  }},
                 {"menuHelp",
                  "&Справка",
@@ -307,6 +309,13 @@ void MainWindow::openFairOdds()
     if (!fairOdds_)
         fairOdds_ = std::make_unique<FairOddsWindow>();
     fairOdds_->showModal(window());
+}
+
+void MainWindow::openOddsFormats()
+{
+    if (!oddsFormats_)
+        oddsFormats_ = std::make_unique<OddsFormatsWindow>();
+    oddsFormats_->showModal(window());
 }
 
 JournalAccess& MainWindow::journal()

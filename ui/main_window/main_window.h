@@ -16,6 +16,7 @@
 namespace zoret::ui {
 
 class FairOddsWindow;
+class OddsFormatsWindow;
 class ForkCalculatorWindow;
 class ForkWindow;
 class HelpWindow;
@@ -64,6 +65,7 @@ private:
     void Command11_Click();
     void openForkCalculator();
     void openFairOdds();
+    void openOddsFormats();
     void openJournal();
     JournalAccess& journal();
     void showAbout();
@@ -130,6 +132,7 @@ private:
     std::unique_ptr<SettlementWindow> settlement_; // made on first use: start-up stays as fast
     std::unique_ptr<ForkCalculatorWindow> forkCalculator_; // made on first use too
     std::unique_ptr<FairOddsWindow> fairOdds_; // and this one
+    std::unique_ptr<OddsFormatsWindow> oddsFormats_; // and this one
     std::unique_ptr<JournalAccess> journal_; // opens the file on first use: start-up never touches it
     std::unique_ptr<JournalWindow> journalWindow_;
 };
