@@ -271,9 +271,9 @@ bool Scenario::runStep(QWidget* window, const QString& step)
     return why.isEmpty() && !QTest::currentTestFailed();
 }
 
-bool runFromMainWindow(ModalWatcher& watcher, const QString& script)
+bool runFromMainWindow(ModalWatcher& watcher, const QString& script, const QString& journalPath)
 {
-    zoret::ui::MainWindow form;
+    zoret::ui::MainWindow form(journalPath);
     form.load();
     return Scenario(form.window(), watcher).run(script);
 }

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "journal/journal_store.h"
 #include "tests/ui/window_test.h"
 
 // Runs a window scenario, one step a line or separated by " ; ", "verb control argument", driving the real
@@ -30,5 +31,7 @@ private:
     QHash<QString, QSize> sizes_; // every control's size before the last resize
 };
 
-// Loads the program's main window, runs the scenario from it and closes the window again.
-bool runFromMainWindow(ModalWatcher& watcher, const QString& script);
+// Loads the program's main window, runs the scenario from it and closes the window again; the journal is the one at
+// `journalPath`.
+bool runFromMainWindow(ModalWatcher& watcher, const QString& script,
+                       const QString& journalPath = zoret::journal::defaultPath());

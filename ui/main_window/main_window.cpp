@@ -11,6 +11,7 @@
 #include "ui/fork_calculator_window/fork_calculator_window.h"
 #include "ui/fork_window/fork_window.h"
 #include "ui/help_window/help_window.h"
+#include "ui/journal_access/journal_access.h"
 #include "ui/journal_window/journal_window.h"
 #include "ui/settlement_window/settlement_window.h"
 
@@ -27,9 +28,9 @@ constexpr FontSpec resultFont{"Arial Narrow", 9.75};
 
 } // namespace
 
-MainWindow::MainWindow()
+MainWindow::MainWindow(QString journalPath)
     : Form("Form4", "Zoret - от Lorvi'а", 8670, 4560), fork_(std::make_unique<ForkWindow>()),
-      help_(std::make_unique<HelpWindow>())
+      help_(std::make_unique<HelpWindow>()), journalPath_(std::move(journalPath))
 {
     bindHandlers();
     nameForReaders();
@@ -312,14 +313,22 @@ void MainWindow::openFairOdds()
 JournalAccess& MainWindow::journal()
 {
     if (!journal_)
-        journal_ = std::make_unique<JournalAccess>();
+        journal_ = std::make_unique<JournalAccess>(journalPath_);
     return *journal_;
 }
 
 void MainWindow::openJournal()
 {
+    // A bet opens in a settlement window of the journal's own: the one of the
+    // odds list keeps its slip.
+    const auto editor = [this, window = std::make_shared<std::unique_ptr<SettlementWindow>>()](
+                            const JournalBet& bet, bool writable, QWidget* parent) {
+        if (!*window)
+            *window = std::make_unique<SettlementWindow>();
+        (*window)->showBet(bet, journal(), writable, parent);
+    };
     if (!journalWindow_)
-        journalWindow_ = std::make_unique<JournalWindow>(journal());
+        journalWindow_ = std::make_unique<JournalWindow>(journal(), editor);
     journalWindow_->showJournal(window());
 }
 
