@@ -49,7 +49,6 @@ public:
     // or newer file is left untouched.
     JournalState open(const QString& path);
     JournalState state() const { return state_; }
-    const QString& path() const { return path_; }
     // Why the last call failed, or why the journal is not ready.
     const std::string& message() const { return message_; }
     // True when the journal takes changes; message() says why not otherwise.
