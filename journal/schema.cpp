@@ -41,10 +41,6 @@ constexpr std::span<const char* const> migrationSteps[] = {version1, version2, v
 static_assert(std::size(migrationSteps) == schemaVersion);
 constexpr int firstSettledVersion = 3;
 
-// PRAGMA user_version takes no parameter; the number is our own.
-const std::string setVersion[] = {"PRAGMA user_version = 1", "PRAGMA user_version = 2", "PRAGMA user_version = 3"};
-static_assert(std::size(setVersion) == schemaVersion);
-
 constexpr const char* notAJournal = "Этот файл не журнал ставок Zoret";
 
 SchemaCheck failure(JournalState state, std::string message) { return {state, std::move(message)}; }
@@ -158,7 +154,8 @@ SchemaCheck bringUp(Connection& connection)
         for (const char* sql : migrationSteps[step])
             if (!connection.exec(sql))
                 return upgrading();
-        if (!connection.exec(setVersion[step].c_str()))
+        // PRAGMA user_version takes no parameter; the number is our own.
+        if (!connection.exec(("PRAGMA user_version = " + countText(step + 1)).c_str()))
             return upgrading();
     }
     if (*found > 0 && *found < firstSettledVersion && !settleStoredBets(connection))
