@@ -271,6 +271,12 @@ bool Scenario::runStep(QWidget* window, const QString& step)
     return why.isEmpty() && !QTest::currentTestFailed();
 }
 
+QString temporaryJournal()
+{
+    static const QTemporaryDir folder;
+    return folder.filePath("journal.sqlite");
+}
+
 bool runFromMainWindow(ModalWatcher& watcher, const QString& script, const QString& journalPath)
 {
     zoret::ui::MainWindow form(journalPath);

@@ -3,7 +3,6 @@
 
 #pragma once
 
-#include "journal/journal_store.h"
 #include "tests/ui/window_test.h"
 
 // Runs a window scenario, one step a line or separated by " ; ", "verb control argument", driving the real
@@ -31,7 +30,9 @@ private:
     QHash<QString, QSize> sizes_; // every control's size before the last resize
 };
 
+// A journal in a temporary folder of this test run, the same for every call: a window test never touches the user's.
+QString temporaryJournal();
+
 // Loads the program's main window, runs the scenario from it and closes the window again; the journal is the one at
 // `journalPath`.
-bool runFromMainWindow(ModalWatcher& watcher, const QString& script,
-                       const QString& journalPath = zoret::journal::defaultPath());
+bool runFromMainWindow(ModalWatcher& watcher, const QString& script, const QString& journalPath = temporaryJournal());
