@@ -319,16 +319,17 @@ JournalAccess& MainWindow::journal()
 
 void MainWindow::openJournal()
 {
-    // A bet opens in a settlement window of the journal's own: the one of the
-    // odds list keeps its slip.
-    const auto editor = [this, window = std::make_shared<std::unique_ptr<SettlementWindow>>()](
-                            const JournalBet& bet, bool writable, QWidget* parent) {
-        if (!*window)
-            *window = std::make_unique<SettlementWindow>();
-        (*window)->showBet(bet, journal(), writable, parent);
-    };
-    if (!journalWindow_)
-        journalWindow_ = std::make_unique<JournalWindow>(journal(), editor);
+    if (!journalWindow_) {
+        // A bet opens in a settlement window of the journal's own: the one of
+        // the odds list keeps its slip.
+        auto editor = [this, window = std::make_shared<std::unique_ptr<SettlementWindow>>()](
+                          const JournalBet& bet, bool writable, QWidget* parent) {
+            if (!*window)
+                *window = std::make_unique<SettlementWindow>();
+            (*window)->showBet(bet, journal(), writable, parent);
+        };
+        journalWindow_ = std::make_unique<JournalWindow>(journal(), std::move(editor));
+    }
     journalWindow_->showJournal(window());
 }
 
