@@ -124,9 +124,9 @@ std::optional<CommandLineAnswer> answerCommandLine(const QStringList& arguments)
     if (exports.size() + imports.size() > 1)
         return usageError(QStringLiteral("журнал выгружается или загружается одним файлом за раз"));
     if (!exports.isEmpty())
-        return CommandLineAnswer{0, {}, {}, JournalRequest{zoret::ui::JournalCommand::Export, exports.first()}};
+        return CommandLineAnswer{0, {}, {}, JournalRequest{journal::JournalCommand::Export, exports.first()}};
     if (!imports.isEmpty())
-        return CommandLineAnswer{0, {}, {}, JournalRequest{zoret::ui::JournalCommand::Import, imports.first()}};
+        return CommandLineAnswer{0, {}, {}, JournalRequest{journal::JournalCommand::Import, imports.first()}};
     return std::nullopt;
 }
 
@@ -135,6 +135,14 @@ int printAnswer(const CommandLineAnswer& answer)
     std::fputs(answer.standardOutput.toUtf8().constData(), stdout);
     std::fputs(answer.standardError.toUtf8().constData(), stderr);
     return answer.exitCode;
+}
+
+int runJournalCommand(const JournalRequest& request, const QString& journalPath)
+{
+    const journal::JournalCommandOutcome outcome = journal::journalCommand(request.command, request.file, journalPath);
+    std::fputs(outcome.output.c_str(), stdout);
+    std::fputs(outcome.error.c_str(), stderr);
+    return outcome.exitCode;
 }
 
 } // namespace zoret::app

@@ -85,13 +85,14 @@ void checkDesign(const QString& title, const QString& tabOrder, std::optional<QS
     QVERIFY(!(w->windowFlags() & Qt::WindowMaximizeButtonHint));
 }
 
-// The journal window on a journal of its own, in an empty data folder.
-class LoneJournalWindow : public zoret::ui::JournalWindow {
+// The journal window on a journal of its own, in an empty temporary folder; made before the window that uses it.
+struct LoneJournal {
+    QTemporaryDir data;
+    zoret::ui::JournalAccess access{data.filePath("journal.sqlite")};
+};
+class LoneJournalWindow : private LoneJournal, public zoret::ui::JournalWindow {
 public:
-    LoneJournalWindow() : JournalWindow(access_) {}
-
-private:
-    zoret::ui::JournalAccess access_;
+    LoneJournalWindow() : JournalWindow(access, [](const zoret::JournalBet&, bool, QWidget*) {}) {}
 };
 
 } // namespace
@@ -143,8 +144,6 @@ private slots:
     }
     void journalWindow()
     {
-        QTemporaryDir data;
-        qputenv("XDG_DATA_HOME", data.path().toUtf8());
         checkDesign<LoneJournalWindow>("Журнал ставок",
                                        "Combo1 Combo2 Grid1 Command1 Command3 Command4 Command5 Command2", {});
     }

@@ -12,6 +12,7 @@
 #include "ui/fork_calculator_window/fork_calculator_window.h"
 #include "ui/fork_window/fork_window.h"
 #include "ui/help_window/help_window.h"
+#include "ui/journal_access/journal_access.h"
 #include "ui/journal_window/journal_window.h"
 #include "ui/settlement_window/settlement_window.h"
 
@@ -28,9 +29,9 @@ constexpr FontSpec resultFont{"Arial Narrow", 9.75};
 
 } // namespace
 
-MainWindow::MainWindow()
+MainWindow::MainWindow(QString journalPath)
     : Form("Form4", "Zoret - от Lorvi'а", 8670, 4560), fork_(std::make_unique<ForkWindow>()),
-      help_(std::make_unique<HelpWindow>())
+      help_(std::make_unique<HelpWindow>()), journalPath_(std::move(journalPath))
 {
     bindHandlers();
     nameForReaders();
@@ -321,14 +322,23 @@ void MainWindow::openOddsFormats()
 JournalAccess& MainWindow::journal()
 {
     if (!journal_)
-        journal_ = std::make_unique<JournalAccess>();
+        journal_ = std::make_unique<JournalAccess>(journalPath_);
     return *journal_;
 }
 
 void MainWindow::openJournal()
 {
-    if (!journalWindow_)
-        journalWindow_ = std::make_unique<JournalWindow>(journal());
+    if (!journalWindow_) {
+        // A bet opens in a settlement window of the journal's own: the one of
+        // the odds list keeps its slip.
+        auto editor = [this, window = std::make_shared<std::unique_ptr<SettlementWindow>>()](
+                          const JournalBet& bet, bool writable, QWidget* parent) {
+            if (!*window)
+                *window = std::make_unique<SettlementWindow>();
+            (*window)->showBet(bet, journal(), writable, parent);
+        };
+        journalWindow_ = std::make_unique<JournalWindow>(journal(), std::move(editor));
+    }
     journalWindow_->showJournal(window());
 }
 

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "journal/journal_store.h"
 #include "ui/toolkit/form.h"
 #include "core/number.h"
 #include "core/odds_list_commands.h"
@@ -28,7 +29,8 @@ class SettlementWindow;
 // calculator. Its variables are shared by all the procedures of the window.
 class MainWindow : public Form {
 public:
-    MainWindow();
+    // The journal is opened at `journalPath` when first used.
+    explicit MainWindow(QString journalPath = journal::defaultPath());
     ~MainWindow() override;
 
     // Window-level variables, in their order of declaration. winAmount,
@@ -133,6 +135,7 @@ private:
     std::unique_ptr<ForkCalculatorWindow> forkCalculator_; // made on first use too
     std::unique_ptr<FairOddsWindow> fairOdds_; // and this one
     std::unique_ptr<OddsFormatsWindow> oddsFormats_; // and this one
+    QString journalPath_;
     std::unique_ptr<JournalAccess> journal_; // opens the file on first use: start-up never touches it
     std::unique_ptr<JournalWindow> journalWindow_;
 };
