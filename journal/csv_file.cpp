@@ -6,13 +6,39 @@
 
 #include "core/journal_csv.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <algorithm>
 #include <unordered_set>
 
 namespace zoret::journal {
+
+namespace {
+
+// Why a file could not be read or written, in the user's words: Qt's own
+// text is English.
+std::string fileProblem(const QString& path, const QFileDevice& file, bool writing)
+{
+    const QFileInfo info(path);
+    if (info.isDir())
+        return "это папка";
+    if (!writing && !info.exists())
+        return "файла нет";
+    if (writing && !info.dir().exists())
+        return "папки " + QDir::toNativeSeparators(info.absolutePath()).toStdString() + " нет";
+    if (file.error() == QFileDevice::ResourceError)
+        return "на диске нет места";
+    if (!writing && !info.isReadable())
+        return "нет прав на чтение";
+    if (writing && ((info.exists() && !info.isWritable()) || !QFileInfo(info.absolutePath()).isWritable()))
+        return "нет прав на запись";
+    return writing ? "ошибка записи" : "ошибка чтения";
+}
+
+} // namespace
 
 std::optional<std::size_t> JournalStore::exportCsv(const QString& path,
                                                    std::optional<std::span<const std::int64_t>> ids)
@@ -30,7 +56,7 @@ std::optional<std::size_t> JournalStore::exportCsv(const QString& path,
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(csv.data(), qint64(csv.size())) != qint64(csv.size())
         || !file.commit())
-        return failed<std::size_t>("Файл " + path.toStdString() + " не записан: " + file.errorString().toStdString());
+        return failed<std::size_t>("Файл " + path.toStdString() + " не записан: " + fileProblem(path, file, true));
     return all->size();
 }
 
@@ -40,8 +66,7 @@ std::optional<std::size_t> JournalStore::importCsv(const QString& path)
         return std::nullopt;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return failed<std::size_t>("Файл " + path.toStdString()
-                                   + " не открывается: " + file.errorString().toStdString());
+        return failed<std::size_t>("Файл " + path.toStdString() + " не открывается: " + fileProblem(path, file, false));
     const QByteArray content = file.readAll();
     const auto reading = readJournalCsv(std::string_view(content.constData(), std::size_t(content.size())));
     if (!reading.error.empty())
