@@ -32,7 +32,7 @@ private slots:
 
     void aboutAndExit()
     {
-        zoret::ui::MainWindow form;
+        zoret::ui::MainWindow form(temporaryJournal());
         form.load();
         Scenario(form.window(), *watcher).run("menu actionAbout");
         const QString about = watcher->takeMessages().join(" / ");
