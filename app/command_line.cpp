@@ -4,6 +4,10 @@
 #include "app/command_line.h"
 
 #include <QCommandLineParser>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QRegularExpression>
+#include <QTranslator>
 
 #include <cstdio>
 
@@ -62,11 +66,32 @@ QString typedOption(const QStringList& arguments, const QString& name)
     return name;
 }
 
+// Qt's text of a parse error in Qt's own Russian translation. The parser runs
+// before any application object exists (the journal's commands and --help
+// need no display), so Qt cannot translate its texts itself.
+QString inRussian(const QString& qtText)
+{
+    static const char* const englishTexts[] = {"Missing value after '%1'.", "Unexpected value after '%1'.",
+                                               "Unknown option '%1'.", "Unknown options: %1."};
+    QTranslator translator;
+    if (!translator.load(QLocale(QLocale::Russian), "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        return qtText;
+    for (const char* english : englishTexts) {
+        const QStringList around = QString::fromLatin1(english).split("%1");
+        const QRegularExpression form("^" + QRegularExpression::escape(around[0]) + "(.+)"
+                                      + QRegularExpression::escape(around[1]) + "$");
+        const QString russian = translator.translate("QCommandLineParser", english);
+        if (const auto match = form.match(qtText); match.hasMatch() && !russian.isEmpty())
+            return russian.arg(match.captured(1));
+    }
+    return qtText;
+}
+
 QString parseErrorMessage(const QCommandLineParser& parser, const QStringList& arguments)
 {
     const QStringList unknown = parser.unknownOptionNames();
     if (unknown.isEmpty()) // a missing or unexpected value: Qt's text names the option
-        return QStringLiteral("ошибка в параметрах: %1").arg(parser.errorText());
+        return QStringLiteral("ошибка в параметрах: %1").arg(inRussian(parser.errorText()));
     return QStringLiteral("неизвестный параметр «%1»").arg(typedOption(arguments, unknown.first()));
 }
 
@@ -99,9 +124,9 @@ std::optional<CommandLineAnswer> answerCommandLine(const QStringList& arguments)
     if (exports.size() + imports.size() > 1)
         return usageError(QStringLiteral("журнал выгружается или загружается одним файлом за раз"));
     if (!exports.isEmpty())
-        return CommandLineAnswer{0, {}, {}, JournalRequest{zoret::ui::JournalCommand::Export, exports.first()}};
+        return CommandLineAnswer{0, {}, {}, JournalRequest{journal::JournalCommand::Export, exports.first()}};
     if (!imports.isEmpty())
-        return CommandLineAnswer{0, {}, {}, JournalRequest{zoret::ui::JournalCommand::Import, imports.first()}};
+        return CommandLineAnswer{0, {}, {}, JournalRequest{journal::JournalCommand::Import, imports.first()}};
     return std::nullopt;
 }
 
@@ -110,6 +135,14 @@ int printAnswer(const CommandLineAnswer& answer)
     std::fputs(answer.standardOutput.toUtf8().constData(), stdout);
     std::fputs(answer.standardError.toUtf8().constData(), stderr);
     return answer.exitCode;
+}
+
+int runJournalCommand(const JournalRequest& request, const QString& journalPath)
+{
+    const journal::JournalCommandOutcome outcome = journal::journalCommand(request.command, request.file, journalPath);
+    std::fputs(outcome.output.c_str(), stdout);
+    std::fputs(outcome.error.c_str(), stderr);
+    return outcome.exitCode;
 }
 
 } // namespace zoret::app

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "ui/application.h"
+#include "journal/journal_command.h"
 
 #include <QStringList>
 
@@ -13,7 +13,7 @@ namespace zoret::app {
 
 // The journal exported to a file or imported from one, without a window.
 struct JournalRequest {
-    zoret::ui::JournalCommand command = zoret::ui::JournalCommand::Export;
+    journal::JournalCommand command = journal::JournalCommand::Export;
     QString file;
 };
 
@@ -35,5 +35,10 @@ std::optional<CommandLineAnswer> answerCommandLine(const QStringList& arguments)
 
 // Writes the answer to standard output and error; returns its exit code.
 int printAnswer(const CommandLineAnswer& answer);
+
+// Without a window: exports the journal at `journalPath` to the request's
+// file or imports it, prints what was done on standard output or why not on
+// standard error, and returns the exit code (0 or 1).
+int runJournalCommand(const JournalRequest& request, const QString& journalPath);
 
 } // namespace zoret::app

@@ -4,6 +4,7 @@
 #include "app/command_line.h"
 #include "app/first_paint_exit.h"
 #include "app/missing_display.h"
+#include "journal/journal_store.h"
 #include "ui/application.h"
 
 #include <QApplication>
@@ -31,7 +32,7 @@ int main(int argc, char* argv[])
             return zoret::app::printAnswer(*answer);
         QCoreApplication app(argc, argv);
         QCoreApplication::setApplicationName("Zoret");
-        return zoret::ui::runJournalCommand(answer->journal->command, answer->journal->file);
+        return zoret::app::runJournalCommand(*answer->journal, zoret::journal::defaultPath());
     }
 
     std::optional<MissingDisplayGuard> guard(std::in_place);
@@ -40,5 +41,5 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName("Zoret");
     QGuiApplication::setDesktopFileName("org.example.Zoret");
     ExitAfterFirstPaint::installWhenAsked(app);
-    return zoret::ui::runMainWindow();
+    return zoret::ui::runMainWindow(zoret::journal::defaultPath());
 }

@@ -13,7 +13,7 @@
 #include "core/civil_date.h"
 #include "core/exact_decimal.h"
 #include "core/journal_statistics.h"
-#include "ui/journal_store/journal_store.h"
+#include "journal/journal_store.h"
 
 #include <QCoreApplication>
 
@@ -96,6 +96,7 @@ int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName("Zoret");
+    const QString path = zoret::journal::defaultPath();
     const long long count = argc > 1 ? QByteArray(argv[1]).toLongLong() : 100'000;
     std::mt19937 random(2026);
     std::vector<JournalBet> generated;
@@ -103,17 +104,16 @@ int main(int argc, char* argv[])
         if (auto bet = randomBet(random); !zoret::betProblem(bet))
             generated.push_back(std::move(bet));
     if (count > 0) {
-        zoret::ui::JournalStore store;
-        if (store.open() != zoret::ui::JournalState::Ready || !store.addMany(generated))
+        zoret::journal::JournalStore store;
+        if (store.open(path) != zoret::journal::JournalState::Ready || !store.addMany(generated))
             return std::fprintf(stderr, "%s\n", store.message().c_str()), 1;
     }
-    std::printf("%s bets in %s\n", zoret::countText(count).c_str(),
-                zoret::ui::JournalStore::defaultPath().toStdString().c_str());
+    std::printf("%s bets in %s\n", zoret::countText(count).c_str(), path.toStdString().c_str());
 
-    zoret::ui::JournalStore store;
+    zoret::journal::JournalStore store;
     zoret::JournalSummaries newest, journal;
     std::vector<zoret::BetTexts> rows;
-    const double opened = timed([&] { store.open(); });
+    const double opened = timed([&] { store.open(path); });
     const double first = timed([&] { newest = store.summaries(firstRows).value_or(zoret::JournalSummaries{}); });
     // The rows a window shows at first; the others are made as they scroll into view.
     const double shown = timed([&] {

@@ -66,14 +66,10 @@ double parseRadixInteger(std::string_view text)
 // exponent (capped far beyond any double) add up to more than zero.
 bool magnitudeIsLarge(const NumberParts& number)
 {
-    long long exponent = 0;
-    for (char c : number.exponentDigits)
-        if (exponent < 1'000'000'000)
-            exponent = exponent * 10 + (c - '0');
     const std::size_t significant = number.digits.find_first_not_of('0');
     const auto integerDigits = static_cast<long long>(number.digits.size() - number.fractionDigits);
     const long long position = integerDigits - static_cast<long long>(significant);
-    return position + (number.exponentNegative ? -exponent : exponent) > 0;
+    return position + number.exponent(1'000'000'000) > 0;
 }
 
 // Converts scanned parts with at least one digit to a double without any

@@ -24,10 +24,8 @@ std::optional<mpq_class> valueOf(const NumberParts& number)
 {
     if (number.digits.find_first_not_of('0') == std::string::npos)
         return mpq_class(0);
-    long exponent = 0;
-    for (char c : number.exponentDigits)
-        exponent = std::min(exponent * 10 + (c - '0'), 10 * maxExponent);
-    exponent = (number.exponentNegative ? -exponent : exponent) - static_cast<long>(number.fractionDigits);
+    const long exponent =
+        static_cast<long>(number.exponent(10 * maxExponent)) - static_cast<long>(number.fractionDigits);
     if (std::labs(exponent) > maxExponent + static_cast<long>(number.digits.size()))
         return std::nullopt;
     mpq_class value(mpz_class(number.digits, 10));
@@ -73,13 +71,13 @@ std::string fixedText(const mpq_class& amount, int decimals)
 
 std::string moneyText(const mpq_class& amount) { return fixedText(amount, 2); }
 
+std::string percentText(const mpq_class& share) { return fixedText(share * 100, 2) + " %"; }
+
 std::string countText(long long count)
 {
     char buffer[24];
     const auto written = std::to_chars(buffer, buffer + sizeof buffer, count);
     return std::string(buffer, written.ptr);
 }
-
-std::string percentText(const mpq_class& fraction) { return fixedText(fraction * 100, 2) + " %"; }
 
 } // namespace zoret

@@ -16,7 +16,7 @@ constexpr double solverTolerance = 1e-12;
 
 std::vector<double> reciprocals(std::span<const double> odds)
 {
-    if (odds.size() < std::size_t{minFairOutcomes} || odds.size() > std::size_t{maxFairOutcomes})
+    if (odds.size() < std::size_t{minOutcomeRows} || odds.size() > std::size_t{maxOutcomeRows})
         throw std::invalid_argument("fair odds need 2 to 20 outcomes");
     std::vector<double> implied;
     implied.reserve(odds.size());
@@ -131,9 +131,32 @@ FairProbabilities fairProbabilities(MarginMethod method, std::span<const double>
 
 mpq_class expectedValue(const mpq_class& probability, const mpq_class& odds) { return probability * odds - 1; }
 
-mpq_class kellyFraction(const mpq_class& probability, const mpq_class& odds)
+std::vector<mpq_class> kellyFractions(std::span<const mpq_class> probabilities, std::span<const mpq_class> odds)
 {
-    return (probability * odds - 1) / (odds - 1);
+    std::vector<std::size_t> order(odds.size());
+    for (std::size_t i = 0; i < order.size(); ++i)
+        order[i] = i;
+    const auto revenue = [&](std::size_t i) -> mpq_class { return probabilities[i] * odds[i]; };
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t x, std::size_t y) { return revenue(x) > revenue(y); });
+    mpq_class reserve = 1; // R, nothing staked yet
+    mpq_class probabilitiesIn = 0, reciprocalsIn = 0;
+    std::size_t in = 0;
+    // Once the odds of the outcomes in leave nothing to spare (1/k summing
+    // to 1 or more) no further outcome can join, nor one that takes the
+    // probabilities in past certainty: typed probabilities may add up to
+    // more than 1, and R below 0 would stake more than the bank.
+    const auto joins = [&](std::size_t i) {
+        return revenue(i) > reserve && reciprocalsIn + 1 / odds[i] < 1 && probabilitiesIn + probabilities[i] <= 1;
+    };
+    for (; in < order.size() && joins(order[in]); ++in) {
+        probabilitiesIn += probabilities[order[in]];
+        reciprocalsIn += 1 / odds[order[in]];
+        reserve = (1 - probabilitiesIn) / (1 - reciprocalsIn);
+    }
+    std::vector<mpq_class> fractions(odds.size());
+    for (std::size_t j = 0; j < in; ++j)
+        fractions[order[j]] = probabilities[order[j]] - reserve / odds[order[j]];
+    return fractions;
 }
 
 } // namespace zoret

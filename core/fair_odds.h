@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "core/outcome_rows.h"
+
 #include <gmpxx.h>
 
 #include <span>
@@ -14,9 +16,6 @@
 // then shown of a stake is worked out exactly, so that typed odds and
 // probabilities give their textbook cents.
 namespace zoret {
-
-inline constexpr int minFairOutcomes = 2;
-inline constexpr int maxFairOutcomes = 20;
 
 // The solvers of the power and Shin methods give up after this many
 // evaluations of the probabilities' sum; they need fewer than 100.
@@ -45,8 +44,12 @@ FairProbabilities fairProbabilities(MarginMethod method, std::span<const double>
 // What a stake of 1 at `odds` wins on average: p·k − 1.
 mpq_class expectedValue(const mpq_class& probability, const mpq_class& odds);
 
-// The share of the bank the Kelly criterion stakes at odds above 1:
-// (p·k − 1)/(k − 1); not positive means no bet.
-mpq_class kellyFraction(const mpq_class& probability, const mpq_class& odds);
+// The shares of the bank the Kelly criterion stakes on outcomes of one event
+// bet together (they exclude each other), for probabilities p and odds k
+// above 1 in the same order: by p·k from the largest, an outcome joins while
+// p·k exceeds R = (1 - Σp)/(1 - Σ1/k) over those already in (and neither
+// sum would reach past 1), and each one in gets p - R/k; the others 0. A single outcome with value gets
+// (p·k - 1)/(k - 1).
+std::vector<mpq_class> kellyFractions(std::span<const mpq_class> probabilities, std::span<const mpq_class> odds);
 
 } // namespace zoret

@@ -61,20 +61,87 @@ std::optional<std::vector<mpq_class>> readOdds(std::span<const FairOddsEntry> en
     return bad.empty() ? std::optional(odds) : std::nullopt;
 }
 
-// EV, the share of the bank to stake and the stake at odds `k` for a
-// probability `p`.
-void fillBet(FairOddsRow& row, const mpq_class& p, const mpq_class& k, const std::optional<mpq_class>& bank,
-             KellyShare share)
+std::optional<mpq_class> readBank(std::string_view bankText, std::vector<std::string>& notes)
 {
-    row.ev = signedPercentText(expectedValue(p, k));
-    const mpq_class kelly = kellyFraction(p, k) / static_cast<int>(share);
-    if (kelly <= 0) {
-        row.kelly = noBetText;
-        return;
+    if (isBlankText(bankText))
+        return std::nullopt;
+    const auto bank = readTypedNumber(bankText);
+    if (bank && *bank > 0)
+        return bank;
+    notes.push_back("Неверная сумма банка");
+    return std::nullopt;
+}
+
+// Shows each row's implied and fair probability and returns the probability
+// its bet is judged by: the user's own where one is typed, else the fair one;
+// nothing where the own one is bad.
+std::vector<std::optional<mpq_class>> judgedProbabilities(std::span<const FairOddsEntry> entries,
+                                                          const std::vector<mpq_class>& odds, const mpq_class& margin,
+                                                          const FairProbabilities& fair, FairOddsCaptions& captions,
+                                                          std::vector<std::string>& notes)
+{
+    std::vector<std::optional<mpq_class>> judged(entries.size());
+    std::vector<std::size_t> belowZero, badOwn;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        FairOddsRow& row = captions.rows[i];
+        // Without a margin the fair probability is 1/k exactly: its double
+        // would make an even bet look a hair better than nothing.
+        const mpq_class p = margin <= 0 ? mpq_class(1 / odds[i]) : mpq_class(fair.probabilities[i]);
+        row.implied = percentText(1 / odds[i]);
+        row.fair = percentText(p);
+        if (p > 0)
+            row.fairOdds = fixedText(1 / p, 2);
+        if (p < 0)
+            belowZero.push_back(i);
+        const auto own = readTypedNumber(entries[i].probabilityText);
+        if (isBlankText(entries[i].probabilityText))
+            judged[i] = p;
+        else if (own && *own >= 0 && *own <= 100)
+            judged[i] = *own / 100;
+        else
+            badOwn.push_back(i);
     }
-    row.kelly = percentText(kelly);
-    if (bank)
-        row.stake = moneyText(*bank * kelly);
+    noteRows(notes, belowZero, "вероятность ниже нуля");
+    noteRows(notes, badOwn, "неверная вероятность");
+    return judged;
+}
+
+// The user's probabilities and the fair ones filled in for the rows left
+// empty cannot add up to more than everything.
+void noteJudgedTotal(std::span<const FairOddsEntry> entries, const std::vector<std::optional<mpq_class>>& judged,
+                     std::vector<std::string>& notes)
+{
+    mpq_class total = 0;
+    bool ownTyped = false;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        total += judged[i].value_or(0);
+        ownTyped = ownTyped || !isBlankText(entries[i].probabilityText);
+    }
+    const std::string text = fixedText(total * 100, 2);
+    if (ownTyped && total > 1 && text != "100.00")
+        notes.push_back("Ваши вероятности в сумме " + text + " %, больше 100 %");
+}
+
+// EV of each row on its own; the Kelly shares of every row with value staked
+// together, then the share of them the user places, and the stakes.
+void showBets(const std::vector<std::optional<mpq_class>>& judged, const std::vector<mpq_class>& odds,
+              const std::optional<mpq_class>& bank, KellyShare share, FairOddsCaptions& captions)
+{
+    std::vector<mpq_class> probabilities, prices;
+    std::vector<std::size_t> rows;
+    for (std::size_t i = 0; i < judged.size(); ++i)
+        if (judged[i]) {
+            captions.rows[i].ev = signedPercentText(expectedValue(*judged[i], odds[i]));
+            probabilities.push_back(*judged[i]), prices.push_back(odds[i]), rows.push_back(i);
+        }
+    const auto fractions = kellyFractions(probabilities, prices);
+    for (std::size_t j = 0; j < rows.size(); ++j) {
+        FairOddsRow& row = captions.rows[rows[j]];
+        const mpq_class kelly = fractions[j] / static_cast<int>(share);
+        row.kelly = kelly > 0 ? percentText(kelly) : std::string(noBetText);
+        if (kelly > 0 && bank)
+            row.stake = moneyText(*bank * kelly);
+    }
 }
 
 } // namespace
@@ -104,7 +171,7 @@ FairOddsCaptions fairOddsCaptions(MarginMethod method, std::span<const FairOddsE
 {
     FairOddsCaptions captions;
     captions.rows.resize(entries.size());
-    if (entries.size() < std::size_t{minFairOutcomes} || entries.size() > std::size_t{maxFairOutcomes}) {
+    if (entries.size() < std::size_t{minOutcomeRows} || entries.size() > std::size_t{maxOutcomeRows}) {
         captions.note = "Нужно от 2 до 20 исходов";
         return captions;
     }
@@ -124,44 +191,10 @@ FairOddsCaptions fairOddsCaptions(MarginMethod method, std::span<const FairOddsE
         approximate.push_back(k.get_d());
     const FairProbabilities fair = fairProbabilities(method, approximate);
 
-    std::optional<mpq_class> bank;
-    if (!isBlankText(bankText)) {
-        bank = readTypedNumber(bankText);
-        if (!bank || *bank <= 0) {
-            bank.reset();
-            notes.push_back("Неверная сумма банка");
-        }
-    }
-    mpq_class ownTotal = 0;
-    std::vector<std::size_t> belowZero, badOwn;
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        FairOddsRow& row = captions.rows[i];
-        const mpq_class& k = (*odds)[i];
-        // Without a margin the fair probability is 1/k exactly: its double
-        // would make an even bet look a hair better than nothing.
-        const mpq_class p = margin <= 0 ? mpq_class(1 / k) : mpq_class(fair.probabilities[i]);
-        row.implied = percentText(1 / k);
-        row.fair = percentText(p);
-        if (p > 0)
-            row.fairOdds = fixedText(1 / p, 2);
-        if (p < 0)
-            belowZero.push_back(i);
-        if (isBlankText(entries[i].probabilityText)) {
-            fillBet(row, p, k, bank, share);
-            continue;
-        }
-        const auto own = readTypedNumber(entries[i].probabilityText);
-        if (!own || *own < 0 || *own > 100) {
-            badOwn.push_back(i);
-            continue;
-        }
-        ownTotal += *own;
-        fillBet(row, *own / 100, k, bank, share);
-    }
-    noteRows(notes, belowZero, "вероятность ниже нуля");
-    noteRows(notes, badOwn, "неверная вероятность");
-    if (ownTotal > 100)
-        notes.push_back("Ваши вероятности в сумме " + fixedText(ownTotal, 2) + " %, больше 100 %");
+    const auto bank = readBank(bankText, notes);
+    const auto judged = judgedProbabilities(entries, *odds, margin, fair, captions, notes);
+    showBets(judged, *odds, bank, share, captions);
+    noteJudgedTotal(entries, judged, notes);
     captions.note = lines(notes);
     return captions;
 }

@@ -95,52 +95,136 @@ std::optional<ForkPlan> planForkAround(std::span<const ForkLeg> legs, std::size_
 
 // Rounding each movable stake x_i with odds k_i down by a_i or up by
 // b_i = s - a_i changes it by d_i and the total by D = sum d_i = m s - A,
-// m the stakes rounded up, A the sum of all a_i. Outcome i then falls short
-// of its exact profit by D - k_i d_i: D + k_i a_i when rounded down, D - k_i b_i
-// when up, D when it does not move. Say outcome p is the one rounded down with
-// the largest k_p a_p: then the largest shortfall is D + k_p a_p, every stake
-// with a larger k a is rounded up, and rounding any other stake down as well
-// lowers D (and the total) without raising that largest term. So the best
-// choice rounds up a prefix of the stakes sorted by k a descending, m = 0..n.
-// All up only a fixed row allows (otherwise m s > A), and its own term 0 is
-// then the largest. The total grows with m, so of equal shortfalls the first
-// m has the smaller total.
+// m the stakes rounded up, A the sum of all a_i. Outcome i then ends at its
+// exact profit less D - k_i d_i: its shortfall is D + k_i a_i when rounded
+// down, D - k_i b_i when up, D when it does not move. For a given m, D is
+// fixed and rounding a stake up rather than down is better for its outcome
+// by both measures, so the best choice for m is: up every stake whose
+// outcome would otherwise lose more than allowed, and the rest of the m ups
+// to the largest down shortfalls. The allowance is nothing when some choice
+// loses nowhere, else the smallest worst loss any choice has (the m ups go to
+// the outcomes that are worst off when down).
+namespace {
+
+struct Movable {
+    std::size_t row;
+    mpq_class downTerm; // k a
+    mpq_class upTerm; // k b
+    mpq_class down; // the exact profit less k a: the result when down, before D
+    mpq_class up; // the exact profit plus k b
+};
+
+struct Rounding {
+    std::vector<Movable> movable; // by down shortfall, largest first
+    std::vector<std::size_t> byDown; // the movable by result when down, smallest first
+    std::optional<mpq_class> unmoved; // the least exact profit of an outcome whose stake stays
+    mpq_class below; // A
+    mpq_class step;
+    mpq_class shift(std::size_t m) const { return m * step - below; } // D
+};
+
+// The largest worst result of any choice of m ups, before D: up the m
+// outcomes that are worst off when down.
+mpq_class bestWorst(const Rounding& r, std::size_t m)
+{
+    std::optional<mpq_class> worst = r.unmoved;
+    const auto lower = [&](const mpq_class& x) {
+        if (!worst || x < *worst)
+            worst = x;
+    };
+    for (std::size_t j = 0; j < m; ++j)
+        lower(r.movable[r.byDown[j]].up);
+    if (m < r.byDown.size())
+        lower(r.movable[r.byDown[m]].down);
+    return *worst;
+}
+
+struct Choice {
+    std::vector<bool> up; // by movable
+    mpq_class shortfall; // the largest, before D
+};
+
+// The m ups that leave every outcome at least `floor` (before D) with the
+// smallest largest shortfall; nothing when no m ups can.
+std::optional<Choice> upsAbove(const Rounding& r, std::size_t m, const mpq_class& floor)
+{
+    if (r.unmoved && *r.unmoved < floor)
+        return std::nullopt;
+    Choice choice{std::vector<bool>(r.movable.size(), false), 0};
+    std::size_t used = 0;
+    for (std::size_t j : r.byDown) {
+        if (r.movable[j].down >= floor)
+            break;
+        if (r.movable[j].up < floor)
+            return std::nullopt;
+        choice.up[j] = true, ++used;
+    }
+    for (std::size_t j = 0; j < r.movable.size() && used < m; ++j)
+        if (!choice.up[j])
+            choice.up[j] = true, ++used;
+    if (used != m)
+        return std::nullopt;
+    // Down shortfalls exceed every other; without one, the largest is an
+    // unmoved outcome's (0) or the up with the smallest k b.
+    std::optional<mpq_class> largest = r.unmoved ? std::optional<mpq_class>(0) : std::nullopt;
+    for (std::size_t j = 0; j < r.movable.size(); ++j) {
+        const mpq_class own = choice.up[j] ? mpq_class(-r.movable[j].upTerm) : r.movable[j].downTerm;
+        if (!largest || own > *largest)
+            largest = own;
+        if (!choice.up[j])
+            break; // the first down has the largest k a
+    }
+    choice.shortfall = largest.value_or(0);
+    return choice;
+}
+
+} // namespace
+
 ForkPlan roundForkPlan(std::span<const ForkLeg> legs, const ForkPlan& exact, const mpq_class& step,
                        std::optional<std::size_t> fixedRow)
 {
-    struct Movable {
-        std::size_t row;
-        mpq_class downTerm; // k a
-    };
+    const auto profits = forkProfits(legs, exact);
+    Rounding r{{}, {}, std::nullopt, 0, step};
     ForkPlan rounded = exact;
-    std::vector<Movable> movable;
-    mpq_class below = 0; // A
     for (std::size_t i = 0; i < legs.size(); ++i) {
-        if (i == fixedRow)
-            continue;
         const mpz_class units(mpq_class(exact.stakes[i] / step)); // truncates: stakes are not negative
-        rounded.stakes[i] = units * step;
-        const mpq_class a = exact.stakes[i] - rounded.stakes[i];
-        if (a == 0)
+        const mpq_class a = i == fixedRow ? mpq_class(0) : exact.stakes[i] - units * step;
+        if (a == 0) {
+            if (!r.unmoved || profits[i] < *r.unmoved)
+                r.unmoved = profits[i];
             continue;
-        below += a;
-        movable.push_back({i, legs[i].odds * a});
+        }
+        rounded.stakes[i] = units * step;
+        r.below += a;
+        const mpq_class downTerm = legs[i].odds * a, upTerm = legs[i].odds * (step - a);
+        r.movable.push_back({i, downTerm, upTerm, profits[i] - downTerm, profits[i] + upTerm});
     }
-    std::sort(movable.begin(), movable.end(),
-              [](const Movable& x, const Movable& y) { return x.downTerm > y.downTerm; });
+    std::stable_sort(r.movable.begin(), r.movable.end(),
+                     [](const Movable& x, const Movable& y) { return x.downTerm > y.downTerm; });
+    for (std::size_t j = 0; j < r.movable.size(); ++j)
+        r.byDown.push_back(j);
+    std::stable_sort(r.byDown.begin(), r.byDown.end(),
+                     [&](std::size_t x, std::size_t y) { return r.movable[x].down < r.movable[y].down; });
 
     // Without a fixed row the total may not grow: m s <= A.
-    const std::size_t most = fixedRow ? movable.size() : std::size_t(mpz_class(below / step).get_ui());
-    std::size_t bestUp = 0;
-    mpq_class best;
+    const std::size_t most = fixedRow ? r.movable.size() : std::size_t(mpz_class(r.below / step).get_ui());
+    // The least result allowed: nothing lost where some choice loses nowhere.
+    mpq_class floor = bestWorst(r, 0) - r.shift(0);
+    for (std::size_t m = 1; m <= most; ++m)
+        floor = std::max(floor, mpq_class(bestWorst(r, m) - r.shift(m)));
+    floor = std::min(floor, mpq_class(0));
+
+    std::optional<Choice> best;
+    std::size_t bestM = 0;
     for (std::size_t m = 0; m <= most; ++m) {
-        const mpq_class shortfall = m * step - below + (m < movable.size() ? movable[m].downTerm : mpq_class(0));
-        if (m == 0 || shortfall < best)
-            best = shortfall, bestUp = m;
+        auto choice = upsAbove(r, m, floor + r.shift(m));
+        if (choice && (!best || choice->shortfall + r.shift(m) < best->shortfall + r.shift(bestM)))
+            best = std::move(choice), bestM = m;
     }
-    for (std::size_t m = 0; m < bestUp; ++m)
-        rounded.stakes[movable[m].row] += step;
-    rounded.total = exact.total - below + bestUp * step;
+    for (std::size_t j = 0; j < r.movable.size(); ++j)
+        if (best->up[j])
+            rounded.stakes[r.movable[j].row] += step;
+    rounded.total = exact.total - r.below + bestM * step;
     return rounded;
 }
 

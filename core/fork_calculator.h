@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "core/outcome_rows.h"
+
 #include <gmpxx.h>
 
 #include <cstddef>
@@ -14,9 +16,6 @@
 // split so that each outcome returns the whole stake and the profit is
 // shared as asked, then optionally rounded to a step.
 namespace zoret {
-
-inline constexpr int minForkCalculatorOutcomes = 2;
-inline constexpr int maxForkCalculatorOutcomes = 20;
 
 // The odds once the bookmaker's commission (percent of the net winnings) is
 // taken: 1 + (odds - 1)(1 - commission / 100).
@@ -48,8 +47,10 @@ std::optional<ForkPlan> planFork(std::span<const ForkLeg> legs, const mpq_class&
 std::optional<ForkPlan> planForkAround(std::span<const ForkLeg> legs, std::size_t fixedRow, const mpq_class& stake);
 
 // The stakes of `exact` as multiples of `step`, each rounded down or up
-// (the fixed row and exact multiples stay), with the smallest largest
-// shortfall of an outcome's profit against the exact one; ties go to the
+// (the fixed row and exact multiples stay). A choice that loses on no
+// outcome beats every choice that loses, and of those that lose the smallest
+// worst loss wins; then the smallest largest shortfall of an outcome's profit
+// against the exact one (the profit stays where it was asked to go); then the
 // smaller total. Without a fixed row the total may not grow.
 ForkPlan roundForkPlan(std::span<const ForkLeg> legs, const ForkPlan& exact, const mpq_class& step,
                        std::optional<std::size_t> fixedRow);

@@ -36,19 +36,12 @@ struct ForkRowCaptions {
 struct ForkCalculatorCaptions {
     std::vector<ForkRowCaptions> rows;
     std::string margin; // the sum of the reciprocals of the odds, "98.09 %"
-    std::string fork; // "Вилка +1.95 %", "Не вилка −7.69 %"
+    std::string fork; // "Вилка +1.95 %", "Не вилка -7.69 %"
     std::string total;
     std::string profit; // the least, or "least – most" when the outcomes differ
     std::string roi; // the least profit over the whole stake, "1.95 %"
     std::string note; // why nothing is shown, or what rounding costs
 };
-
-// The steps a calculator rounds its stakes to, as its drop-down lists them:
-// "нет" (none), "0.01", "0.1", "1", "5", "10", "50", "100".
-inline constexpr std::string_view roundingStepTexts[] = {"нет", "0.01", "0.1", "1", "5", "10", "50", "100"};
-
-// The step of an entry of that list; nothing for the first.
-std::optional<mpq_class> roundingStepAt(std::size_t entry);
 
 // Everything the window shows for its rows, the total typed (not read while
 // a row is fixed) and the rounding step (none, or a positive amount such as

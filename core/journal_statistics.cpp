@@ -100,9 +100,9 @@ private:
     mpz_class scale_;
 };
 
-std::string percentText(const std::optional<mpq_class>& value)
+std::string percentFigure(const std::optional<mpq_class>& percent)
 {
-    return value ? moneyText(*value) + " %" : std::string(noFigureText);
+    return percent ? percentText(*percent / 100) : std::string(noFigureText);
 }
 
 } // namespace
@@ -186,8 +186,8 @@ StatisticsTexts statisticsTexts(const JournalStatistics& s)
                            countText(s.settled),
                            moneyText(s.turnover),
                            moneyText(s.profit),
-                           percentText(s.roiPercent),
-                           percentText(s.strikePercent),
+                           percentFigure(s.roiPercent),
+                           percentFigure(s.strikePercent),
                            s.averageCoefficient ? moneyText(*s.averageCoefficient) : std::string(noFigureText)};
 }
 

@@ -3,6 +3,8 @@
 
 #include "core/number_text.h"
 
+#include <algorithm>
+
 namespace zoret {
 
 namespace {
@@ -85,6 +87,14 @@ NumberParts scanNumber(std::string_view text, const NumberGrammar& grammar)
     if (grammar.exponent && number.hasDigits())
         scanExponent(text, number);
     return number;
+}
+
+long long NumberParts::exponent(long long cap) const
+{
+    long long size = 0;
+    for (char c : exponentDigits)
+        size = std::min(size * 10 + (c - '0'), cap);
+    return exponentNegative ? -size : size;
 }
 
 } // namespace zoret

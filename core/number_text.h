@@ -36,6 +36,9 @@ struct NumberParts {
     std::string exponentDigits; // empty without an exponent
     std::size_t length = 0; // characters of the text taken
     bool hasDigits() const { return !digits.empty(); }
+    // The exponent with its sign, its size capped at `cap`: a text may carry
+    // more exponent digits than any integer holds.
+    long long exponent(long long cap) const;
 };
 
 // The longest prefix of `text` the grammar allows. An exponent counts only

@@ -49,21 +49,21 @@ std::optional<Long> accumulatorCount(Integer key)
     return found->second;
 }
 
-std::string accumulatorWord(Long count)
+std::string pluralWord(long long count, std::string_view one, std::string_view few, std::string_view many)
 {
-    long long magnitude = count;
-    if (magnitude < 0)
-        magnitude = -magnitude;
+    const long long magnitude = count < 0 ? -count : count;
     const auto lastTwo = magnitude % 100;
     const auto last = magnitude % 10;
     if (lastTwo >= 11 && lastTwo <= 14)
-        return "экспрессов";
+        return std::string(many);
     if (last == 1)
-        return "экспресс";
+        return std::string(one);
     if (last >= 2 && last <= 4)
-        return "экспресса";
-    return "экспрессов";
+        return std::string(few);
+    return std::string(many);
 }
+
+std::string accumulatorWord(Long count) { return pluralWord(count, "экспресс", "экспресса", "экспрессов"); }
 
 std::string countCaption(Integer key)
 {

@@ -4,6 +4,7 @@
 #include "core/typed_number.h"
 
 #include "core/exact_decimal.h"
+#include "core/odds_formats.h"
 
 namespace zoret {
 
@@ -16,6 +17,10 @@ std::optional<mpq_class> readTypedNumber(std::string_view text)
     return readSum(text);
 }
 
-std::optional<mpq_class> readTypedOdds(std::string_view text) { return readTypedNumber(text); }
+std::optional<mpq_class> readTypedOdds(std::string_view text)
+{
+    const OddsFormat format = typedOddsFormat(text);
+    return format == OddsFormat::Decimal ? readTypedNumber(text) : readOdds(format, text).decimal;
+}
 
 } // namespace zoret

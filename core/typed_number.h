@@ -23,8 +23,11 @@ inline constexpr int maxTypedDigits = 15;
 // else.
 std::optional<mpq_class> readTypedNumber(std::string_view text);
 
-// Odds as a bettor types them: a decimal as above. Nothing for anything else.
-// Whether the odds are above 1 is the caller's rule.
+// Odds as a bettor types them: a decimal as above, a fraction "a/b" of whole
+// numbers above 0 (odds 1 + a/b: "5/2" is 3.5) or an American value with its
+// sign, the typographic minus too ("+150" is 2.5, "-200" is 1.5), exactly.
+// Nothing for anything else, a signed value between -100 and +100 among
+// them. Whether decimal odds are above 1 is the caller's rule.
 std::optional<mpq_class> readTypedOdds(std::string_view text);
 
 } // namespace zoret

@@ -9,6 +9,7 @@
 // fork calculator's rounding against every choice of rounding each stake down or up, the
 // fair odds of every margin method, the journal's CSV files, and the fork on lines against
 // every vertex of its split and every choice of rounding its stakes.
+// fair odds of every margin method, the journal's CSV files, and odds in every format.
 #include "core/civil_date.h"
 #include "core/convert.h"
 #include "core/exact_decimal.h"
@@ -20,9 +21,11 @@
 #include "core/journal_summary.h"
 #include "core/line_fork.h"
 #include "core/number_text.h"
+#include "core/odds_formats.h"
 #include "core/runtime_error.h"
 #include "core/settlement.h"
 #include "core/system_bet.h"
+#include "core/typed_number.h"
 
 #include <algorithm>
 #include <array>
@@ -39,6 +42,7 @@
 #include <random>
 #include <regex>
 #include <stdexcept>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -382,8 +386,9 @@ void readers(Input in)
 }
 
 // Up to 12 outcomes (odds 1.01 to 21, a commission, a share tick), a total or one fixed stake,
-// a step: the rounding matches the best of every choice of each stake down or up (the least
-// largest shortfall, then the smaller total; the total may not grow).
+// a step: the rounding matches the best of every choice of each stake down or up (no loss where
+// one can be avoided, else the smallest; then the least largest shortfall; then the smaller
+// total; the total may not grow).
 void forkRounding(Input in)
 {
     static const mpq_class steps[] = {mpq_class(1, 100), mpq_class(1, 10), 1, 5, 10, 50, 100};
@@ -420,17 +425,24 @@ void forkRounding(Input in)
             movable.push_back(i);
     }
     check(rounded.total == roundedTotal && (fixedRow || rounded.total <= exact->total), "the rounded total");
-    std::optional<std::pair<mpq_class, mpq_class>> best; // the largest shortfall and the total
+    // The loss that rounding cannot avoid (0 when some choice loses nowhere), the largest shortfall, the total.
+    std::optional<std::tuple<mpq_class, mpq_class, mpq_class>> best;
     for (std::uint32_t code = 0; code < 1u << movable.size(); ++code) { // Gray codes: one stake changes at a time
         if (const auto flip = std::size_t(std::countr_zero(code)); code != 0)
             std::swap(g[movable[flip]], gUp[movable[flip]]);
         const mpq_class total = lowTotal + step * std::popcount(code ^ code >> 1);
         const mpq_class worst = *std::max_element(g.begin(), g.end()) + total;
-        if ((fixedRow || total <= exact->total)
-            && (!best || worst < best->first || (worst == best->first && total < best->second)))
-            best = {worst, total};
+        mpq_class loss = 0;
+        for (std::size_t i = 0; i < legs.size(); ++i)
+            loss = std::min(loss, mpq_class(exactProfits[i] - g[i] - total));
+        const std::tuple<mpq_class, mpq_class, mpq_class> key{-loss, worst, total};
+        if ((fixedRow || total <= exact->total) && (!best || key < *best))
+            best = key;
     }
-    check(mine == best->first && rounded.total == best->second, "the best rounding, then the smaller total");
+    const mpq_class myLoss = std::min(mpq_class(0), *std::min_element(profits.begin(), profits.end()));
+    check(-myLoss == std::get<0>(*best), "no loss where rounding can avoid it, else the smallest");
+    check(mine == std::get<1>(*best) && rounded.total == std::get<2>(*best),
+          "then the smallest largest shortfall, then the smaller total");
 }
 
 // Odds of 2 to 20 outcomes in (1, 1000], spread out, a hair above 1 or near 1000: every
@@ -731,6 +743,61 @@ void lineFork(Input in)
         lineForkRounding(bets, classes, *exact, steps[flags % 6], fixedRow);
 }
 
+// Decimal odds 1 + a/b for a and b from 1 to 2^32, then a text. "Exact" means:
+// the fraction, every format's figure and every typed text stand for the
+// decimal odds exactly, both ways; the rounded texts (the decimal, Hong Kong,
+// Malay, Indonesian and the probability at their decimals, American at two)
+// are the figure's nearest at their decimals, and read back exactly where
+// the figure has no more decimals than its text.
+void oddsFormats(Input in)
+{
+    using zoret::OddsFormat;
+    const auto a = in.raw<std::uint32_t>(), b = in.raw<std::uint32_t>();
+    mpq_class win(mpz_class(a) + 1, mpz_class(b) + 1);
+    win.canonicalize();
+    const mpq_class decimal = 1 + win;
+    for (const OddsFormat format : zoret::oddsFormatOrder) {
+        const mpq_class figure = zoret::formatValue(format, decimal);
+        check(zoret::decimalFrom(format, figure) == decimal, "a figure stands for its odds");
+        const std::string text = zoret::oddsText(format, decimal);
+        const auto back = zoret::readOdds(format, text).decimal;
+        if (format == OddsFormat::Fractional) {
+            check(back == decimal, "the fraction reads back exactly");
+            continue;
+        }
+        const int decimals =
+            format == OddsFormat::HongKong || format == OddsFormat::Probability || format == OddsFormat::American ? 2
+                                                                                                                  : 3;
+        const auto shown = zoret::readTypedNumber(text.substr(0, text.find(' ')));
+        mpq_class unit = 1;
+        for (int i = 0; i < decimals; ++i)
+            unit /= 10;
+        check(shown && abs(*shown - figure) <= unit / 2, "the nearest at its decimals");
+        const mpq_class units = figure / unit;
+        if (units.get_den() == 1)
+            check(back == decimal, "a text that loses nothing reads back exactly");
+        check(format != OddsFormat::American || back, "American odds always read back");
+    }
+    // A typed text: read exactly in every format, never past the number it writes.
+    const std::string typed = in.text();
+    const std::string_view trimmed = zoret::trimBlanks(typed);
+    const std::string plain =
+        trimmed.starts_with("\xE2\x88\x92") ? "-" + std::string(trimmed.substr(3)) : std::string(trimmed);
+    for (const OddsFormat format : zoret::oddsFormatOrder) {
+        const auto read = zoret::readOdds(format, typed);
+        check(read.decimal.has_value() == read.note.empty() || zoret::isBlankText(typed), "odds or a reason");
+        if (!read.decimal || format == OddsFormat::Fractional)
+            continue;
+        const bool percent = format == OddsFormat::Probability && plain.ends_with('%');
+        const auto written = zoret::readTypedNumber(percent ? plain.substr(0, plain.size() - 1) : plain);
+        const mpq_class figure = zoret::formatValue(format, *read.decimal);
+        check(*read.decimal > 1 && written && (figure == *written || figure == -*written), "the typed figure exactly");
+    }
+    const OddsFormat boxFormat = zoret::typedOddsFormat(typed);
+    check(boxFormat == OddsFormat::Decimal || zoret::readTypedOdds(typed) == zoret::readOdds(boxFormat, typed).decimal,
+          "an odds box reads a fraction and American odds as the converter does");
+}
+
 auto targetNamed(const std::string& name)
 {
     // clang-format off
@@ -739,7 +806,7 @@ auto targetNamed(const std::string& name)
              {"fuzz_settlement", settlement}, {"fuzz_readers", readers},
              {"fuzz_fork_rounding", forkRounding}, {"fuzz_fair_odds", fairOdds},
              {"fuzz_journal_csv", journalCsvFile}, {"fuzz_settled_record", settledRecord},
-             {"fuzz_line_fork", lineFork}})
+             {"fuzz_line_fork", lineFork}, {"fuzz_odds_formats", oddsFormats}})
         if (known == name)
             return [f = run](const std::string& in) { f({reinterpret_cast<const std::uint8_t*>(in.data()), in.size()}); };
     // clang-format on

@@ -14,11 +14,9 @@
 #include <QLocale>
 #include <QTranslator>
 
-#include <cstdio>
-
 namespace zoret::ui {
 
-int runMainWindow()
+int runMainWindow(const QString& journalPath)
 {
     QApplication::setWindowIcon(windowIcon());
     QApplication::setFont(QFont("Liberation Sans", 8));
@@ -31,17 +29,9 @@ int runMainWindow()
     const QLocale locale = QLocale::system();
     setLocaleSeparators({toStdString(locale.decimalPoint()), toStdString(locale.groupSeparator())});
 
-    MainWindow window;
+    MainWindow window(journalPath);
     window.showModal();
     return 0;
-}
-
-int runJournalCommand(JournalCommand command, const QString& file)
-{
-    const JournalCommandOutcome outcome = journalCommand(command, file);
-    std::fputs(outcome.output.c_str(), stdout);
-    std::fputs(outcome.error.c_str(), stderr);
-    return outcome.exitCode;
 }
 
 } // namespace zoret::ui

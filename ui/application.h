@@ -3,8 +3,6 @@
 
 #pragma once
 
-#include "ui/journal_store/journal_command.h"
-
 #include <QString>
 
 // What the program's start-up needs of its windows: the one header of ui/
@@ -13,12 +11,8 @@ namespace zoret::ui {
 
 // With the application object made: sets up what every window shares (the
 // icon, the font, Qt's own texts in Russian, the locale's separators), then
-// shows the main window and returns once it is closed.
-int runMainWindow();
-
-// With a QCoreApplication, no window: exports the journal to `file` or
-// imports it, prints what was done on standard output or why not on
-// standard error, and returns the exit code (0 or 1).
-int runJournalCommand(JournalCommand command, const QString& file);
+// shows the main window with the journal at `journalPath` and returns once
+// it is closed.
+int runMainWindow(const QString& journalPath);
 
 } // namespace zoret::ui

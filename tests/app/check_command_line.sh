@@ -31,8 +31,9 @@ unknown_single_dash_option|-x|2||неизвестный параметр «-x»
 unknown_option_with_help|--help --bogus|2||$usage
 positional_argument|list.txt|2||лишний аргумент «list.txt»
 argument_after_end_of_options|-- --help|2||лишний аргумент «--help»
-qt_option_missing_value|-platform|2||ошибка в параметрах
-value_given_to_flag|--version=2|2||ошибка в параметрах
+qt_option_missing_value|-platform|2||ошибка в параметрах: Отсутствует значение после «-platform».
+value_given_to_flag|--version=2|2||ошибка в параметрах: Неожиданное значение после «--version».
+journal_file_missing|--export-journal|2||ошибка в параметрах: Отсутствует значение после «--export-journal».
 ROWS
 rm -f /tmp/zoret-cli-err.$$
 # The version is the whole line; Qt's own options reach Qt: the window starts and ends after its first paint.
@@ -70,7 +71,14 @@ out=$(journal "$1" -platform offscreen --export-journal "$data/again.csv")
 [ $? = 0 ] && [ "$out" = "Ставок выгружено из журнала в $data/again.csv: 2" ] && cmp -s "$data/good.csv" "$data/again.csv" \
     || fail "export of the imported journal: '$out' '$(cat "$data/err")' $(diff <(od -c "$data/good.csv") <(od -c "$data/again.csv") | head -5)"
 out=$(journal "$1" --import-journal "$data/missing.csv")
-[ $? = 1 ] && grep -q "не открывается" "$data/err" || fail "import of a missing file: '$(cat "$data/err")'"
+[ $? = 1 ] && grep -qx "Файл $data/missing.csv не открывается: файла нет" "$data/err" \
+    || fail "import of a missing file: '$(cat "$data/err")'"
+out=$(journal "$1" --export-journal "$data/no-folder/out.csv")
+[ $? = 1 ] && grep -qx "Файл $data/no-folder/out.csv не записан: папки $data/no-folder нет" "$data/err" \
+    || fail "export into a missing folder: '$(cat "$data/err")'"
+out=$(journal "$1" --import-journal "$data")
+[ $? = 1 ] && grep -qx "Файл $data не открывается: это папка" "$data/err" \
+    || fail "import of a folder: '$(cat "$data/err")'"
 out=$(journal "$1" --export-journal "$data/a.csv" --import-journal "$data/good.csv")
 [ $? = 2 ] && grep -q "одним файлом" "$data/err" && [ ! -e "$data/a.csv" ] || fail "two journal commands: '$(cat "$data/err")'"
 rm -rf "$data"

@@ -26,8 +26,10 @@ TEST(OddsListCommands, Table)
 {
     // clang-format off
     checkRows({
-        {"Empty", [] { return allowed({}); }, "| 0"}, {"EmptyWithALeftOverSize", [] { return allowed({.offeredSizes = 1}); }, "| 1"},
-        {"One", [] { return allowed({.events = 1}); }, "Расчёт | 0"}, {"OneSelected", [] { return allowed({.events = 1, .selected = 0}); }, "Расчёт Удалить | 0"},
+        {"Empty", [] { return allowed({}); }, "| 0"},
+        {"EmptyWithALeftOverSize", [] { return allowed({.offeredSizes = 1}); }, "| 1"},
+        {"One", [] { return allowed({.events = 1}); }, "Расчёт | 0"},
+        {"OneSelected", [] { return allowed({.events = 1, .selected = 0}); }, "Расчёт Удалить | 0"},
         {"TwoKeepAtMostTheSizeTwo", [] { return allowed({.events = 2, .offeredSizes = 5}); }, "Экспресс Расчёт | 1"},
         {"TwoWithSystemOnTurnItOff", [] { return allowed({.events = 2, .chosenSize = 2, .systemOn = true}); }, "Экспресс Расчёт | 0"},
         {"ThreeOfferTheSizeTwo", [] { return allowed({.events = 3}); }, "Экспресс размеры Расчёт | 1"},

@@ -271,9 +271,15 @@ bool Scenario::runStep(QWidget* window, const QString& step)
     return why.isEmpty() && !QTest::currentTestFailed();
 }
 
-bool runFromMainWindow(ModalWatcher& watcher, const QString& script)
+QString temporaryJournal()
 {
-    zoret::ui::MainWindow form;
+    static const QTemporaryDir folder;
+    return folder.filePath("journal.sqlite");
+}
+
+bool runFromMainWindow(ModalWatcher& watcher, const QString& script, const QString& journalPath)
+{
+    zoret::ui::MainWindow form(journalPath);
     form.load();
     return Scenario(form.window(), watcher).run(script);
 }

@@ -30,5 +30,9 @@ private:
     QHash<QString, QSize> sizes_; // every control's size before the last resize
 };
 
-// Loads the program's main window, runs the scenario from it and closes the window again.
-bool runFromMainWindow(ModalWatcher& watcher, const QString& script);
+// A journal in a temporary folder of this test run, the same for every call: a window test never touches the user's.
+QString temporaryJournal();
+
+// Loads the program's main window, runs the scenario from it and closes the window again; the journal is the one at
+// `journalPath`.
+bool runFromMainWindow(ModalWatcher& watcher, const QString& script, const QString& journalPath = temporaryJournal());

@@ -30,26 +30,26 @@ private slots:
             is Kelly1 2.00 % ; is Stake1 20.00 ; pick Combo3 1/2 ; is Kelly1 1.00 % ; is Stake1 10.00 ; is Kelly2 не ставить
             is Stake2 ; type Odds1 2.0 ; type Mine1 60,0 ; is Ev1 +20.00 % ; is Kelly1 10.00 % ; is Stake1 100.00
             type Text1 1000,5 ; is Stake1 100.05 ; type Mine2 50 ; is lbNote Ваши вероятности в сумме 110.00 %, больше 100 %
-            is Ev2 -32.50 % ; type Mine2 ; type Text1 0 ; is lbNote Неверная сумма банка ; is Stake1 ; is Kelly1 10.00 % ; click Command2 ; end
+            is Ev2 -32.50 % ; type Mine2 40 ; type Text1 0 ; is lbNote Неверная сумма банка ; is Stake1 ; is Kelly1 10.00 % ; click Command2 ; end
         )";
         QTest::newRow("a bad number names its row and clears no other") << R"(
-            menu actionFairOdds ; within Form7 ; )" + published + R"( ; type Mine1 50 ; type Odds2 abc
+            menu actionFairOdds ; within Form7 ; )" + published + R"( ; type Mine1 35 ; type Odds2 abc
             is lbNote Исход 2: неверный коэффициент ; is lbMargin ; is Fair1 ; is Ev1 ; is Odds1 2,7 ; is Odds3 4.4
-            is Mine1 50 ; type Odds2 1e400 ; is lbNote Исход 2: неверный коэффициент ; type Odds2 1 ; is Fair3
+            is Mine1 35 ; type Odds2 1e400 ; is lbNote Исход 2: неверный коэффициент ; type Odds2 1 ; is Fair3
             type Odds2 0,5 ; is lbNote Исход 2: неверный коэффициент ; type Odds2 2.3 ; is lbNote ; is Fair1 35.93 %
-            is Ev1 +35.00 % ; type Mine3 101 ; is lbNote Исход 3: неверная вероятность ; is Ev3 ; is Kelly3 ; is Fair3 21.74 %
-            is Ev1 +35.00 % ; type Mine3 -1 ; is lbNote Исход 3: неверная вероятность ; type Mine3 abc ; is Ev3 ; is Mine1 50
+            is Ev1 -5.50 % ; type Mine3 101 ; is lbNote Исход 3: неверная вероятность ; is Ev3 ; is Kelly3 ; is Fair3 21.74 %
+            is Ev1 -5.50 % ; type Mine3 -1 ; is lbNote Исход 3: неверная вероятность ; type Mine3 abc ; is Ev3 ; is Mine1 35
             type Mine3 1e400 ; is lbNote Исход 3: неверная вероятность ; type Mine3 ; is lbNote ; is Kelly3 не ставить
-            type Odds2 )" + QString(10000, '9') + R"( ; is lbNote Исход 2: неверный коэффициент ; is Odds1 2,7 ; is Mine1 50
+            type Odds2 )" + QString(10000, '9') + R"( ; is lbNote Исход 2: неверный коэффициент ; is Odds1 2,7 ; is Mine1 35
             type Odds2 2.3 ; is Fair2 42.32 % ; click Command2 ; end
         )";
         QTest::newRow("rows come and go at the end, keeping the others; the window keeps them for next time") << R"(
-            menu actionFairOdds ; within Form7 ; )" + published + R"( ; type Mine2 45 ; pick Combo1 5 ; is Odds3 4.4
+            menu actionFairOdds ; within Form7 ; )" + published + R"( ; type Mine2 35 ; pick Combo1 5 ; is Odds3 4.4
             is Odds4 ; is lbNote Исходы 4, 5: неверный коэффициент ; type Odds4 20 ; type Odds5 30 ; is lbNote
-            pick Combo1 2 ; is Odds1 2,7 ; is Mine2 45 ; is lbMargin -19.48 % ; pick Combo1 3
+            pick Combo1 2 ; is Odds1 2,7 ; is Mine2 35 ; is lbMargin -19.48 % ; pick Combo1 3
             is lbNote Исход 3: неверный коэффициент ; pick Combo2 Степенной ; pick Combo3 1/8 ; type Text1 500
             click Command2 ; end ; menu actionFairOdds ; within Form7 ; is Combo1 3 ; is Combo2 Степенной ; is Combo3 1/8
-            is Text1 500 ; is Odds1 2,7 ; is Mine2 45 ; is Odds3 ; type Odds3 4.4 ; is Fair1 35.92 % ; is Ev2 +3.50 %
+            is Text1 500 ; is Odds1 2,7 ; is Mine2 35 ; is Odds3 ; type Odds3 4.4 ; is Fair1 35.92 % ; is Ev2 -19.50 %
             pick Combo1 20 ; is lbNote Исходы 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20: неверный коэффициент
             key Combo1 Esc ; end
         )";

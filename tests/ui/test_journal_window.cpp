@@ -2,16 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "tests/ui/scenario.h"
-#include "ui/journal_store/journal_store.h"
+#include "journal/journal_store.h"
+#include "journal/sqlite.h"
 #include "ui/toolkit/file_dialog.h"
 
 #include <QChartView>
 #include <QLineSeries>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 
-// The journal as the user meets it, on real SQLite files in a data folder of
-// each test's own: saving a slip from the settlement window, opening and
+// The journal as the user meets it, on real SQLite files in a temporary folder
+// of each test's own, never the user's: saving a slip from the settlement window, opening and
 // changing it, filtering, sorting, deleting, CSV files through the file
 // dialog, and the files that are damaged, newer or out of reach. The
 // figures themselves are the core's.
@@ -19,6 +18,8 @@ namespace {
 
 using zoret::JournalBet;
 using zoret::Outcome;
+using zoret::journal::JournalState;
+using zoret::journal::JournalStore;
 
 // A bet placed on a day of this month (or another date) at a bookmaker.
 JournalBet bet(const QString& placedAt, const char* bookmaker, const char* sum, const char* coefficient,
@@ -39,10 +40,10 @@ QString thisMonth(int day)
 }
 
 // The worked example: 100 at 2.00 won, 100 at 1.50 lost, 50 at 3.00 void; the lost one two years ago.
-void storeThreeBets()
+void storeThreeBets(const QString& journal)
 {
-    zoret::ui::JournalStore store;
-    QCOMPARE(store.open(), zoret::ui::JournalState::Ready);
+    JournalStore store;
+    QCOMPARE(store.open(journal), JournalState::Ready);
     const QString lastYear = QString::number(QDate::currentDate().year() - 2) + "-03-15 12:00:00";
     QVERIFY(store
                 .addMany(std::vector{bet(thisMonth(1), "Лига", "100", " 2.00", Outcome::Won),
@@ -51,10 +52,10 @@ void storeThreeBets()
                 .has_value());
 }
 
-std::vector<JournalBet> storedBets()
+std::vector<JournalBet> storedBets(const QString& journal)
 {
-    zoret::ui::JournalStore store;
-    store.open();
+    JournalStore store;
+    store.open(journal);
     return store.bets().value_or(std::vector<JournalBet>{});
 }
 
@@ -64,9 +65,12 @@ class JournalWindowTest : public WindowTestCase {
     Q_OBJECT
 
     std::unique_ptr<QTemporaryDir> data;
+    QString journal;
     QString csv;
 
-    void run(const QString& steps) { runFromMainWindow(*watcher, steps); }
+    void run(const QString& steps) { runFromMainWindow(*watcher, steps, journal); }
+    std::vector<JournalBet> storedBets() const { return ::storedBets(journal); }
+    void storeThreeBets() const { ::storeThreeBets(journal); }
 
     QTemporaryDir settings; // the remembered sizes of this run only
 
@@ -76,7 +80,7 @@ private slots:
     void init()
     {
         data = std::make_unique<QTemporaryDir>();
-        qputenv("XDG_DATA_HOME", data->path().toUtf8());
+        journal = data->filePath("Zoret/journal.sqlite");
         csv = data->filePath("bets.csv");
         zoret::ui::replaceFileChooser([this](QWidget*, const zoret::ui::FileQuestion&) { return csv.toStdString(); });
     }
@@ -94,7 +98,7 @@ private slots:
             click Command2 ; click Command1 ; end ; click Command2 ; end
         )");
         QCOMPARE(watcher->takeMessages(),
-                 QStringList{"Zoret: Ставка не сохраняется: Сумма ставки должна быть положительным числом (warning)"});
+                 QStringList{"Zoret: Ставка не сохранена: Сумма ставки должна быть положительным числом (warning)"});
         const std::vector<JournalBet> bets = storedBets();
         QCOMPARE(bets.size(), 1u);
         QCOMPARE(bets[0].bookmaker, "Лига");
@@ -130,8 +134,8 @@ private slots:
         std::vector<JournalBet> bets(300, bet(thisMonth(1), "Лига", "10", " 2.00", Outcome::Won));
         bets.push_back(bet("2020-01-01 10:00:00", "Марафон", "100", " 1.50", Outcome::Lost));
         bets.push_back(bet("2021-01-01 10:00:00", "Олимп", "10", " 2.00", Outcome::Won));
-        zoret::ui::JournalStore store;
-        QCOMPARE(store.open(), zoret::ui::JournalState::Ready);
+        JournalStore store;
+        QCOMPARE(store.open(journal), JournalState::Ready);
         QVERIFY(store.addMany(bets).has_value());
         run(R"(
             menu actionJournal ; within Form6 ; is lbCount 302 ; is lbProfit 2910.00 ; enabled Command4
@@ -147,8 +151,8 @@ private slots:
     // Sorting goes by the figure, not by its text, both ways; a selected row stays the same bet.
     void sortingKeepsTheSelectedBet()
     {
-        zoret::ui::JournalStore store;
-        store.open();
+        JournalStore store;
+        store.open(journal);
         QVERIFY(store.addMany(std::vector{bet(thisMonth(3), "Лига", "100", " 2.00", Outcome::Won),
                                           bet(thisMonth(2), "Лига", "9", " 2.00", Outcome::Lost),
                                           bet(thisMonth(1), "Лига", "50", " 2.00", Outcome::Open)}));
@@ -207,7 +211,7 @@ private slots:
     // A damaged file is set aside only when the user agrees, and kept as it was.
     void damagedFile()
     {
-        const QString path = zoret::ui::JournalStore::defaultPath();
+        const QString& path = journal;
         QDir().mkpath(QFileInfo(path).absolutePath());
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
@@ -234,19 +238,15 @@ private slots:
     {
         storeThreeBets();
         {
-            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "newer");
-            db.setDatabaseName(zoret::ui::JournalStore::defaultPath());
-            QVERIFY(db.open());
-            QVERIFY(QSqlQuery(db).exec("PRAGMA user_version = 9"));
-            db.close();
+            zoret::journal::Connection newer;
+            QVERIFY(newer.open(journal.toStdString(), false) && newer.exec("PRAGMA user_version = 9"));
         }
-        QSqlDatabase::removeDatabase("newer");
         run(R"(
             menu actionJournal ; within Form6 ; information Журнал записан более новой версией Zoret: его можно только просматривать
             is lbCount 3 ; disabled Command5 ; select Grid1 0 ; enabled Command1 ; disabled Command3
             click Command1 ; within Form3 ; disabled Command2 ; click Command1 ; end ; click Command2 ; end
             add 2 ; menu actionSettlement ; within Form3 ; type Text1 5 ; click Command2
-            information Журнал записан более новой версией Zoret: в него ничего не сохраняется ; click Command1 ; end
+            information Журнал записан более новой версией Zoret: его можно только просматривать ; click Command1 ; end
         )");
         QCOMPARE(storedBets().size(), 3u);
     }
@@ -257,8 +257,8 @@ private slots:
         QFile blocker(data->filePath("blocked"));
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
-        qputenv("XDG_DATA_HOME", blocker.fileName().toUtf8());
-        const QString folder = QFileInfo(zoret::ui::JournalStore::defaultPath()).absolutePath();
+        journal = blocker.fileName() + "/Zoret/journal.sqlite";
+        const QString folder = blocker.fileName() + "/Zoret";
         const QString told =
             "Не удаётся создать папку журнала " + folder + "\n\nРасчёты работают как прежде, но ставки не сохраняются.";
         run("menu actionJournal ; add 2 ; menu actionSettlement ; within Form3 ; type Text1 10 ; click Command2 ; is "
@@ -304,8 +304,8 @@ private slots:
     // A hostile bookmaker is kept verbatim and shown on one line.
     void hostileTextOnOneLine()
     {
-        zoret::ui::JournalStore store;
-        store.open();
+        JournalStore store;
+        store.open(journal);
         QVERIFY(store.add(bet(thisMonth(1), "'); DROP TABLE bets; --\nЛига", "10", " 2.00", Outcome::Won)));
         run(R"(menu actionJournal ; within Form6 ; items Combo2 Все|'); DROP TABLE bets; --␊Лига ; is lbCount 1
                pick Combo2 '); DROP TABLE bets; --␊Лига ; is lbCount 1 ; click Command2 ; end)");

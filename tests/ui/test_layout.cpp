@@ -9,6 +9,7 @@
 #include "ui/journal_window/journal_window.h"
 #include "ui/line_fork_window/line_fork_window.h"
 #include "ui/main_window/main_window.h"
+#include "ui/odds_formats_window/odds_formats_window.h"
 #include "ui/settlement_window/settlement_window.h"
 #include "ui/toolkit/fitting_label.h"
 
@@ -85,13 +86,14 @@ void checkDesign(const QString& title, const QString& tabOrder, std::optional<QS
     QVERIFY(!(w->windowFlags() & Qt::WindowMaximizeButtonHint));
 }
 
-// The journal window on a journal of its own, in an empty data folder.
-class LoneJournalWindow : public zoret::ui::JournalWindow {
+// The journal window on a journal of its own, in an empty temporary folder; made before the window that uses it.
+struct LoneJournal {
+    QTemporaryDir data;
+    zoret::ui::JournalAccess access{data.filePath("journal.sqlite")};
+};
+class LoneJournalWindow : private LoneJournal, public zoret::ui::JournalWindow {
 public:
-    LoneJournalWindow() : JournalWindow(access_) {}
-
-private:
-    zoret::ui::JournalAccess access_;
+    LoneJournalWindow() : JournalWindow(access, [](const zoret::JournalBet&, bool, QWidget*) {}) {}
 };
 
 } // namespace
@@ -141,11 +143,15 @@ private slots:
                                                "Stake1 Fixed1 Market2 Line2 Odds2 Commission2 Lay2 Stake2 Fixed2 "
                                                "Text2 Text3 Grid2 Command1 Command2",
                                                {});
+    void oddsFormatsWindow()
+    {
+        checkDesign<zoret::ui::OddsFormatsWindow>("Форматы коэффициентов",
+                                                  "Combo1 Text1 CopyDecimal CopyFractional CopyAmerican CopyHongKong "
+                                                  "CopyMalay CopyIndonesian CopyProbability Command1",
+                                                  {});
     }
     void journalWindow()
     {
-        QTemporaryDir data;
-        qputenv("XDG_DATA_HOME", data.path().toUtf8());
         checkDesign<LoneJournalWindow>("Журнал ставок",
                                        "Combo1 Combo2 Grid1 Command1 Command3 Command4 Command5 Command2", {});
     }

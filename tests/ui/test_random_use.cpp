@@ -1,13 +1,18 @@
 // SPDX-FileCopyrightText: 2026 Zoret developers <zoret@example.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "tests/ui/window_test.h"
+#include "tests/ui/scenario.h"
 #include "ui/main_window/main_window.h"
+#include "ui/toolkit/file_dialog.h"
 
 #include <random>
 
-// Random clicks, typings and picks in the four windows; after each the main window stands, its count agrees with the
-// list and the sizes offered, every message is known. A failure prints the seed (ZORET_RANDOM_SEED replays it).
+// Random clicks, typings and picks in the main window (Form4), the fork window (Form1), help (Form2) and the
+// settlement window (Form3) opened by their buttons, and in the fork calculator (Form5), fair odds (Form7) and the
+// journal (Form6, with the settlement window it opens a bet in) opened from the menu bar. After each the main window
+// stands, its count agrees with the list and the sizes offered, every message is known. The journal and the
+// remembered sizes live in folders of this run only; its file dialogs save to and import from there. A failure
+// prints the seed (ZORET_RANDOM_SEED replays it).
 class RandomUse : public QObject {
     Q_OBJECT
 
@@ -52,11 +57,32 @@ class RandomUse : public QObject {
         });
     }
 
+    // The journal's file dialogs: a save goes to this run's folder, an open imports two bets or is cancelled.
+    bool answerFileDialogs(const QTemporaryDir& folder)
+    {
+        static constexpr const char* twoBets =
+            "Дата;Букмекер;Заметка;Вид;Система;Сумма;Режим суммы;Коэффициент 1;Результат 1;Банкер 1;Описание 1;"
+            "Коэффициент 2;Результат 2;Банкер 2;Описание 2\n"
+            "2026-01-02 03:04:05;Лига;;single;0;10.5;per-line;1.50;won;0\n"
+            "2026-01-03 03:04:06;;;accumulator;0;1;whole-bet;2,5;lost;0;;1,20;open;0;\n";
+        const QString bets = folder.filePath("bets.csv");
+        QFile file(bets);
+        const bool written = file.open(QIODevice::WriteOnly) && file.write(twoBets) > 0;
+        const QString saved = folder.filePath("export.csv");
+        zoret::ui::replaceFileChooser([this, bets, saved](QWidget*, const zoret::ui::FileQuestion& question) {
+            return below(4) ? std::optional((question.use == zoret::ui::FileUse::Save ? saved : bets).toStdString())
+                            : std::nullopt;
+        });
+        return written;
+    }
+
     static QString broken(zoret::ui::MainWindow& form, ModalWatcher& watcher)
     {
-        static const QRegularExpression known("^Zoret: (Выберите размер системы|Впишите размер ставки|Впишите "
-                                              "коэффициенты?|Error: min-2 max 19|Переполнение|Деление на ноль|"
-                                              "Несоответствие типа)( \\(warning\\))?$");
+        static const QRegularExpression known(
+            "^Zoret: ((Выберите размер системы|Впишите размер ставки|Впишите коэффициенты?|Error: min-2 max 19|"
+            "Переполнение|Деление на ноль|Несоответствие типа)( \\(warning\\))?"
+            "|Удалить из журнала \\d+ ставк(у|и|ок)\\? \\(question\\)"
+            "|(В файл .*/export\\.csv записано|Из файла .*/bets\\.csv добавлено) ставок: \\d+ \\(information\\))$");
         for (const QString& message : watcher.takeMessages())
             if (!known.match(message).hasMatch())
                 return "unknown message or window " + message;
@@ -78,8 +104,12 @@ private slots:
                              ? qEnvironmentVariableIntValue("ZORET_RANDOM_SEED")
                              : 20261206;
         random_.seed(seed);
+        const QTemporaryDir data;
+        static const QTemporaryDir settings; // outlives the program's settings, written once more as it ends
+        qputenv("XDG_CONFIG_HOME", settings.path().toUtf8());
+        QVERIFY(answerFileDialogs(data));
         ModalWatcher watcher;
-        zoret::ui::MainWindow form;
+        zoret::ui::MainWindow form(data.filePath("journal.sqlite"));
         form.load();
         for (int action = 0; action < 5000; ++action) {
             within(watcher, "Form1",
@@ -87,6 +117,15 @@ private slots:
                    "Check4 Command1");
             within(watcher, "Form2", "Command1");
             within(watcher, "Form3", "Result1 Result2 Fix1 Fix2 Combo1 Text1");
+            within(watcher, "Form5",
+                   "Combo1 Text1 Combo2 Odds1 Odds2 Odds3 Odds5 Commission1 Commission2 Stake1 Stake2 Stake3 "
+                   "Fixed1 Fixed2 Fixed3 Share1 Share2 Share3 Command1 Command2");
+            within(watcher, "Form7",
+                   "Combo1 Combo2 Combo3 Text1 Odds1 Odds2 Odds3 Odds5 Mine1 Mine2 Mine3 Mine5 Command2");
+            within(watcher, "Form6", "Combo1 Combo2 Grid1 Grid1 Command1 Command3 Command4 Command5 Command2");
+            if (!below(40))
+                QVERIFY(Scenario(form.window(), watcher)
+                            .run("menu " + any("actionForkCalculator actionFairOdds actionJournal")));
             act(form.window(),
                 "Text1 Text1 Command1 Command2 Command3 Command4 List1 Combo1 Command7 Command8 Command9 "
                 "optEndsum optKf optBeginsum Check1 textSum textKf textStavka ComBatRezult Command6 "
@@ -94,6 +133,8 @@ private slots:
             const QString why = broken(form, watcher);
             QVERIFY2(why.isEmpty(), qPrintable(QString("seed %1, action %2: %3").arg(seed).arg(action).arg(why)));
         }
+        QVERIFY2(QFileInfo::exists(data.filePath("journal.sqlite")),
+                 "the journal is kept elsewhere than in this run's folder");
     }
 };
 

@@ -89,7 +89,7 @@ private slots:
     // The stake panel keeps the figures of its last answer in the window's variables.
     void stakeFigures()
     {
-        zoret::ui::MainWindow form;
+        zoret::ui::MainWindow form(temporaryJournal());
         form.load();
         Scenario(form.window(), *watcher)
             .run("click optKf ; type textSum 185 ; type textStavka 4 ; click ComBatRezult\n"
@@ -102,7 +102,7 @@ private slots:
     void exits()
     {
         for (const QString how : {"Выход", "Esc", "close box"}) {
-            zoret::ui::MainWindow form;
+            zoret::ui::MainWindow form(temporaryJournal());
             QTimer::singleShot(0, [&] {
                 QVERIFY(form.window()->isModal());
                 how == "Выход" ? click(form.window(), "Command5")

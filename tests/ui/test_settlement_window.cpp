@@ -60,7 +60,7 @@ private slots:
     {
         QFETCH(QStringList, odds);
         QFETCH(QString, steps);
-        zoret::ui::MainWindow form;
+        zoret::ui::MainWindow form(temporaryJournal());
         form.load();
         addOdds(form.window(), odds);
         Scenario(form.window(), *watcher).run(steps);

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Zoret developers <zoret@example.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "tests/ui/window_test.h"
+#include "tests/ui/scenario.h"
 #include "ui/fork_window/fork_window.h"
 #include "ui/main_window/main_window.h"
 #include "ui/toolkit/fitting_label.h"
@@ -35,7 +35,7 @@ class ValueLabels : public WindowTestCase {
 private slots:
     void everyValueOfBothWindows() // and the fork's figures sit on a shade of their own
     {
-        zoret::ui::MainWindow form;
+        zoret::ui::MainWindow form(temporaryJournal());
         form.load();
         showsWhole(form.window(), 3);
         zoret::ui::ForkWindow fork;
@@ -48,7 +48,7 @@ private slots:
 
     void listItemsElideInTheMiddleWholeInTheirTooltip()
     {
-        zoret::ui::MainWindow form;
+        zoret::ui::MainWindow form(temporaryJournal());
         form.load();
         addOdds(form.window(), {"-1.23456789012346E+300"});
         auto* list = control<QListWidget>(form.window(), "List1");

@@ -93,9 +93,9 @@ void FairOddsWindow::Form_Load()
                       {"Ожидание", 1100},
                       {"Келли", 1100},
                       {"Ставка", 1200}});
-    for (int outcomes = minFairOutcomes; outcomes <= maxFairOutcomes; ++outcomes)
+    for (int outcomes = minOutcomeRows; outcomes <= maxOutcomeRows; ++outcomes)
         Combo1.addItem(countText(outcomes));
-    Combo1.setListIndex(static_cast<int>(entries_.size()) - minFairOutcomes);
+    Combo1.setListIndex(static_cast<int>(entries_.size()) - minOutcomeRows);
     for (const MarginMethod method : marginMethodOrder)
         Combo2.addItem(marginMethodCaption(method));
     Combo2.setListIndex(entryOf(marginMethodOrder, method_));
@@ -159,7 +159,7 @@ void FairOddsWindow::Combo1_Click()
     const int chosen = Combo1.listIndex();
     if (chosen < 0)
         return;
-    const auto outcomes = static_cast<std::size_t>(chosen + minFairOutcomes);
+    const auto outcomes = static_cast<std::size_t>(chosen + minOutcomeRows);
     entries_.resize(outcomes);
     showRows(Grid1, rows_, outcomes, [this](std::size_t row) { addOutcomeRow(row); });
     chainRows();

@@ -5,13 +5,12 @@
 
 #include "core/exact_decimal.h"
 #include "core/fork_calculator.h"
-
-#include <string_view>
+#include "core/rounding_steps.h"
 
 namespace zoret::ui {
 
 ForkCalculatorWindow::ForkCalculatorWindow()
-    : Form("Form5", "Калькулятор вилки", 8700, 6300, Sizing::Resizable), entries_(minForkCalculatorOutcomes)
+    : Form("Form5", "Калькулятор вилки", 8700, 6300, Sizing::Resizable), entries_(minOutcomeRows)
 {
     Combo1.onClick([this] { Combo1_Click(); });
     Combo2.onClick([this] { Combo2_Click(); });
@@ -85,7 +84,7 @@ void ForkCalculatorWindow::Form_Load()
     lbOutcomesCaption.setCaption("Исходов");
     lbSumCaption.setCaption("Сумма");
     lbRoundingCaption.setCaption("Округление");
-    lbMarginCaption.setCaption("Маржа");
+    lbMarginCaption.setCaption("Сумма 1/k");
     lbTotalCaption.setCaption("Вся ставка");
     lbProfitCaption.setCaption("Прибыль");
     lbRoiCaption.setCaption("Доходность");
@@ -98,11 +97,11 @@ void ForkCalculatorWindow::Form_Load()
                       {"Прибыль", 900},
                       {"Выплата", 1300},
                       {"Результат", 1300}});
-    for (int outcomes = minForkCalculatorOutcomes; outcomes <= maxForkCalculatorOutcomes; ++outcomes)
+    for (int outcomes = minOutcomeRows; outcomes <= maxOutcomeRows; ++outcomes)
         Combo1.addItem(countText(outcomes));
-    Combo1.setListIndex(static_cast<int>(entries_.size()) - minForkCalculatorOutcomes);
-    for (std::string_view step : roundingStepTexts)
-        Combo2.addItem(step);
+    Combo1.setListIndex(static_cast<int>(entries_.size()) - minOutcomeRows);
+    for (const RoundingStep& step : roundingSteps)
+        Combo2.addItem(step.caption);
     Combo2.setListIndex(rounding_);
     Text1.setText(total_);
     showOutcomes();
@@ -166,7 +165,7 @@ void ForkCalculatorWindow::Combo1_Click()
     const int chosen = Combo1.listIndex();
     if (chosen < 0)
         return;
-    const auto outcomes = static_cast<std::size_t>(chosen + minForkCalculatorOutcomes);
+    const auto outcomes = static_cast<std::size_t>(chosen + minOutcomeRows);
     entries_.resize(outcomes);
     showRows(Grid1, rows_, outcomes, [this](std::size_t row) { addOutcomeRow(row); });
     chainRows();
@@ -253,14 +252,10 @@ void ForkCalculatorWindow::fix(std::optional<std::size_t> outcome)
     }
 }
 
-std::optional<mpq_class> ForkCalculatorWindow::roundingStep() const
-{
-    return roundingStepAt(static_cast<std::size_t>(rounding_));
-}
-
 void ForkCalculatorWindow::recompute()
 {
-    const ForkCalculatorCaptions captions = forkCalculatorCaptions(entries_, total_, roundingStep());
+    const ForkCalculatorCaptions captions =
+        forkCalculatorCaptions(entries_, total_, roundingStep(std::size_t(rounding_)));
     bool anyFixed = false;
     for (std::size_t i = 0; i < entries_.size(); ++i) {
         OutcomeRow& row = *rows_[i];

@@ -50,7 +50,6 @@ private:
     void Share_Click(std::size_t outcome);
     void Command1_Click();
     void fix(std::optional<std::size_t> outcome);
-    std::optional<mpq_class> roundingStep() const;
     void recompute();
 
     std::vector<ForkRowEntry> entries_;

@@ -3,16 +3,11 @@
 
 #include "ui/journal_window/journal_window.h"
 
-#include "core/exact_decimal.h"
-#include "core/journal_csv.h"
-#include "ui/journal_store/journal_store.h"
-#include "ui/settlement_window/settlement_window.h"
 #include "ui/toolkit/clock.h"
 #include "ui/toolkit/file_dialog.h"
 #include "ui/toolkit/message_box.h"
 
 #include <algorithm>
-#include <unordered_map>
 
 namespace zoret::ui {
 
@@ -23,21 +18,16 @@ constexpr const char* csvFilter = "Таблицы CSV (*.csv)";
 // The bets read before the window is first shown: more than a screen holds.
 constexpr int firstRows = 200;
 
-// "1 ставку", "3 ставки", "11 ставок": what a question counts.
-std::string betsCounted(std::size_t count)
-{
-    const std::size_t last = count % 10, lastTwo = count % 100;
-    const char* word = last == 1 && lastTwo != 11                                 ? "ставку"
-                       : last >= 2 && last <= 4 && (lastTwo < 12 || lastTwo > 14) ? "ставки"
-                                                                                  : "ставок";
-    return countText(static_cast<long long>(count)) + " " + word;
-}
-
 } // namespace
 
-JournalWindow::JournalWindow(JournalAccess& journal)
-    : Form("Form6", "Журнал ставок", 11400, 8400, Sizing::Resizable), journal_(journal)
+JournalWindow::JournalWindow(JournalAccess& journal, BetEditor editor)
+    : Form("Form6", "Журнал ставок", 11400, 8400, Sizing::Resizable), journal_(journal), editor_(std::move(editor))
 {
+    // Whichever window changed the journal, what is shown follows.
+    journal_.onChange([this] {
+        if (isLoaded() && !reading_)
+            reload();
+    });
     rememberSizeAs("journal/size");
     Combo1.onClick([this] { Combo1_Click(); });
     Combo2.onClick([this] { Combo2_Click(); });
@@ -156,9 +146,11 @@ void JournalWindow::showJournal(QWidget* parent)
 // journal could not be read.
 bool JournalWindow::reload(std::optional<int> newest)
 {
-    JournalStore* store = journal_.open(window());
-    writable_ = store && store->state() == JournalState::Ready;
+    reading_ = true;
+    journal::JournalStore* store = journal_.open(window());
+    writable_ = store && store->canWrite();
     auto journal = store ? store->summaries(newest) : std::nullopt;
+    reading_ = false;
     if (store && !journal)
         MsgBox(window(), store->message(), MsgBoxIcon::Warning);
     JournalSummaries read = std::move(journal).value_or(JournalSummaries{});
@@ -297,71 +289,33 @@ void JournalWindow::Command1_Click()
     const std::vector<int> rows = Grid1.selectedRows();
     if (rows.empty())
         return;
-    JournalStore* store = journal_.open(window());
+    journal::JournalStore* store = journal_.open(window());
     const auto bet = store ? store->bet(bets_[kept_[static_cast<std::size_t>(rows.front())]].id) : std::nullopt;
-    if (!bet) {
-        if (store)
-            MsgBox(window(), store->message(), MsgBoxIcon::Warning);
-        return;
-    }
-    if (!editor_)
-        editor_ = std::make_unique<SettlementWindow>();
-    if (editor_->showBet(*bet, journal_, writable_, window()))
-        reload();
-}
-
-void JournalWindow::Command3_Click()
-{
-    const std::vector<std::int64_t> ids = selectedIds();
-    if (ids.empty() || !AskYesNo(window(), "Удалить из журнала " + betsCounted(ids.size()) + "?", false))
-        return;
-    JournalStore* store = journal_.open(window());
-    if (store && !store->remove(ids))
+    if (bet)
+        editor_(*bet, writable_, window());
+    else if (store)
         MsgBox(window(), store->message(), MsgBoxIcon::Warning);
-    reload();
 }
 
-// The bets the filter keeps, as the table lists them when first shown.
+void JournalWindow::Command3_Click() { journal_.removeAsked(selectedIds(), window()); }
+
+// The bets the filter keeps.
 void JournalWindow::Command4_Click()
 {
     const auto path = chooseFile(window(), {FileUse::Save, "Экспорт журнала", csvFilter, "journal.csv"});
     if (!path)
         return;
-    JournalStore* store = journal_.open(window());
-    const auto all = store ? store->bets() : std::nullopt;
-    if (!all) {
-        if (store)
-            MsgBox(window(), store->message(), MsgBoxIcon::Warning);
-        return;
-    }
-    std::unordered_map<std::int64_t, const JournalBet*> byId;
-    for (const JournalBet& bet : *all)
-        byId.emplace(bet.id, &bet);
-    std::vector<JournalBet> shown;
+    std::vector<std::int64_t> ids;
+    ids.reserve(kept_.size());
     for (std::size_t at : kept_)
-        if (const auto found = byId.find(bets_[at].id); found != byId.end())
-            shown.push_back(*found->second);
-    if (const auto problem = writeWholeFile(*path, journalCsv(shown)))
-        MsgBox(window(), *problem, MsgBoxIcon::Warning);
-    else
-        MsgBox(window(), "В файл " + *path + " записано ставок: " + countText(static_cast<long long>(shown.size())),
-               MsgBoxIcon::Information);
+        ids.push_back(bets_[at].id);
+    journal_.exportFile(QString::fromStdString(*path), ids, window());
 }
 
 void JournalWindow::Command5_Click()
 {
-    const auto path = chooseFile(window(), {FileUse::Open, "Импорт в журнал", csvFilter, {}});
-    JournalStore* store = path ? journal_.open(window()) : nullptr;
-    if (!store)
-        return;
-    const auto added = store->importCsv(QString::fromStdString(*path));
-    if (!added) {
-        MsgBox(window(), store->message(), MsgBoxIcon::Warning);
-        return;
-    }
-    reload();
-    MsgBox(window(), "Из файла " + *path + " добавлено ставок: " + countText(static_cast<long long>(*added)),
-           MsgBoxIcon::Information);
+    if (const auto path = chooseFile(window(), {FileUse::Open, "Импорт в журнал", csvFilter, {}}))
+        journal_.importFile(QString::fromStdString(*path), window());
 }
 
 } // namespace zoret::ui

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "ui/journal_access/journal_access.h"
 #include "ui/toolkit/chart.h"
 #include "ui/toolkit/form.h"
 #include "ui/toolkit/table.h"
@@ -11,52 +12,24 @@
 #include "core/journal_summary.h"
 
 #include <cstdint>
-#include <memory>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace zoret::ui {
 
-class BetDetailsWindow;
-class JournalStore;
-class SettlementWindow;
-
-// The journal as the windows meet it: opened when first needed, never at
-// start-up, with what the user must be told or asked on the way (a damaged
-// file set aside only when he agrees, a newer one only read, a folder that
-// cannot be written). A journal that cannot be opened leaves the
-// calculators working; the next use tries again.
-class JournalAccess {
-public:
-    JournalAccess();
-    ~JournalAccess();
-
-    // The open journal, or nothing once the user has been told why not.
-    JournalStore* open(QWidget* parent);
-    // Open and written by this version; tells the user why not otherwise.
-    bool canSave(QWidget* parent);
-    // Asks for the bookmaker and a note, then keeps the slip as a new bet
-    // placed now; its id, or nothing when the user cancelled or was told
-    // why it was not kept.
-    std::optional<std::int64_t> addAsked(JournalBet bet, QWidget* parent);
-    // The bet stored under its id takes what it holds now; false once the
-    // user has been told why not.
-    bool update(const JournalBet& bet, QWidget* parent);
-
-private:
-    std::unique_ptr<JournalStore> store_;
-    std::unique_ptr<BetDetailsWindow> details_;
-    bool told_ = false; // the read-only message is shown once
-};
+// Opens a bet of the journal to be changed; a change is saved through the
+// journal's access, which announces it.
+using BetEditor = std::function<void(const JournalBet& bet, bool writable, QWidget* parent)>;
 
 // Form6: every bet of the journal, newest first, filtered by period and
 // bookmaker, with the statistics and the profit curve of what the filter
-// keeps. A bet opens in the settlement window, where it is changed and
-// saved again.
+// keeps. A bet opens in `editor`, where it is changed and saved again; the
+// window reads the journal again after every change announced.
 class JournalWindow : public Form {
 public:
-    explicit JournalWindow(JournalAccess& journal);
+    JournalWindow(JournalAccess& journal, BetEditor editor);
     ~JournalWindow() override;
 
     // Opens the journal first: a journal the user cannot read shows no window.
@@ -84,8 +57,9 @@ private:
     void enableCommands();
 
     JournalAccess& journal_;
-    std::unique_ptr<SettlementWindow> editor_; // made on first use
-    std::vector<BetSummary> bets_; // newest first; a bet is read whole only to open or export it
+    BetEditor editor_;
+    bool reading_ = false; // a change announced while reading is read with it
+    std::vector<BetSummary> bets_; // newest first; a bet is read whole only to open it
     std::vector<BetFigures> figures_; // of bets_, in the same order
     std::vector<std::size_t> kept_; // what the filter keeps, positions in bets_
     mutable std::vector<std::optional<BetTexts>> texts_; // of kept_, each made when first shown or sorted

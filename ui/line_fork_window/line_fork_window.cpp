@@ -4,10 +4,9 @@
 #include "ui/line_fork_window/line_fork_window.h"
 
 #include "core/exact_decimal.h"
-#include "core/fork_calculator_captions.h"
 #include "core/line_fork.h"
+#include "core/rounding_steps.h"
 
-#include <string_view>
 
 namespace zoret::ui {
 
@@ -105,8 +104,8 @@ void LineForkWindow::Form_Load()
     for (int bets = minLineForkBets; bets <= maxLineForkBets; ++bets)
         Combo1.addItem(countText(bets));
     Combo1.setListIndex(static_cast<int>(entries_.size()) - minLineForkBets);
-    for (std::string_view step : roundingStepTexts)
-        Combo2.addItem(step);
+    for (const RoundingStep& step : roundingSteps)
+        Combo2.addItem(step.caption);
     Combo2.setListIndex(rounding_);
     Text1.setText(sum_);
     Text2.setText(homeGoals_);
@@ -265,7 +264,7 @@ void LineForkWindow::fix(std::optional<std::size_t> bet)
 void LineForkWindow::recompute()
 {
     const LineForkCaptions captions =
-        lineForkCaptions(entries_, sum_, roundingStepAt(static_cast<std::size_t>(rounding_)), homeGoals_, awayGoals_);
+        lineForkCaptions(entries_, sum_, roundingStep(static_cast<std::size_t>(rounding_)), homeGoals_, awayGoals_);
     bool anyFixed = false;
     for (std::size_t i = 0; i < entries_.size(); ++i) {
         BetRow& row = *rows_[i];

@@ -9,9 +9,11 @@
 #include "core/odds_list_commands.h"
 #include "ui/fair_odds_window/fair_odds_window.h"
 #include "ui/line_fork_window/line_fork_window.h"
+#include "ui/odds_formats_window/odds_formats_window.h"
 #include "ui/fork_calculator_window/fork_calculator_window.h"
 #include "ui/fork_window/fork_window.h"
 #include "ui/help_window/help_window.h"
+#include "ui/journal_access/journal_access.h"
 #include "ui/journal_window/journal_window.h"
 #include "ui/settlement_window/settlement_window.h"
 
@@ -28,9 +30,9 @@ constexpr FontSpec resultFont{"Arial Narrow", 9.75};
 
 } // namespace
 
-MainWindow::MainWindow()
+MainWindow::MainWindow(QString journalPath)
     : Form("Form4", "Zoret - от Lorvi'а", 8670, 4560), fork_(std::make_unique<ForkWindow>()),
-      help_(std::make_unique<HelpWindow>())
+      help_(std::make_unique<HelpWindow>()), journalPath_(std::move(journalPath))
 {
     bindHandlers();
     nameForReaders();
@@ -155,7 +157,8 @@ MenuBarDesign MainWindow::menuBarDesign()
                      {"actionFork", "&Вилка...", [this] { Command6_Click(); }},
                      {"actionForkCalculator", "&Калькулятор вилки...", [this] { openForkCalculator(); }},
                      {"actionFairOdds", "&Справедливые коэффициенты...", [this] { openFairOdds(); }},
-                     {"actionLineFork", "Вилка на &форах и тоталах...", [this] { openLineFork(); }},
+                     {"actionLineFork", "Вилка на форах и &тоталах...", [this] { openLineFork(); }},
+                     {"actionOddsFormats", "&Форматы коэффициентов...", [this] { openOddsFormats(); }},
                  }},
                 {"menuHelp",
                  "&Справка",
@@ -318,17 +321,33 @@ void MainWindow::openFairOdds()
     fairOdds_->showModal(window());
 }
 
+void MainWindow::openOddsFormats()
+{
+    if (!oddsFormats_)
+        oddsFormats_ = std::make_unique<OddsFormatsWindow>();
+    oddsFormats_->showModal(window());
+}
+
 JournalAccess& MainWindow::journal()
 {
     if (!journal_)
-        journal_ = std::make_unique<JournalAccess>();
+        journal_ = std::make_unique<JournalAccess>(journalPath_);
     return *journal_;
 }
 
 void MainWindow::openJournal()
 {
-    if (!journalWindow_)
-        journalWindow_ = std::make_unique<JournalWindow>(journal());
+    if (!journalWindow_) {
+        // A bet opens in a settlement window of the journal's own: the one of
+        // the odds list keeps its slip.
+        auto editor = [this, window = std::make_shared<std::unique_ptr<SettlementWindow>>()](
+                          const JournalBet& bet, bool writable, QWidget* parent) {
+            if (!*window)
+                *window = std::make_unique<SettlementWindow>();
+            (*window)->showBet(bet, journal(), writable, parent);
+        };
+        journalWindow_ = std::make_unique<JournalWindow>(journal(), std::move(editor));
+    }
     journalWindow_->showJournal(window());
 }
 

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "journal/journal_store.h"
 #include "ui/toolkit/form.h"
 #include "core/number.h"
 #include "core/odds_list_commands.h"
@@ -16,6 +17,7 @@
 namespace zoret::ui {
 
 class FairOddsWindow;
+class OddsFormatsWindow;
 class ForkCalculatorWindow;
 class ForkWindow;
 class HelpWindow;
@@ -28,7 +30,8 @@ class SettlementWindow;
 // calculator. Its variables are shared by all the procedures of the window.
 class MainWindow : public Form {
 public:
-    MainWindow();
+    // The journal is opened at `journalPath` when first used.
+    explicit MainWindow(QString journalPath = journal::defaultPath());
     ~MainWindow() override;
 
     // Window-level variables, in their order of declaration. winAmount,
@@ -66,6 +69,7 @@ private:
     void openForkCalculator();
     void openLineFork();
     void openFairOdds();
+    void openOddsFormats();
     void openJournal();
     JournalAccess& journal();
     void showAbout();
@@ -133,6 +137,8 @@ private:
     std::unique_ptr<ForkCalculatorWindow> forkCalculator_; // made on first use too
     std::unique_ptr<FairOddsWindow> fairOdds_; // and this one
     std::unique_ptr<LineForkWindow> lineFork_; // and this one
+    std::unique_ptr<OddsFormatsWindow> oddsFormats_; // and this one
+    QString journalPath_;
     std::unique_ptr<JournalAccess> journal_; // opens the file on first use: start-up never touches it
     std::unique_ptr<JournalWindow> journalWindow_;
 };

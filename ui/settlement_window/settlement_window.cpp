@@ -4,7 +4,7 @@
 #include "ui/settlement_window/settlement_window.h"
 
 #include "core/exact_decimal.h"
-#include "ui/journal_window/journal_window.h"
+#include "ui/journal_access/journal_access.h"
 
 #include <algorithm>
 
@@ -106,7 +106,7 @@ void SettlementWindow::showFor(std::vector<std::string> listTexts, QWidget* pare
     showModal(parent);
 }
 
-bool SettlementWindow::showBet(const JournalBet& bet, JournalAccess& journal, bool writable, QWidget* parent)
+void SettlementWindow::showBet(const JournalBet& bet, JournalAccess& journal, bool writable, QWidget* parent)
 {
     slip_.clear();
     for (const JournalEvent& event : bet.events)
@@ -117,9 +117,7 @@ bool SettlementWindow::showBet(const JournalBet& bet, JournalAccess& journal, bo
     journal_ = &journal;
     editing_ = bet;
     writable_ = writable;
-    saved_ = false;
     showModal(parent);
-    return saved_;
 }
 
 // The slip as it stands; a bet of the journal keeps its date, bookmaker,
@@ -143,10 +141,8 @@ void SettlementWindow::Command2_Click()
 {
     if (!journal_)
         return;
-    if (editing_ ? journal_->update(slipAsBet(), window()) : journal_->addAsked(slipAsBet(), window()).has_value()) {
-        saved_ = true;
+    if (editing_ ? journal_->update(slipAsBet(), window()) : journal_->addAsked(slipAsBet(), window()).has_value())
         unload();
-    }
 }
 
 void SettlementWindow::startAfresh(std::vector<std::string> listTexts)

@@ -32,9 +32,8 @@ public:
     // "В журнал" keeps the slip as a new bet there.
     void setJournal(JournalAccess* journal) { journal_ = journal; }
     // Shows a bet of the journal modally; "Сохранить" (enabled when the
-    // journal is writable) keeps the changes and closes the window. True
-    // when they were kept.
-    bool showBet(const JournalBet& bet, JournalAccess& journal, bool writable, QWidget* parent);
+    // journal is writable) keeps the changes and closes the window.
+    void showBet(const JournalBet& bet, JournalAccess& journal, bool writable, QWidget* parent);
 
 protected:
     Layout layout() override;
@@ -70,7 +69,6 @@ private:
     JournalAccess* journal_ = nullptr;
     std::optional<JournalBet> editing_; // the journal's bet shown, if any
     bool writable_ = true;
-    bool saved_ = false;
 
     Grid Grid1, Grid2;
     std::vector<std::unique_ptr<EventRow>> eventRows_;

@@ -338,6 +338,8 @@ QRadioButton* OptionButton::radio() const { return as<QRadioButton>(widget()); }
 
 QWidget* Frame::makeWidget(QWidget* parent, Style) { return new QGroupBox(parent); }
 
+void copyToClipboard(std::string_view text) { QApplication::clipboard()->setText(toQString(text)); }
+
 void Frame::setCaption(std::string_view caption) { showCaption(&QGroupBox::setTitle, caption); }
 
 // --- ListBox

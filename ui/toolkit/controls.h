@@ -239,4 +239,7 @@ protected:
     QWidget* makeWidget(QWidget* parent, Style style) override;
 };
 
+// Puts the text on the clipboard, as Ctrl+C in a box would.
+void copyToClipboard(std::string_view text);
+
 } // namespace zoret::ui

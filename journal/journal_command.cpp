@@ -1,17 +1,17 @@
 // SPDX-FileCopyrightText: 2026 Zoret developers <zoret@example.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/journal_store/journal_command.h"
+#include "journal/journal_command.h"
 
 #include "core/exact_decimal.h"
-#include "ui/journal_store/journal_store.h"
+#include "journal/journal_store.h"
 
-namespace zoret::ui {
+namespace zoret::journal {
 
-JournalCommandOutcome journalCommand(JournalCommand command, const QString& file)
+JournalCommandOutcome journalCommand(JournalCommand command, const QString& file, const QString& journalPath)
 {
     JournalStore store;
-    const JournalState state = store.open();
+    const JournalState state = store.open(journalPath);
     const auto failed = [&] { return JournalCommandOutcome{1, {}, store.message() + "\n"}; };
     if (state != JournalState::Ready && state != JournalState::ReadOnly)
         return failed();
@@ -29,4 +29,4 @@ JournalCommandOutcome journalCommand(JournalCommand command, const QString& file
     return {0, "Ставок добавлено в журнал из " + name + ": " + countText(static_cast<long long>(*added)) + "\n", {}};
 }
 
-} // namespace zoret::ui
+} // namespace zoret::journal

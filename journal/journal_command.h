@@ -8,7 +8,7 @@
 #include <string>
 
 // The journal without a window, for backups and scripts.
-namespace zoret::ui {
+namespace zoret::journal {
 
 enum class JournalCommand {
     Export, // the whole journal written to a CSV file
@@ -21,8 +21,8 @@ struct JournalCommandOutcome {
     std::string error; // why not, in Russian, one line
 };
 
-// Opens the journal of the data folder and does the command with `file`.
-// A damaged journal is left as it is. Needs a QCoreApplication, no display.
-JournalCommandOutcome journalCommand(JournalCommand command, const QString& file);
+// Opens the journal at `journalPath` and does the command with `file`. A
+// damaged journal is left as it is. Needs no application object.
+JournalCommandOutcome journalCommand(JournalCommand command, const QString& file, const QString& journalPath);
 
-} // namespace zoret::ui
+} // namespace zoret::journal

@@ -5,19 +5,19 @@
 
 #include "core/journal_summary.h"
 
-#include <QSqlDatabase>
 #include <QString>
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
-// The bet journal on disk: one SQLite file, journal.sqlite, in the
-// application's data folder. It knows no window; every failure is a Russian
-// message the caller shows, and a change is written whole or not at all.
-namespace zoret::ui {
+// The bet journal on disk: one SQLite file at the path it is opened with.
+// It knows no window; every failure is a Russian message the caller shows,
+// and a change is written whole or not at all.
+namespace zoret::journal {
 
 enum class JournalState {
     Closed, // not opened yet: nothing is read at start-up
@@ -27,6 +27,16 @@ enum class JournalState {
     Unavailable // the folder or the file cannot be opened; message() says why
 };
 
+class Connection;
+
+// journal.sqlite in the application's data folder: where the program keeps
+// its journal. The store opens whatever path it is given.
+QString defaultPath();
+
+// Why a bet cannot be kept, as the user is told; nothing when it can. Every
+// write asks it, and a caller may ask before it asks the user anything.
+std::optional<std::string> refusal(const JournalBet& bet);
+
 class JournalStore {
 public:
     JournalStore();
@@ -34,18 +44,17 @@ public:
     JournalStore(const JournalStore&) = delete;
     JournalStore& operator=(const JournalStore&) = delete;
 
-    // journal.sqlite in QStandardPaths::AppDataLocation.
-    static QString defaultPath();
-
-    // Opens the journal at defaultPath(), creating the folder and a new
-    // journal when missing and bringing an older one up to this version.
-    // A damaged file is left untouched.
-    JournalState open();
+    // Opens the journal at `path`, creating its folder and a new journal
+    // when missing and bringing an older one up to this version. A damaged
+    // or newer file is left untouched.
+    JournalState open(const QString& path);
     JournalState state() const { return state_; }
     // Why the last call failed, or why the journal is not ready.
     const std::string& message() const { return message_; }
-    // The Qt SQL connection of this store, for checks from outside.
-    const QString& connectionName() const { return connection_; }
+    // True when the journal takes changes; message() says why not otherwise.
+    bool canWrite();
+    // The store's own connection, for checks from outside.
+    Connection& connection() { return *connection_; }
 
     // Every bet with its events, the newest placed first.
     std::optional<std::vector<JournalBet>> bets();
@@ -74,26 +83,29 @@ public:
     // it was moved to.
     std::optional<QString> setDamagedAside();
 
-    // The whole journal as a CSV file for spreadsheets; returns how many
-    // bets were written.
-    std::optional<std::size_t> exportCsv(const QString& path);
+    // The bets as a CSV file for spreadsheets, oldest first: all of them, or
+    // those of `ids` that are stored. Returns how many were written.
+    std::optional<std::size_t> exportCsv(const QString& path,
+                                         std::optional<std::span<const std::int64_t>> ids = std::nullopt);
     // Every bet of a CSV file, or none when any row is faulty (message()
     // names its line); returns how many were added.
     std::optional<std::size_t> importCsv(const QString& path);
 
 private:
-    QSqlDatabase database() const;
-    bool connect(bool readOnly);
     JournalState fail(JournalState state, std::string message);
-    JournalState inspect();
-    JournalState prepareForWriting();
+    bool connect(bool readOnly);
     bool canRead();
-    bool canWrite();
+    template <typename T>
+    std::optional<T> failed(std::string message)
+    {
+        message_ = std::move(message);
+        return std::nullopt;
+    }
 
-    QString connection_;
+    std::unique_ptr<Connection> connection_;
     QString path_;
     JournalState state_ = JournalState::Closed;
     std::string message_;
 };
 
-} // namespace zoret::ui
+} // namespace zoret::journal

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Zoret developers <zoret@example.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/journal_window/bet_details_window.h"
+#include "ui/bet_details_window/bet_details_window.h"
 
 namespace zoret::ui {
 

@@ -1,17 +1,18 @@
 // SPDX-FileCopyrightText: 2026 Zoret developers <zoret@example.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The journal against real SQLite files in a data folder of its own.
-#include "ui/journal_store/journal_store.h"
+// The journal against real SQLite files in a temporary folder of its own.
+#include "journal/journal_store.h"
 
 #include "core/exact_decimal.h"
+#include "core/journal_csv.h"
+#include "journal/sqlite.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
-#include <QSqlQuery>
 #include <QTemporaryDir>
 
 #include <optional>
@@ -25,7 +26,7 @@
 #include <set>
 
 using namespace zoret;
-using zoret::ui::JournalState, zoret::ui::JournalStore;
+using zoret::journal::Connection, zoret::journal::JournalState, zoret::journal::JournalStore;
 
 namespace {
 
@@ -51,19 +52,14 @@ void write(const QString& path, const QByteArray& bytes)
 // Statements on a connection of the test's own.
 void sql(const QString& path, std::initializer_list<const char*> statements)
 {
-    {
-        auto db = QSqlDatabase::addDatabase("QSQLITE", "raw");
-        db.setDatabaseName(path);
-        EXPECT_TRUE(db.open());
-        for (const char* statement : statements)
-            EXPECT_TRUE(QSqlQuery(db).exec(statement)) << statement;
-    }
-    QSqlDatabase::removeDatabase("raw");
+    Connection connection;
+    EXPECT_TRUE(connection.open(path.toStdString(), false));
+    for (const char* statement : statements)
+        EXPECT_TRUE(connection.exec(statement)) << statement << ": " << connection.error().text;
 }
-QVariant valueOn(const JournalStore& store, const char* statement)
+std::string valueOn(JournalStore& store, const char* statement)
 {
-    QSqlQuery query(QSqlDatabase::database(store.connectionName()));
-    return query.exec(statement) && query.next() ? query.value(0) : QVariant("failed");
+    return store.connection().text(statement).value_or("failed");
 }
 
 // The ids of the stored bets, each of them whole.
@@ -94,14 +90,13 @@ std::vector<std::string> summaryRows(JournalStore& store, std::optional<int> new
 
 class Journal : public ::testing::Test {
 protected:
-    void SetUp() override { qputenv("XDG_DATA_HOME", home.path().toUtf8()); }
     QTemporaryDir home;
     const QString path = home.path() + "/Zoret/journal.sqlite";
     // A journal with these bets, closed again.
     void journalOf(const std::vector<JournalBet>& bets)
     {
         JournalStore store;
-        ASSERT_EQ(store.open(), JournalState::Ready);
+        ASSERT_EQ(store.open(path), JournalState::Ready);
         ASSERT_TRUE(store.addMany(bets));
     }
 };
@@ -121,11 +116,11 @@ TEST_F(Journal, FirstVersionIsBroughtUpWithItsBets)
         "INSERT INTO events VALUES (7, 1, ' 2.1', 'open', 1, ''), (7, 0, ' 1.85', 'won', 0, 'П1')", "PRAGMA user_version = 1"});
     // clang-format on
     JournalStore store;
-    ASSERT_EQ(store.open(), JournalState::Ready) << store.message();
+    ASSERT_EQ(store.open(path), JournalState::Ready) << store.message();
     auto expected = sample("старая");
     EXPECT_EQ(store.bets(), std::vector{(expected.id = 7, expected)});
-    EXPECT_EQ(valueOn(store, "PRAGMA user_version").toInt(), 3);
-    EXPECT_EQ(valueOn(store, "SELECT count(*) FROM sqlite_schema WHERE name = 'bets_newest_first'").toInt(), 1);
+    EXPECT_EQ(valueOn(store, "PRAGMA user_version"), "3");
+    EXPECT_EQ(valueOn(store, "SELECT count(*) FROM sqlite_schema WHERE name = 'bets_newest_first'"), "1");
     EXPECT_EQ(summaryRows(store), std::vector{settledRow(expected)});
 }
 
@@ -145,7 +140,7 @@ TEST_F(Journal, DamagedFileIsSetAsideNeverOverwritten)
     for (const auto& damaged : cases) {
         write(path, damaged);
         JournalStore store;
-        EXPECT_EQ(store.open(), JournalState::Damaged) << store.message();
+        EXPECT_EQ(store.open(path), JournalState::Damaged) << store.message();
         EXPECT_FALSE(store.add(sample("нет")));
         EXPECT_EQ(bytesOf(path), damaged);
         const auto aside = store.setDamagedAside();
@@ -166,7 +161,7 @@ TEST_F(Journal, NewerFileUnavailableFolderAndFullDiskRefuseWrites)
     const QByteArray before = bytesOf(path);
     {
         JournalStore store;
-        ASSERT_EQ(store.open(), JournalState::ReadOnly);
+        ASSERT_EQ(store.open(path), JournalState::ReadOnly);
         EXPECT_EQ(storedIds(store), std::set<std::int64_t>{1});
         EXPECT_FALSE(store.bet(99) || store.update(*store.bet(1)) || store.remove(std::vector<std::int64_t>{1})
                      || store.add(sample("новая")));
@@ -176,18 +171,59 @@ TEST_F(Journal, NewerFileUnavailableFolderAndFullDiskRefuseWrites)
     EXPECT_EQ(bytesOf(path), before);
 
     write(home.path() + "/file", "a file, not a folder");
-    qputenv("XDG_DATA_HOME", (home.path() + "/file/below").toUtf8());
     JournalStore nowhere;
-    EXPECT_TRUE(nowhere.open() == JournalState::Unavailable && !nowhere.bets() && !nowhere.message().empty());
-    qputenv("XDG_DATA_HOME", (home.path() + "/other").toUtf8());
+    EXPECT_TRUE(nowhere.open(home.path() + "/file/below/journal.sqlite") == JournalState::Unavailable && !nowhere.bets()
+                && !nowhere.message().empty());
     JournalStore store;
-    ASSERT_EQ(store.open(), JournalState::Ready);
+    ASSERT_EQ(store.open(home.path() + "/other/journal.sqlite"), JournalState::Ready);
     ASSERT_EQ(store.add(sample("первая")), 1);
     valueOn(store, "PRAGMA max_page_count = 1");
     EXPECT_FALSE(store.add(sample(std::string(100'000, 'x'))));
     EXPECT_NE(store.message().find("нет места"), std::string::npos) << store.message();
     EXPECT_FALSE(store.addMany(std::vector{sample("a"), sample(std::string(100'000, 'x'))}));
     EXPECT_EQ(storedIds(store), std::set<std::int64_t>{1});
+}
+
+// Each kind of write failing on the way: it says why, and the journal is as it was.
+TEST_F(Journal, FailedWritesSayWhyAndChangeNothing)
+{
+    journalOf({sample("первая"), sample("вторая")});
+    JournalStore store;
+    ASSERT_EQ(store.open(path), JournalState::Ready);
+    const auto before = store.bets();
+    ASSERT_TRUE(before && before->size() == 2u);
+    const auto expectFailure = [&](bool done, const std::string& message) {
+        EXPECT_FALSE(done) << message;
+        EXPECT_EQ(store.message(), message);
+        EXPECT_EQ(store.bets(), before) << message;
+    };
+    {
+        // Another writer holds the lock for longer than the wait.
+        Connection other;
+        ASSERT_TRUE(other.open(path.toStdString(), false) && other.exec("BEGIN IMMEDIATE"));
+        const std::string busy = "журнал занят другой программой дольше 5 секунд";
+        expectFailure(store.add(sample("третья")).has_value(), "Ставка не сохранена: " + busy);
+        expectFailure(store.remove(std::vector<std::int64_t>{1, 2}), "Ставки не удалены: " + busy);
+    }
+    // The disk fills up: the file may not grow by a page.
+    store.connection().exec("PRAGMA max_page_count = 1");
+    auto longer = before->front();
+    longer.note = std::string(100'000, 'x');
+    expectFailure(store.update(longer), "Ставка не сохранена: на диске нет места");
+    const QString csv = home.path() + "/bets.csv";
+    write(csv, QByteArray::fromStdString(journalCsv(std::vector{sample("a"), longer})));
+    expectFailure(store.importCsv(csv).has_value(), "Ставки не сохранены: на диске нет места");
+
+    // A damaged file whose name leaves no room for the name it would be set aside under.
+    const QString damaged = home.path() + "/" + QString(235, 'j');
+    write(damaged, "garbage bytes, never a database");
+    JournalStore spoiled;
+    ASSERT_EQ(spoiled.open(damaged), JournalState::Damaged);
+    EXPECT_FALSE(spoiled.setDamagedAside());
+    EXPECT_TRUE(spoiled.message().starts_with("Повреждённый журнал не переименован в " + damaged.toStdString()))
+        << spoiled.message();
+    EXPECT_EQ(bytesOf(damaged), "garbage bytes, never a database");
+    EXPECT_EQ(QDir(home.path()).entryList(QDir::Files).size(), 2); // the CSV and the damaged file, nothing beside
 }
 
 TEST_F(Journal, HostileTextsAndCsvComeBackVerbatim)
@@ -197,7 +233,7 @@ TEST_F(Journal, HostileTextsAndCsvComeBackVerbatim)
     auto hostile = sample(std::string(100'000, 'z') + "\r\n\"", controls + "\x7F;\"");
     hostile.bookmaker = "'); DROP TABLE bets; --";
     JournalStore store;
-    ASSERT_EQ(store.open(), JournalState::Ready);
+    ASSERT_EQ(store.open(path), JournalState::Ready);
     hostile.id = store.add(hostile).value_or(0);
     EXPECT_EQ(store.bet(hostile.id), hostile);
     EXPECT_EQ(store.bookmakers(), std::vector{hostile.bookmaker});
@@ -209,7 +245,7 @@ TEST_F(Journal, HostileTextsAndCsvComeBackVerbatim)
     const QString csv = home.path() + "/bets.csv";
     ASSERT_TRUE(store.exportCsv(csv));
     ASSERT_TRUE(store.remove(std::vector<std::int64_t>{hostile.id, 12345}));
-    EXPECT_EQ(valueOn(store, "SELECT count(*) FROM events").toInt(), 0);
+    EXPECT_EQ(valueOn(store, "SELECT count(*) FROM events"), "0");
     ASSERT_EQ(store.importCsv(csv), 1u) << store.message();
     auto back = store.bets()->front();
     EXPECT_EQ((back.id = hostile.id, back), hostile);
@@ -232,7 +268,7 @@ TEST_F(Journal, SummariesFollowEveryChangeNewestFirst)
     single.events.resize(1), single.bet = {BetKind::Single, 0}, single.placedAt = "2026-11-30 23:59:59";
     // clang-format on
     JournalStore store;
-    ASSERT_EQ(store.open(), JournalState::Ready);
+    ASSERT_EQ(store.open(path), JournalState::Ready);
     ASSERT_TRUE(
         store.addMany(std::vector{sample("тот же миг"), system, single, sample("тот же миг"), sample("тот же миг")}));
     auto changed = *store.bet(1);
@@ -274,13 +310,13 @@ TEST_F(Journal, DamagedRowsAreRefusedNeverShown)
         write(path, good);
         sql(path, {(std::string(statement) + " WHERE id = 2").c_str()});
         JournalStore store;
-        ASSERT_EQ(store.open(), JournalState::Ready) << statement;
+        ASSERT_EQ(store.open(path), JournalState::Ready) << statement;
         EXPECT_FALSE(store.summaries()) << statement;
         EXPECT_NE(store.message().find("Ставка 2 "), std::string::npos) << statement << ": " << store.message();
     }
     write(path, good);
     JournalStore store;
-    ASSERT_EQ(store.open(), JournalState::Ready);
+    ASSERT_EQ(store.open(path), JournalState::Ready);
     EXPECT_EQ(summaryRows(store).size(), 2u);
 }
 
@@ -294,7 +330,7 @@ TEST_F(Journal, DamageFoundWhileReadingTurnsTheJournalDamaged)
     bytes.replace(middle, page, QByteArray(page, '\0'));
     write(path, bytes);
     JournalStore store;
-    ASSERT_EQ(store.open(), JournalState::Ready) << store.message();
+    ASSERT_EQ(store.open(path), JournalState::Ready) << store.message();
     EXPECT_FALSE(store.summaries());
     EXPECT_EQ(store.state(), JournalState::Damaged) << store.message();
     EXPECT_FALSE(store.add(sample("нет")));
@@ -302,12 +338,13 @@ TEST_F(Journal, DamageFoundWhileReadingTurnsTheJournalDamaged)
     EXPECT_EQ(summaryRows(store), std::vector<std::string>{});
 }
 
-// This program with --write TAG COUNT: adds bets noted "TAG n", COUNT of
-// them or until killed when negative, printing each id once committed.
-int writeBets(const char* tag, const QByteArray& count)
+// This program with --write JOURNAL TAG COUNT: adds bets noted "TAG n" to
+// JOURNAL, COUNT of them or until killed when negative, printing each id
+// once committed.
+int writeBets(const char* journal, const char* tag, const QByteArray& count)
 {
     JournalStore store;
-    const bool ready = store.open() == JournalState::Ready;
+    const bool ready = store.open(QString::fromLocal8Bit(journal)) == JournalState::Ready;
     for (long long n = 0, id = 0; ready && n != count.toLongLong(); ++n) {
         if (!(id = store.add(sample(tag + (" " + countText(n)))).value_or(0)))
             break;
@@ -319,12 +356,13 @@ int writeBets(const char* tag, const QByteArray& count)
 }
 // The ids writers started at once printed, each killed after `killAfter` ms
 // or left to finish. A line cut by a kill names no commit.
-std::set<std::int64_t> committedBy(std::initializer_list<const char*> tags, const char* count, int killAfter = 0)
+std::set<std::int64_t> committedBy(const QString& journal, std::initializer_list<const char*> tags, const char* count,
+                                   int killAfter = 0)
 {
     std::vector<std::unique_ptr<QProcess>> writers;
     for (const char* tag : tags) {
         writers.push_back(std::make_unique<QProcess>());
-        writers.back()->start(QCoreApplication::applicationFilePath(), {"--write", tag, count});
+        writers.back()->start(QCoreApplication::applicationFilePath(), {"--write", journal, tag, count});
     }
     std::set<std::int64_t> ids;
     for (auto& writer : writers) {
@@ -348,11 +386,11 @@ TEST_F(Journal, KilledWriterLosesNothingCommitted)
     std::mt19937 random(17);
     std::set<std::int64_t> committed;
     for (int round = 0; round < 6; ++round)
-        committed.merge(committedBy({"убит"}, "-1", int(50 + random() % 400)));
+        committed.merge(committedBy(path, {"убит"}, "-1", int(50 + random() % 400)));
     ASSERT_GT(committed.size(), 6u);
     JournalStore store;
-    ASSERT_EQ(store.open(), JournalState::Ready) << store.message();
-    EXPECT_EQ(valueOn(store, "PRAGMA integrity_check").toString(), "ok");
+    ASSERT_EQ(store.open(path), JournalState::Ready) << store.message();
+    EXPECT_EQ(valueOn(store, "PRAGMA integrity_check"), "ok");
     const auto stored = storedIds(store);
     EXPECT_TRUE(std::includes(stored.begin(), stored.end(), committed.begin(), committed.end()));
     EXPECT_EQ(stored.size(), store.bets()->size());
@@ -363,11 +401,11 @@ TEST_F(Journal, WritersAtOnceKeepEveryBet)
 {
     for (int round = 0; round < 10; ++round) {
         QTemporaryDir data;
-        qputenv("XDG_DATA_HOME", data.path().toUtf8());
-        const auto printed = committedBy({"A", "B", "C"}, "30");
+        const QString journal = data.filePath("journal.sqlite");
+        const auto printed = committedBy(journal, {"A", "B", "C"}, "30");
         EXPECT_EQ(printed.size(), 90u) << "round " << round;
         JournalStore store;
-        ASSERT_EQ(store.open(), JournalState::Ready);
+        ASSERT_EQ(store.open(journal), JournalState::Ready);
         EXPECT_EQ(storedIds(store), printed);
     }
 }
@@ -377,9 +415,8 @@ TEST_F(Journal, WritersAtOnceKeepEveryBet)
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName("Zoret");
-    if (argc == 4 && QByteArray(argv[1]) == "--write")
-        return writeBets(argv[2], argv[3]);
+    if (argc == 5 && QByteArray(argv[1]) == "--write")
+        return writeBets(argv[2], argv[3], argv[4]);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

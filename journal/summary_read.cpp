@@ -1,37 +1,29 @@
 // SPDX-FileCopyrightText: 2026 Zoret developers <zoret@example.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/journal_store/summary_query.h"
-
-#include <sqlite3.h>
+#include "journal/summary_read.h"
 
 #include <algorithm>
 #include <string>
-#include <utility>
 #include <string_view>
+#include <utility>
 
-namespace zoret::ui {
+namespace zoret::journal {
 
 namespace {
 
-std::string_view textOf(sqlite3_stmt* statement, int column)
-{
-    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
-    return text ? std::string_view(text, static_cast<std::size_t>(sqlite3_column_bytes(statement, column)))
-                : std::string_view();
-}
+constexpr const char* selectSummaries = "SELECT id, placed_at, bookmaker, note, kind, system_size, settled FROM bets";
 
-// A row of the bets' table; false for one this version cannot read.
-bool readRow(sqlite3_stmt* statement, BetSummary& summary, BetFigures& figures)
+// A row of selectSummaries; false for one this version cannot read.
+bool readRow(const Statement& row, BetSummary& summary, BetFigures& figures)
 {
-    summary.id = sqlite3_column_int64(statement, 0);
-    summary.placedAt = textOf(statement, 1);
-    summary.bookmaker = textOf(statement, 2);
-    summary.note = textOf(statement, 3);
-    const auto kind = kindOfCode(textOf(statement, 4));
-    summary.bet = {kind.value_or(BetKind::Single), sqlite3_column_int(statement, 5)};
-    return kind && sqlite3_column_type(statement, 6) == SQLITE_TEXT
-           && readSettledRecord(textOf(statement, 6), summary, figures);
+    summary.id = row.integer(0);
+    summary.placedAt = row.text(1);
+    summary.bookmaker = row.text(2);
+    summary.note = row.text(3);
+    const auto kind = kindOfCode(row.text(4));
+    summary.bet = {kind.value_or(BetKind::Single), static_cast<int>(row.integer(5))};
+    return kind && row.isText(6) && readSettledRecord(row.text(6), summary, figures);
 }
 
 // "YYYY-MM-DD HH:MM:SS" as the number YYYYMMDDHHMMSS, which sorts as the
@@ -83,51 +75,37 @@ void arrangeNewestFirst(std::vector<BetSummary>& bets, std::vector<BetFigures>& 
 
 } // namespace
 
-SummaryRows readSummaries(sqlite3* handle, std::optional<int> newest)
+SummaryRows readSummaries(Connection& connection, std::optional<int> newest)
 {
     SummaryRows rows;
-    sqlite3_stmt* statement = nullptr;
     std::vector<BetSummary> bets;
     std::vector<BetFigures> figures;
-    const std::optional<int> limit = newest ? std::optional(std::max(*newest, 0)) : std::nullopt;
+    const bool few = newest.has_value();
+    const int limit = few ? std::max(*newest, 0) : 0;
     // Room made first: a rational moved when a list grows is copied. The
     // newest few need no count, which reads the whole of an index.
-    int code = SQLITE_ROW;
-    if (limit)
-        bets.reserve(static_cast<std::size_t>(*limit));
-    else if ((code = sqlite3_prepare_v2(handle, "SELECT count(*) FROM bets", -1, &statement, nullptr)) == SQLITE_OK
-             && (code = sqlite3_step(statement)) == SQLITE_ROW)
-        bets.reserve(static_cast<std::size_t>(sqlite3_column_int64(statement, 0)));
+    if (few)
+        bets.reserve(static_cast<std::size_t>(limit));
+    else if (const auto count = connection.integer("SELECT count(*) FROM bets"))
+        bets.reserve(static_cast<std::size_t>(*count));
+    else
+        return rows.failed = true, rows;
     figures.reserve(bets.capacity());
-    sqlite3_finalize(statement);
-    statement = nullptr;
     // Every bet in the table's order, which a scan reads fastest, sorted
     // below; the newest few through the index, already in order.
-    std::string select = "SELECT id, placed_at, bookmaker, note, kind, system_size, settled FROM bets";
-    if (limit)
-        select += " ORDER BY placed_at DESC, id DESC LIMIT ?";
-    if (code == SQLITE_ROW)
-        code = sqlite3_prepare_v2(handle, select.c_str(), -1, &statement, nullptr);
-    if (code == SQLITE_OK && limit)
-        code = sqlite3_bind_int(statement, 1, *limit);
-    while (code == SQLITE_OK && (code = sqlite3_step(statement)) == SQLITE_ROW) {
-        if (!readRow(statement, bets.emplace_back(), figures.emplace_back())) {
-            rows.unreadable = bets.back().id;
-            break;
-        }
-        code = SQLITE_OK;
-    }
-    if (code != SQLITE_DONE && !rows.unreadable) {
-        rows.failure = code & 0xFF;
-        rows.failureText = sqlite3_errmsg(handle);
-    }
-    sqlite3_finalize(statement);
-    if (rows.failure != 0 || rows.unreadable)
+    Statement select(connection, few ? std::string(selectSummaries) + " ORDER BY placed_at DESC, id DESC LIMIT ?1"
+                                     : std::string(selectSummaries));
+    if (few)
+        select.bind(1, std::int64_t{limit});
+    while (select.step())
+        if (!readRow(select, bets.emplace_back(), figures.emplace_back()))
+            return rows.unreadable = bets.back().id, rows;
+    if ((rows.failed = select.failed()))
         return rows;
-    if (!limit)
+    if (!few)
         arrangeNewestFirst(bets, figures);
     rows.summaries = {std::move(bets), std::move(figures)};
     return rows;
 }
 
-} // namespace zoret::ui
+} // namespace zoret::journal

@@ -1,0 +1,143 @@
+// SPDX-FileCopyrightText: 2026 Zoret developers <zoret@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ui/journal_access/journal_access.h"
+
+#include "core/exact_decimal.h"
+#include "core/system_captions.h"
+#include "ui/bet_details_window/bet_details_window.h"
+#include "ui/toolkit/clock.h"
+#include "ui/toolkit/message_box.h"
+
+#include <utility>
+
+namespace zoret::ui {
+
+namespace {
+
+using journal::JournalState;
+
+constexpr const char* setAsideQuestion =
+    "\n\nОтложить этот файл (он останется рядом под другим именем) и начать новый журнал?";
+constexpr const char* calculatorsGoOn = "\n\nРасчёты работают как прежде, но ставки не сохраняются.";
+
+bool readable(JournalState state) { return state == JournalState::Ready || state == JournalState::ReadOnly; }
+
+std::string countOf(std::size_t count) { return countText(static_cast<long long>(count)); }
+
+} // namespace
+
+JournalAccess::JournalAccess(QString path) : path_(std::move(path)) {}
+
+JournalAccess::~JournalAccess() = default;
+
+journal::JournalStore* JournalAccess::open(QWidget* parent)
+{
+    if (!store_)
+        store_ = std::make_unique<journal::JournalStore>();
+    if (readable(store_->state()))
+        return store_.get();
+    JournalState state = store_->open(path_);
+    if (state == JournalState::Damaged) {
+        if (!AskYesNo(parent, store_->message() + setAsideQuestion, true))
+            return nullptr;
+        const auto aside = store_->setDamagedAside();
+        if (!aside) {
+            MsgBox(parent, store_->message() + calculatorsGoOn, MsgBoxIcon::Warning);
+            return nullptr;
+        }
+        MsgBox(parent, "Повреждённый журнал сохранён как " + aside->toStdString() + ". Начат новый журнал.",
+               MsgBoxIcon::Information);
+        state = store_->state();
+        changed();
+    }
+    if (state == JournalState::ReadOnly && !std::exchange(told_, true))
+        MsgBox(parent, store_->message(), MsgBoxIcon::Information);
+    if (readable(state))
+        return store_.get();
+    MsgBox(parent, store_->message() + calculatorsGoOn, MsgBoxIcon::Warning);
+    return nullptr;
+}
+
+bool JournalAccess::canSave(QWidget* parent)
+{
+    journal::JournalStore* store = open(parent);
+    if (store && !store->canWrite()) {
+        MsgBox(parent, store->message(), MsgBoxIcon::Information);
+        return false;
+    }
+    return store != nullptr;
+}
+
+bool JournalAccess::written(bool done, QWidget* parent)
+{
+    if (done)
+        changed();
+    else
+        MsgBox(parent, store_->message(), MsgBoxIcon::Warning);
+    return done;
+}
+
+std::optional<std::int64_t> JournalAccess::addAsked(JournalBet bet, QWidget* parent)
+{
+    bet.placedAt = nowText();
+    // Refused before the user is asked anything about it.
+    if (const auto refused = journal::refusal(bet)) {
+        MsgBox(parent, *refused, MsgBoxIcon::Warning);
+        return std::nullopt;
+    }
+    if (!canSave(parent))
+        return std::nullopt;
+    if (!details_)
+        details_ = std::make_unique<BetDetailsWindow>();
+    const auto details = details_->ask(store_->bookmakers().value_or(std::vector<std::string>{}), parent);
+    if (!details)
+        return std::nullopt;
+    bet.bookmaker = details->bookmaker;
+    bet.note = details->note;
+    const auto id = store_->add(bet);
+    written(id.has_value(), parent);
+    return id;
+}
+
+bool JournalAccess::update(const JournalBet& bet, QWidget* parent)
+{
+    return canSave(parent) && written(store_->update(bet), parent);
+}
+
+bool JournalAccess::removeAsked(std::span<const std::int64_t> ids, QWidget* parent)
+{
+    const std::string counted = countOf(ids.size()) + " " + pluralWord(ids.size(), "ставку", "ставки", "ставок");
+    if (ids.empty() || !AskYesNo(parent, "Удалить из журнала " + counted + "?", false))
+        return false;
+    return canSave(parent) && written(store_->remove(ids), parent);
+}
+
+void JournalAccess::exportFile(const QString& path, std::span<const std::int64_t> ids, QWidget* parent)
+{
+    journal::JournalStore* store = open(parent);
+    const auto exported = store ? store->exportCsv(path, ids) : std::nullopt;
+    if (exported)
+        MsgBox(parent, "В файл " + path.toStdString() + " записано ставок: " + countOf(*exported),
+               MsgBoxIcon::Information);
+    else if (store)
+        MsgBox(parent, store->message(), MsgBoxIcon::Warning);
+}
+
+void JournalAccess::importFile(const QString& path, QWidget* parent)
+{
+    if (!canSave(parent))
+        return;
+    const auto added = store_->importCsv(path);
+    if (written(added.has_value(), parent))
+        MsgBox(parent, "Из файла " + path.toStdString() + " добавлено ставок: " + countOf(*added),
+               MsgBoxIcon::Information);
+}
+
+void JournalAccess::changed()
+{
+    for (const auto& listener : listeners_)
+        listener();
+}
+
+} // namespace zoret::ui
