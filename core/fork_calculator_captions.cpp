@@ -6,6 +6,7 @@
 #include "core/number_text.h"
 #include "core/exact_decimal.h"
 #include "core/fork_calculator.h"
+#include "core/percent_text.h"
 #include "core/settlement_captions.h"
 #include "core/typed_number.h"
 
@@ -20,8 +21,6 @@ std::string rowNote(std::size_t row, std::string_view what)
 {
     return "Исход " + countText(row + 1) + ": " + std::string(what);
 }
-
-std::string percentText(const mpq_class& fraction) { return fixedText(fraction * 100, 2) + " %"; }
 
 std::string forkText(const mpq_class& reciprocalSum)
 {
