@@ -7,8 +7,8 @@ namespace zoret {
 
 namespace {
 
-constexpr std::array<std::string_view, allMarkets.size()> names{
-    "П1", "Х", "П2", "1Х", "12", "Х2", "Ф1", "Ф2", "ТБ", "ТМ", "ИТ1Б", "ИТ1М", "ИТ2Б", "ИТ2М"};
+constexpr std::array<std::string_view, allMarkets.size()> names{"П1", "Х",  "П2", "1Х",   "12",   "Х2",   "Ф1",
+                                                                "Ф2", "ТБ", "ТМ", "ИТ1Б", "ИТ1М", "ИТ2Б", "ИТ2М"};
 
 // How far the score is on the winning side of the line, in quarters of a
 // goal: above zero wins, zero refunds, below loses. Results of the match
@@ -17,20 +17,34 @@ long margin(Market market, long q, Score s)
 {
     const long h = s.home, a = s.away;
     switch (market) {
-    case Market::Home: return h > a ? 1 : -1;
-    case Market::Draw: return h == a ? 1 : -1;
-    case Market::Away: return h < a ? 1 : -1;
-    case Market::HomeOrDraw: return h >= a ? 1 : -1;
-    case Market::HomeOrAway: return h != a ? 1 : -1;
-    case Market::DrawOrAway: return h <= a ? 1 : -1;
-    case Market::Handicap1: return 4 * (h - a) + q;
-    case Market::Handicap2: return 4 * (a - h) + q;
-    case Market::Over: return 4 * (h + a) - q;
-    case Market::Under: return q - 4 * (h + a);
-    case Market::HomeOver: return 4 * h - q;
-    case Market::HomeUnder: return q - 4 * h;
-    case Market::AwayOver: return 4 * a - q;
-    case Market::AwayUnder: return q - 4 * a;
+    case Market::Home:
+        return h > a ? 1 : -1;
+    case Market::Draw:
+        return h == a ? 1 : -1;
+    case Market::Away:
+        return h < a ? 1 : -1;
+    case Market::HomeOrDraw:
+        return h >= a ? 1 : -1;
+    case Market::HomeOrAway:
+        return h != a ? 1 : -1;
+    case Market::DrawOrAway:
+        return h <= a ? 1 : -1;
+    case Market::Handicap1:
+        return 4 * (h - a) + q;
+    case Market::Handicap2:
+        return 4 * (a - h) + q;
+    case Market::Over:
+        return 4 * (h + a) - q;
+    case Market::Under:
+        return q - 4 * (h + a);
+    case Market::HomeOver:
+        return 4 * h - q;
+    case Market::HomeUnder:
+        return q - 4 * h;
+    case Market::AwayOver:
+        return 4 * a - q;
+    case Market::AwayUnder:
+        return q - 4 * a;
     }
     return -1;
 }

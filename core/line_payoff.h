@@ -28,9 +28,9 @@ enum class Market {
     AwayUnder, // ИТ2М(x)
 };
 
-inline constexpr std::array allMarkets{Market::Home,       Market::Draw,      Market::Away,     Market::HomeOrDraw,
+inline constexpr std::array allMarkets{Market::Home,       Market::Draw,       Market::Away,      Market::HomeOrDraw,
                                        Market::HomeOrAway, Market::DrawOrAway, Market::Handicap1, Market::Handicap2,
-                                       Market::Over,       Market::Under,      Market::HomeOver, Market::HomeUnder,
+                                       Market::Over,       Market::Under,      Market::HomeOver,  Market::HomeUnder,
                                        Market::AwayOver,   Market::AwayUnder};
 
 // "П1", "Х", ..., "ИТ2М": the name a bettor reads.

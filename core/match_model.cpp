@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <tuple>
 #include <utility>
 
 namespace zoret {
@@ -22,6 +21,7 @@ using Matrix = std::array<Vector, 3>;
 
 constexpr double fitTolerance = 1e-12;
 constexpr int maxNewtonSteps = 100;
+constexpr int maxShortenedSteps = 8;
 // Where the sums of the grid's rounding leave nothing more to gain.
 constexpr double closeEnough = 1e-16;
 
@@ -104,36 +104,44 @@ std::optional<Vector> newtonStep(Matrix a, Vector r, int n)
 
 // The safeguard: the step is halved until it stays among the allowed models
 // and lowers the sum of squared residuals enough (Armijo), so each step
-// makes progress and none diverges. Nothing when no fraction of it does.
-std::optional<std::pair<Vector, Vector>> dampedStep(const Problem& problem, const Vector& x, const Vector& r,
-                                                    const Vector& step)
+// makes progress and none diverges. Nothing when a thousandth of it does
+// not.
+struct Damped {
+    Vector x, r;
+    bool full = false; // Newton's whole step
+};
+std::optional<Damped> dampedStep(const Problem& problem, const Vector& x, const Vector& r, const Vector& step)
 {
     const double now = squares(r);
-    for (double t = 1; t > 1e-9; t /= 2) {
+    for (double t = 1; t >= 1.0 / 1024; t /= 2) {
         Vector trial = x;
         for (int c = 0; c < problem.size; ++c)
             trial[c] += t * step[c];
         const auto tr = problem.residual(trial);
         if (tr && squares(*tr) <= (1 - 1e-4 * t) * now)
-            return std::pair{trial, *tr};
+            return Damped{trial, *tr, t == 1};
     }
     return std::nullopt;
 }
 
 // Newton's method from `x` until the residuals stop falling; `x` is left at
-// the best point reached.
+// the best point reached. Near a root Newton takes whole steps; a run of
+// shortened ones is odds that no model gives, the iterate creeping towards
+// the bound of the lambdas, where each step costs the most.
 bool solve(const Problem& problem, Vector& x)
 {
     auto r = problem.residual(x);
     if (!r)
         return false;
-    for (int step = 0; step < maxNewtonSteps && largest(*r) > closeEnough; ++step) {
+    int shortened = 0;
+    for (int step = 0; step < maxNewtonSteps && largest(*r) > closeEnough && shortened < maxShortenedSteps; ++step) {
         const auto j = jacobian(problem, x, *r);
         const auto direction = j ? newtonStep(*j, *r, problem.size) : std::nullopt;
         const auto next = direction ? dampedStep(problem, x, *r, *direction) : std::nullopt;
         if (!next)
             break;
-        std::tie(x, *r) = *next;
+        x = next->x, *r = next->r;
+        shortened = next->full ? 0 : shortened + 1;
     }
     return largest(*r) <= fitTolerance;
 }
