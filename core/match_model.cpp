@@ -22,14 +22,42 @@ using Matrix = std::array<Vector, 3>;
 constexpr double fitTolerance = 1e-12;
 constexpr int maxNewtonSteps = 100;
 constexpr int maxShortenedSteps = 8;
+constexpr double maxStep = 1;
 // Where the sums of the grid's rounding leave nothing more to gain.
 constexpr double closeEnough = 1e-16;
 
+// Plain: λ1, λ2 (ρ = 0) to P(П1) and P(П2). Start: λ1, λ2 (ρ = 0) to the
+// total and the share of П1 among the wins, which ρ barely moves: a start
+// close to the full fit. Full: λ1, λ2 and ρ to P(П1), P(П2) and the total.
+enum class Stage { Plain, Start, Full };
+
+// ρ from the third unknown s, through the logistic function onto its open
+// range: every s is an allowed ρ, so no Newton step is cut short by the
+// range, which narrows as the lambdas grow.
+double rhoOf(double lambda1, double lambda2, double s)
+{
+    const RhoRange range = allowedRho(lambda1, lambda2);
+    return range.low + (range.high - range.low) / (1 + std::exp(-s));
+}
+
+double unknownOf(const ScoreModel& m)
+{
+    const RhoRange range = allowedRho(m.lambda1, m.lambda2);
+    const double share = (m.rho - range.low) / (range.high - range.low);
+    return std::log(share / (1 - share));
+}
+
 struct Problem {
     MatchTargets targets;
-    int size = 2;
+    Stage stage = Stage::Plain;
 
-    ScoreModel model(const Vector& x) const { return {std::exp(x[0]), std::exp(x[1]), size == 3 ? x[2] : 0.0}; }
+    int size() const { return stage == Stage::Full ? 3 : 2; }
+
+    ScoreModel model(const Vector& x) const
+    {
+        const double l1 = std::exp(x[0]), l2 = std::exp(x[1]);
+        return {l1, l2, stage == Stage::Full ? rhoOf(l1, l2, x[2]) : 0.0};
+    }
 
     // The model's figures less the targets; nothing outside the allowed models.
     std::optional<Vector> residual(const Vector& x) const
@@ -38,13 +66,15 @@ struct Problem {
         if (!isAllowedModel(m))
             return std::nullopt;
         const auto grid = scoreProbabilities(m);
-        Vector r{lineShares(lineOutcomes(grid, Market::Home, 0)).won - targets.home,
-                 lineShares(lineOutcomes(grid, Market::Away, 0)).won - targets.away, 0};
-        if (size == 3) {
-            const LineShares over = lineShares(lineOutcomes(grid, Market::Over, targets.total->lineQuarters));
-            r[2] = over.won - targets.total->overShare * (over.won + over.lost);
-        }
-        return r;
+        const double home = lineShares(lineOutcomes(grid, Market::Home, 0)).won;
+        const double away = lineShares(lineOutcomes(grid, Market::Away, 0)).won;
+        if (stage == Stage::Plain)
+            return Vector{home - targets.home, away - targets.away, 0};
+        const LineShares over = lineShares(lineOutcomes(grid, Market::Over, targets.total->lineQuarters));
+        const double total = over.won - targets.total->overShare * (over.won + over.lost);
+        if (stage == Stage::Start)
+            return Vector{home / (home + away) - targets.home / (targets.home + targets.away), total, 0};
+        return Vector{home - targets.home, away - targets.away, total};
     }
 };
 
@@ -59,7 +89,7 @@ std::optional<Matrix> jacobian(const Problem& problem, const Vector& x, const Ve
 {
     constexpr double h = 1e-6;
     Matrix j{};
-    for (int c = 0; c < problem.size; ++c) {
+    for (int c = 0; c < problem.size(); ++c) {
         Vector up = x, down = x;
         up[c] += h, down[c] -= h;
         const auto ru = problem.residual(up), rd = problem.residual(down);
@@ -68,7 +98,7 @@ std::optional<Matrix> jacobian(const Problem& problem, const Vector& x, const Ve
         const Vector& high = ru ? *ru : r;
         const Vector& low = rd ? *rd : r;
         const double width = (ru ? h : 0) + (rd ? h : 0);
-        for (int row = 0; row < problem.size; ++row)
+        for (int row = 0; row < problem.size(); ++row)
             j[row][c] = (high[row] - low[row]) / width;
     }
     return j;
@@ -102,31 +132,34 @@ std::optional<Vector> newtonStep(Matrix a, Vector r, int n)
     return step;
 }
 
-// The safeguard: the step is halved until it stays among the allowed models
-// and lowers the sum of squared residuals enough (Armijo), so each step
-// makes progress and none diverges. Nothing when a thousandth of it does
-// not.
+// The safeguard: no unknown moves by more than maxStep at once (a lambda by
+// a factor e; ρ's unknown, which flattens towards the ends of its range,
+// cannot leap to where nothing changes), and the step is halved until it
+// stays among the allowed models and lowers the sum of squared residuals
+// enough (Armijo), so each step makes progress and none diverges. Nothing
+// when a thousandth of it does not.
 struct Damped {
     Vector x, r;
-    bool full = false; // Newton's whole step
+    bool full = false; // not halved
 };
 std::optional<Damped> dampedStep(const Problem& problem, const Vector& x, const Vector& r, const Vector& step)
 {
-    const double now = squares(r);
-    for (double t = 1; t >= 1.0 / 1024; t /= 2) {
+    const double now = squares(r), longest = std::max({std::fabs(step[0]), std::fabs(step[1]), std::fabs(step[2])});
+    const double whole = std::min(1.0, maxStep / longest);
+    for (double t = whole; t >= whole / 1024; t /= 2) {
         Vector trial = x;
-        for (int c = 0; c < problem.size; ++c)
+        for (int c = 0; c < problem.size(); ++c)
             trial[c] += t * step[c];
         const auto tr = problem.residual(trial);
         if (tr && squares(*tr) <= (1 - 1e-4 * t) * now)
-            return Damped{trial, *tr, t == 1};
+            return Damped{trial, *tr, t == whole};
     }
     return std::nullopt;
 }
 
 // Newton's method from `x` until the residuals stop falling; `x` is left at
 // the best point reached. Near a root Newton takes whole steps; a run of
-// shortened ones is odds that no model gives, the iterate creeping towards
+// halved ones is odds that no model gives, the iterate creeping towards
 // the bound of the lambdas, where each step costs the most.
 bool solve(const Problem& problem, Vector& x)
 {
@@ -136,7 +169,7 @@ bool solve(const Problem& problem, Vector& x)
     int shortened = 0;
     for (int step = 0; step < maxNewtonSteps && largest(*r) > closeEnough && shortened < maxShortenedSteps; ++step) {
         const auto j = jacobian(problem, x, *r);
-        const auto direction = j ? newtonStep(*j, *r, problem.size) : std::nullopt;
+        const auto direction = j ? newtonStep(*j, *r, problem.size()) : std::nullopt;
         const auto next = direction ? dampedStep(problem, x, *r, *direction) : std::nullopt;
         if (!next)
             break;
@@ -162,9 +195,9 @@ bool isAllowedModel(const ScoreModel& m)
     return m.rho > rho.low && m.rho < rho.high;
 }
 
-// Plain Poisson first, from even expected goals; with a total, ρ joins from
-// there. Targets that are not probabilities (a margin method can give them)
-// fit nothing.
+// With a total: the start, then the full fit; should that fail, the full
+// fit from plain Poisson. Targets that are not probabilities (a margin
+// method can give them) fit nothing.
 std::optional<ScoreModel> fitScoreModel(const MatchTargets& targets)
 {
     const auto probability = [](double p) { return p > 0 && p < 1; };
@@ -172,15 +205,26 @@ std::optional<ScoreModel> fitScoreModel(const MatchTargets& targets)
         return std::nullopt;
     if (targets.total && !probability(targets.total->overShare))
         return std::nullopt;
-    Problem problem{targets, 2};
-    Vector x{std::log(1.3), std::log(1.3), 0};
-    const bool plain = solve(problem, x);
+    const Vector even{std::log(1.3), std::log(1.3), 0};
+    // Expected goals near the total's line, shared out roughly as the wins.
+    const double goals = targets.total ? std::max(0.5, double(targets.total->lineQuarters) / 4) : 0;
+    const double homeShare = (targets.home + 0.1) / (targets.home + targets.away + 0.2);
+    const Vector near{std::log(goals * homeShare), std::log(goals * (1 - homeShare)), 0};
+    const auto fitted = [&](Stage stage, Vector x) -> std::optional<ScoreModel> {
+        const Problem problem{targets, stage};
+        return solve(problem, x) ? std::optional(problem.model(x)) : std::nullopt;
+    };
+    const auto full = [&](const ScoreModel& from) {
+        return fitted(Stage::Full, {std::log(from.lambda1), std::log(from.lambda2), unknownOf(from)});
+    };
     if (!targets.total)
-        return plain ? std::optional(problem.model(x)) : std::nullopt;
-    problem.size = 3;
-    if (!solve(problem, x))
-        return std::nullopt;
-    return problem.model(x);
+        return fitted(Stage::Plain, even);
+    const auto start = fitted(Stage::Start, near);
+    const auto first = start ? full(*start) : std::nullopt;
+    if (first)
+        return first;
+    const auto plain = fitted(Stage::Plain, even);
+    return plain ? full(*plain) : std::nullopt;
 }
 
 } // namespace zoret
