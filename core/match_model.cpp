@@ -21,7 +21,7 @@ using Matrix = std::array<Vector, 3>;
 
 constexpr double fitTolerance = 1e-12;
 constexpr int maxNewtonSteps = 100;
-constexpr int maxShortenedSteps = 8;
+constexpr int maxPoorSteps = 8;
 constexpr double maxStep = 1;
 // Where the sums of the grid's rounding leave nothing more to gain.
 constexpr double closeEnough = 1e-16;
@@ -82,24 +82,26 @@ double squares(const Vector& r) { return r[0] * r[0] + r[1] * r[1] + r[2] * r[2]
 
 double largest(const Vector& r) { return std::max({std::fabs(r[0]), std::fabs(r[1]), std::fabs(r[2])}); }
 
-// Central differences, one-sided where a side leaves the allowed models
-// (rho near its bounds). The Jacobian only steers the steps: its error slows
+// Forward differences, backward where the step forward leaves the allowed
+// models. The Jacobian only steers the steps: its error of about h slows
 // Newton's convergence a little and never moves the root.
 std::optional<Matrix> jacobian(const Problem& problem, const Vector& x, const Vector& r)
 {
-    constexpr double h = 1e-6;
+    constexpr double h = 1e-7;
     Matrix j{};
     for (int c = 0; c < problem.size(); ++c) {
-        Vector up = x, down = x;
-        up[c] += h, down[c] -= h;
-        const auto ru = problem.residual(up), rd = problem.residual(down);
-        if (!ru && !rd)
+        Vector moved = x;
+        moved[c] += h;
+        auto rm = problem.residual(moved);
+        double width = h;
+        if (!rm) {
+            moved[c] = x[c] - h, width = -h;
+            rm = problem.residual(moved);
+        }
+        if (!rm)
             return std::nullopt;
-        const Vector& high = ru ? *ru : r;
-        const Vector& low = rd ? *rd : r;
-        const double width = (ru ? h : 0) + (rd ? h : 0);
         for (int row = 0; row < problem.size(); ++row)
-            j[row][c] = (high[row] - low[row]) / width;
+            j[row][c] = ((*rm)[row] - r[row]) / width;
     }
     return j;
 }
@@ -158,23 +160,24 @@ std::optional<Damped> dampedStep(const Problem& problem, const Vector& x, const 
 }
 
 // Newton's method from `x` until the residuals stop falling; `x` is left at
-// the best point reached. Near a root Newton takes whole steps; a run of
-// halved ones is odds that no model gives, the iterate creeping towards
-// the bound of the lambdas, where each step costs the most.
+// the best point reached. Near a root Newton takes whole steps that cut the
+// residuals by far more than a tenth; a run of steps that had to be halved
+// or gained less is odds that no model gives, the iterate creeping towards
+// a bound of the lambdas or of rho, and is given up.
 bool solve(const Problem& problem, Vector& x)
 {
     auto r = problem.residual(x);
     if (!r)
         return false;
-    int shortened = 0;
-    for (int step = 0; step < maxNewtonSteps && largest(*r) > closeEnough && shortened < maxShortenedSteps; ++step) {
+    int poor = 0;
+    for (int step = 0; step < maxNewtonSteps && largest(*r) > closeEnough && poor < maxPoorSteps; ++step) {
         const auto j = jacobian(problem, x, *r);
         const auto direction = j ? newtonStep(*j, *r, problem.size()) : std::nullopt;
         const auto next = direction ? dampedStep(problem, x, *r, *direction) : std::nullopt;
         if (!next)
             break;
+        poor = next->full && squares(next->r) < 0.9 * squares(*r) ? 0 : poor + 1;
         x = next->x, *r = next->r;
-        shortened = next->full ? 0 : shortened + 1;
     }
     return largest(*r) <= fitTolerance;
 }

@@ -17,7 +17,12 @@ namespace {
 
 using Grid = std::vector<ScoreProbability>;
 
-void addNote(std::string& note, std::string_view line) { note += (note.empty() ? "" : "\n") + std::string(line); }
+void addNote(std::string& note, std::string_view line)
+{
+    if (!note.empty())
+        note += '\n';
+    note += line;
+}
 
 std::optional<double> readOdds(std::string_view text)
 {
@@ -182,7 +187,9 @@ std::string lineText(long quarters, bool signedLine)
         text.pop_back();
     if (text.back() == '.')
         text.pop_back();
-    return signedLine && quarters > 0 ? "+" + text : text;
+    if (signedLine && quarters > 0)
+        text.insert(0, 1, '+');
+    return text;
 }
 
 MatchModelCaptions matchModelCaptions(const MatchModelEntry& e)

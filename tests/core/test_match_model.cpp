@@ -86,6 +86,7 @@ TEST(MatchModel, WorkedRows)
         {"PoissonSidesComplementary", [&] { return notComplementary(poisson); }, ""},
         {"CorrectedSidesComplementary", [&] { return notComplementary(corrected); }, ""},
         {"FitSidesComplementary", [&] { return notComplementary(fit); }, ""},
+        {"FitToAQuarterTotalFindsTheModel", [&] { const auto m = fitScoreModel({probability(corrected, Home), probability(corrected, Away), TotalTarget{9, 1 / fair(corrected, Over, 9)}}); return near(m->lambda1, 1.5) + near(m->lambda2, 1.1) + near(m->rho, -0.1); }, "okokok"},
         {"OneXTwoAloneIsPlainPoisson", [&] { const auto m = fitScoreModel({0.464244185787, 0.278088599437, {}}); return near(m->lambda1, 1.5, 1e-9) + near(m->lambda2, 1.1) + near(m->rho, 0, 0); }, "okokok"},
     });
     // clang-format on
