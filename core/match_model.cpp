@@ -23,6 +23,9 @@ constexpr double fitTolerance = 1e-12;
 constexpr int maxNewtonSteps = 100;
 constexpr int maxPoorSteps = 8;
 constexpr double maxStep = 1;
+// ρ's unknown may move this many times as far: its whole range lies within
+// about ±30.
+constexpr double rhoStepShare = 4;
 // Where the sums of the grid's rounding leave nothing more to gain.
 constexpr double closeEnough = 1e-16;
 
@@ -136,7 +139,7 @@ std::optional<Vector> newtonStep(Matrix a, Vector r, int n)
 
 // The safeguard: no unknown moves by more than maxStep at once (a lambda by
 // a factor e; ρ's unknown, which flattens towards the ends of its range,
-// cannot leap to where nothing changes), and the step is halved until it
+// by rhoStepShare times that, so it cannot leap to where nothing changes), and the step is halved until it
 // stays among the allowed models and lowers the sum of squared residuals
 // enough (Armijo), so each step makes progress and none diverges. Nothing
 // when a thousandth of it does not.
@@ -146,7 +149,8 @@ struct Damped {
 };
 std::optional<Damped> dampedStep(const Problem& problem, const Vector& x, const Vector& r, const Vector& step)
 {
-    const double now = squares(r), longest = std::max({std::fabs(step[0]), std::fabs(step[1]), std::fabs(step[2])});
+    const double now = squares(r),
+                 longest = std::max({std::fabs(step[0]), std::fabs(step[1]), std::fabs(step[2]) / rhoStepShare});
     const double whole = std::min(1.0, maxStep / longest);
     for (double t = whole; t >= whole / 1024; t /= 2) {
         Vector trial = x;
