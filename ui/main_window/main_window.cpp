@@ -12,6 +12,7 @@
 #include "ui/fork_window/fork_window.h"
 #include "ui/help_window/help_window.h"
 #include "ui/journal_window/journal_window.h"
+#include "ui/match_model_window/match_model_window.h"
 #include "ui/settlement_window/settlement_window.h"
 
 #include <QIcon>
@@ -154,6 +155,7 @@ MenuBarDesign MainWindow::menuBarDesign()
                      {"actionFork", "&Вилка...", [this] { Command6_Click(); }},
                      {"actionForkCalculator", "&Калькулятор вилки...", [this] { openForkCalculator(); }},
                      {"actionFairOdds", "&Справедливые коэффициенты...", [this] { openFairOdds(); }},
+                     {"actionMatchModel", "&Модель матча...", [this] { openMatchModel(); }},
                  }},
                 {"menuHelp",
                  "&Справка",
@@ -307,6 +309,13 @@ void MainWindow::openFairOdds()
     if (!fairOdds_)
         fairOdds_ = std::make_unique<FairOddsWindow>();
     fairOdds_->showModal(window());
+}
+
+void MainWindow::openMatchModel()
+{
+    if (!matchModel_)
+        matchModel_ = std::make_unique<MatchModelWindow>();
+    matchModel_->showModal(window());
 }
 
 JournalAccess& MainWindow::journal()

@@ -21,6 +21,7 @@ class ForkWindow;
 class HelpWindow;
 class JournalAccess;
 class JournalWindow;
+class MatchModelWindow;
 class SettlementWindow;
 
 // Form4: the odds list, the accumulator and system panels and the stake
@@ -64,6 +65,7 @@ private:
     void Command11_Click();
     void openForkCalculator();
     void openFairOdds();
+    void openMatchModel();
     void openJournal();
     JournalAccess& journal();
     void showAbout();
@@ -130,6 +132,7 @@ private:
     std::unique_ptr<SettlementWindow> settlement_; // made on first use: start-up stays as fast
     std::unique_ptr<ForkCalculatorWindow> forkCalculator_; // made on first use too
     std::unique_ptr<FairOddsWindow> fairOdds_; // and this one
+    std::unique_ptr<MatchModelWindow> matchModel_; // and this one
     std::unique_ptr<JournalAccess> journal_; // opens the file on first use: start-up never touches it
     std::unique_ptr<JournalWindow> journalWindow_;
 };
