@@ -113,7 +113,7 @@ def main():
                and node.getState().contains(pyatspi.STATE_ENABLED)]
     # The menu items that open a window of their own; the others do what a button does.
     openers += [item for item in check_menus(main_window)
-                if item.name in ("Калькулятор вилки...", "Справедливые коэффициенты...", "Журнал ставок...")]
+                if item.name in ("Калькулятор вилки...", "Справедливые коэффициенты...", "Модель матча...", "Журнал ставок...")]
     for opener in openers:
         before = len(children(app))
         press(opener)
