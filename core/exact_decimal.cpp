@@ -71,8 +71,6 @@ std::string fixedText(const mpq_class& amount, int decimals)
 
 std::string moneyText(const mpq_class& amount) { return fixedText(amount, 2); }
 
-std::string percentText(const mpq_class& share) { return fixedText(share * 100, 2) + " %"; }
-
 std::string countText(long long count)
 {
     char buffer[24];

@@ -6,6 +6,7 @@
 #include "core/number_text.h"
 #include "core/exact_decimal.h"
 #include "core/fork_calculator.h"
+#include "core/percent_text.h"
 #include "core/settlement_captions.h"
 #include "core/typed_number.h"
 

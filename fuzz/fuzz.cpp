@@ -7,7 +7,8 @@
 // regular expression, CDbl/CInt, number-text round trips, half-even rounding, textbook sums,
 // the fork split, settlement against every line and every ending of the open events, the
 // fork calculator's rounding against every choice of rounding each stake down or up, the
-// fair odds of every margin method, the journal's CSV files, and odds in every format.
+// fair odds of every margin method, the journal's CSV files, odds in every format, and
+// (fuzz/match_model_fuzz.cpp) the match model's fit of its own 1X2 and total.
 #include "core/civil_date.h"
 #include "core/convert.h"
 #include "core/exact_decimal.h"
@@ -23,6 +24,7 @@
 #include "core/settlement.h"
 #include "core/system_bet.h"
 #include "core/typed_number.h"
+#include "fuzz/match_model_fuzz.h"
 
 #include <algorithm>
 #include <array>
@@ -636,7 +638,8 @@ auto targetNamed(const std::string& name)
              {"fuzz_settlement", settlement}, {"fuzz_readers", readers},
              {"fuzz_fork_rounding", forkRounding}, {"fuzz_fair_odds", fairOdds},
              {"fuzz_journal_csv", journalCsvFile}, {"fuzz_settled_record", settledRecord},
-             {"fuzz_odds_formats", oddsFormats}})
+             {"fuzz_odds_formats", oddsFormats},
+             {"fuzz_match_model", [](Input in) { zoret::fuzz::matchModel({in.data, in.size}); }}})
         if (known == name)
             return [f = run](const std::string& in) { f({reinterpret_cast<const std::uint8_t*>(in.data()), in.size()}); };
     // clang-format on

@@ -4,7 +4,7 @@
 
 # Screenshots of the windows under a private Xvfb server, for the
 # documentation: docs/screenshots/main.png, settlement.png, fork.png,
-# help.png, fork-calculator.png, fair-odds.png, odds-formats.png and journal.png (a journal of
+# help.png, fork-calculator.png, fair-odds.png, odds-formats.png, match-model.png and journal.png (a journal of
 # 400 bets the generator of bench/ writes into a data folder of the script's own).
 # The child windows are opened by clicking their buttons on the main window
 # (a button's centre is its twip rectangle divided by 15, below the main
@@ -238,6 +238,28 @@ xdotool key Tab
 type_in "−110"
 sleep 0.5
 shoot "$formats" "$out/odds-formats.png"
+xdotool key Escape
+sleep 0.5
+
+before=$(visible_windows)
+xdotool windowfocus --sync "$main"
+xdotool key F10 Right Cyrillic_em # Расчёты → Модель матча..., by its mnemonic
+model=$(new_window "$before")
+to_corner "$model"
+# The 1X2 2.05 / 3.50 / 3.75 and the total 2.5 at 1.95 / 1.90. The focus
+# starts on П1; Tab goes on through Х, П2, the margin method, the total's
+# line, ТБ and ТМ.
+for odds in 2.05 3.50; do
+    type_in "$odds"
+    xdotool key Tab
+done
+type_in 3.75
+xdotool key Tab Tab Tab
+type_in 1.95
+xdotool key Tab
+type_in 1.90
+sleep 0.5
+shoot "$model" "$out/match-model.png"
 xdotool key Escape
 
 xdotool windowfocus --sync "$main"

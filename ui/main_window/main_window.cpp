@@ -14,6 +14,7 @@
 #include "ui/help_window/help_window.h"
 #include "ui/journal_access/journal_access.h"
 #include "ui/journal_window/journal_window.h"
+#include "ui/match_model_window/match_model_window.h"
 #include "ui/settlement_window/settlement_window.h"
 
 #include <QIcon>
@@ -157,6 +158,7 @@ MenuBarDesign MainWindow::menuBarDesign()
                      {"actionForkCalculator", "&Калькулятор вилки...", [this] { openForkCalculator(); }},
                      {"actionFairOdds", "&Справедливые коэффициенты...", [this] { openFairOdds(); }},
                      {"actionOddsFormats", "&Форматы коэффициентов...", [this] { openOddsFormats(); }},
+                     {"actionMatchModel", "&Модель матча...", [this] { openMatchModel(); }},
                  }},
                 {"menuHelp",
                  "&Справка",
@@ -317,6 +319,13 @@ void MainWindow::openOddsFormats()
     if (!oddsFormats_)
         oddsFormats_ = std::make_unique<OddsFormatsWindow>();
     oddsFormats_->showModal(window());
+}
+
+void MainWindow::openMatchModel()
+{
+    if (!matchModel_)
+        matchModel_ = std::make_unique<MatchModelWindow>();
+    matchModel_->showModal(window());
 }
 
 JournalAccess& MainWindow::journal()

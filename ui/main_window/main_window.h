@@ -23,6 +23,7 @@ class ForkWindow;
 class HelpWindow;
 class JournalAccess;
 class JournalWindow;
+class MatchModelWindow;
 class SettlementWindow;
 
 // Form4: the odds list, the accumulator and system panels and the stake
@@ -68,6 +69,7 @@ private:
     void openForkCalculator();
     void openFairOdds();
     void openOddsFormats();
+    void openMatchModel();
     void openJournal();
     JournalAccess& journal();
     void showAbout();
@@ -136,6 +138,7 @@ private:
     std::unique_ptr<FairOddsWindow> fairOdds_; // and this one
     std::unique_ptr<OddsFormatsWindow> oddsFormats_; // and this one
     QString journalPath_;
+    std::unique_ptr<MatchModelWindow> matchModel_; // and this one
     std::unique_ptr<JournalAccess> journal_; // opens the file on first use: start-up never touches it
     std::unique_ptr<JournalWindow> journalWindow_;
 };
