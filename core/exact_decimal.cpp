@@ -71,13 +71,17 @@ std::string fixedText(const mpq_class& amount, int decimals)
 
 std::string moneyText(const mpq_class& amount) { return fixedText(amount, 2); }
 
-std::string percentText(const mpq_class& share) { return fixedText(share * 100, 2) + " %"; }
-
 std::string countText(long long count)
 {
     char buffer[24];
     const auto written = std::to_chars(buffer, buffer + sizeof buffer, count);
     return std::string(buffer, written.ptr);
+}
+
+std::string moneyRangeText(const mpq_class& least, const mpq_class& most)
+{
+    const std::string low = moneyText(least), high = moneyText(most);
+    return low == high ? low : low + " – " + high;
 }
 
 } // namespace zoret

@@ -33,8 +33,9 @@ std::string fixedText(const mpq_class& amount, int decimals);
 // and never "-0.00". 1.005 gives "1.01", -0.004 gives "0.00".
 std::string moneyText(const mpq_class& amount);
 
-// A share as a percentage with two decimals: 0.0195 gives "1.95 %".
-std::string percentText(const mpq_class& share);
+// "X – Y" (an en dash between blanks) in money, or the one amount when both
+// show alike.
+std::string moneyRangeText(const mpq_class& least, const mpq_class& most);
 
 // Plain decimal digits of a count, with a minus sign when negative.
 std::string countText(long long count);

@@ -5,6 +5,7 @@
 
 #include "core/number_text.h"
 #include "core/exact_decimal.h"
+#include "core/percent_text.h"
 #include "core/typed_number.h"
 
 #include <algorithm>
@@ -13,12 +14,6 @@
 namespace zoret {
 
 namespace {
-
-std::string signedPercentText(const mpq_class& fraction)
-{
-    const std::string text = percentText(fraction);
-    return fraction > 0 && text != "0.00 %" ? "+" + text : text;
-}
 
 // "Исход 3: what" or "Исходы 1, 3: what": one line however many rows, so
 // that twenty empty rows do not make the note twenty lines tall.

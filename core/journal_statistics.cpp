@@ -5,6 +5,7 @@
 
 #include "core/civil_date.h"
 #include "core/exact_decimal.h"
+#include "core/percent_text.h"
 
 #include <algorithm>
 #include <cmath>

@@ -6,8 +6,8 @@
 #include "core/exact_decimal.h"
 #include "core/line_fork.h"
 #include "core/number_text.h"
+#include "core/percent_text.h"
 #include "core/score_model.h"
-#include "core/settlement_captions.h"
 #include "core/typed_number.h"
 
 #include <algorithm>
@@ -179,7 +179,7 @@ LineForkCaptions lineForkCaptions(std::span<const LineForkRowEntry> rows, std::s
     }
     const auto [least, most] = std::minmax_element(results.begin(), results.end());
     captions.total = moneyText(shown.outlay);
-    captions.profit = rangeText({*least, *most});
+    captions.profit = moneyRangeText(*least, *most);
     captions.verdict = verdictText(*least, shown.outlay);
     const auto exactPayouts = lineForkPayouts(read.bets, classes, exact->stakes);
     const bool exactHoldsFork =

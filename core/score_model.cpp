@@ -9,17 +9,23 @@ namespace zoret {
 
 namespace {
 
+// A bound for expected goals outside the model's range (the caller's fault).
+constexpr std::size_t maxGoals = 1000;
+
 // Poisson probabilities of 0, 1, 2, ... goals until the tail left is below
-// `tail`.
+// `tail`. The tail is bounded by the terms, not by 1 less their sum, which
+// rounding can keep above a bound this small for ever: past the mean each
+// term is at most λ/(k + 2) times the one before, so what follows term k is
+// at most p(k + 1) / (1 − λ/(k + 2)).
 std::vector<double> poisson(double lambda, double tail)
 {
     std::vector<double> p{std::exp(-lambda)};
-    double sum = p[0];
-    while (1 - sum >= tail && p.size() < 1000) {
-        p.push_back(p.back() * lambda / double(p.size()));
-        sum += p.back();
+    for (;;) {
+        const double k = double(p.size() - 1), next = p.back() * lambda / (k + 1);
+        if ((k + 2 > lambda && next / (1 - lambda / (k + 2)) < tail) || p.size() >= maxGoals)
+            return p;
+        p.push_back(next);
     }
-    return p;
 }
 
 double lowScoreCorrection(const ScoreModel& m, long h, long a)

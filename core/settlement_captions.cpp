@@ -75,12 +75,7 @@ std::string betCaption(Bet bet, int nonBankerCount)
     return systemName(static_cast<Integer>(nonBankerCount), static_cast<Integer>(bet.size));
 }
 
-std::string rangeText(const Range& range)
-{
-    const std::string least = moneyText(range.least);
-    const std::string most = moneyText(range.most);
-    return least == most ? least : least + " – " + most;
-}
+std::string rangeText(const Range& range) { return moneyRangeText(range.least, range.most); }
 
 SettlementCaptions settlementCaptions(std::span<const SlipEntry> slip, Bet bet, std::string_view sumText, SumMode mode)
 {

@@ -7,9 +7,10 @@
 // regular expression, CDbl/CInt, number-text round trips, half-even rounding, textbook sums,
 // the fork split, settlement against every line and every ending of the open events, the
 // fork calculator's rounding against every choice of rounding each stake down or up, the
-// fair odds of every margin method, the journal's CSV files, and the fork on lines against
-// every vertex of its split and every choice of rounding its stakes.
-// fair odds of every margin method, the journal's CSV files, and odds in every format.
+// fair odds of every margin method, the journal's CSV files, odds in every format,
+// (fuzz/match_model_fuzz.cpp) the match model's fit of its own 1X2 and total, and
+// (fuzz/line_fork_fuzz.cpp) the fork on lines against every vertex of its split and every
+// choice of rounding its stakes.
 #include "core/civil_date.h"
 #include "core/convert.h"
 #include "core/exact_decimal.h"
@@ -19,13 +20,14 @@
 #include "core/fork_calculator.h"
 #include "core/journal_csv.h"
 #include "core/journal_summary.h"
-#include "core/line_fork.h"
 #include "core/number_text.h"
 #include "core/odds_formats.h"
 #include "core/runtime_error.h"
 #include "core/settlement.h"
 #include "core/system_bet.h"
 #include "core/typed_number.h"
+#include "fuzz/line_fork_fuzz.h"
+#include "fuzz/match_model_fuzz.h"
 
 #include <algorithm>
 #include <array>
@@ -577,172 +579,6 @@ void settledRecord(Input in)
           "a record read is written and read again alike");
 }
 
-// Up to 4 bets on lines (any market, a line of -3 to +3 or a total of 0 to 6, odds 1.01 to 21,
-// a commission, back or lay): the classes hold every score of a box once and settle it as the
-// score does; the split matches an independent solver that tries every vertex of the weights
-// where n - 1 of "weight i is 0" and "class j pays as class k" hold, keeping the one whose
-// sorted results are largest, then the one giving the earlier row most; the rounding matches
-// the best of every choice of each stake down or up.
-std::optional<std::vector<mpq_class>>
-solved(std::vector<std::vector<mpq_class>> m) // square, last column the right side
-{
-    const std::size_t n = m.size();
-    for (std::size_t c = 0; c < n; ++c) {
-        std::size_t p = c;
-        while (p < n && sgn(m[p][c]) == 0)
-            ++p;
-        if (p == n)
-            return std::nullopt;
-        std::swap(m[p], m[c]);
-        for (std::size_t r = 0; r < n; ++r)
-            if (r != c && sgn(m[r][c]) != 0) {
-                const mpq_class f = m[r][c] / m[c][c];
-                for (std::size_t k = c; k <= n; ++k)
-                    m[r][k] -= f * m[c][k];
-            }
-    }
-    std::vector<mpq_class> y;
-    for (std::size_t r = 0; r < n; ++r)
-        y.push_back(m[r][n] / m[r][r]);
-    return y;
-}
-
-std::vector<mpq_class> vertexSplit(const std::vector<std::vector<mpq_class>>& gains) // gains[i][j]
-{
-    const std::size_t n = gains.size(), m = gains[0].size();
-    std::vector<std::vector<mpq_class>> planes; // a·y = 0
-    for (std::size_t i = 0; i < n; ++i)
-        planes.emplace_back(n, 0), planes.back()[i] = 1;
-    for (std::size_t j = 0; j < m; ++j)
-        for (std::size_t k = j + 1; k < m; ++k) {
-            std::vector<mpq_class> d;
-            for (std::size_t i = 0; i < n; ++i)
-                d.push_back(gains[i][j] - gains[i][k]);
-            if (std::any_of(d.begin(), d.end(), [](const mpq_class& x) { return sgn(x) != 0; }))
-                planes.push_back(d);
-        }
-    std::optional<std::pair<std::vector<mpq_class>, std::vector<mpq_class>>> best; // sorted results, weights
-    std::vector<std::size_t> pick(n - 1);
-    const auto consider = [&] {
-        std::vector<std::vector<mpq_class>> system{std::vector<mpq_class>(n + 1, 1)};
-        for (std::size_t p : pick)
-            system.push_back(planes[p]), system.back().push_back(0);
-        const auto y = solved(system);
-        if (!y || std::any_of(y->begin(), y->end(), [](const mpq_class& x) { return sgn(x) < 0; }))
-            return;
-        std::vector<mpq_class> results(m, 0);
-        for (std::size_t j = 0; j < m; ++j)
-            for (std::size_t i = 0; i < n; ++i)
-                results[j] += gains[i][j] * (*y)[i];
-        std::sort(results.begin(), results.end());
-        if (!best || results > best->first || (results == best->first && *y > best->second))
-            best = {results, *y};
-    };
-    // Every n - 1 of the planes, in increasing order.
-    for (std::size_t i = 0; i < n - 1; ++i)
-        pick[i] = i;
-    for (;;) {
-        consider();
-        std::size_t i = n - 1;
-        while (i > 0 && pick[i - 1] == planes.size() - n + i)
-            --i;
-        if (i == 0)
-            return best->second;
-        ++pick[i - 1];
-        for (std::size_t k = i; k < n - 1; ++k)
-            pick[k] = pick[k - 1] + 1;
-    }
-}
-
-void lineForkRounding(const std::vector<zoret::LineBet>& bets, const std::vector<zoret::ScoreClass>& classes,
-                      const zoret::LineForkPlan& exact, const mpq_class& step, std::optional<std::size_t> fixedRow)
-{
-    const auto rounded = zoret::roundLineForkPlan(bets, classes, exact, step, fixedRow);
-    const auto leastOf = [&](const std::vector<mpq_class>& stakes) -> mpq_class {
-        const auto payouts = zoret::lineForkPayouts(bets, classes, stakes);
-        return *std::min_element(payouts.begin(), payouts.end()) - zoret::lineForkOutlay(bets, stakes);
-    };
-    std::vector<mpq_class> low = exact.stakes;
-    std::vector<std::size_t> movable;
-    for (std::size_t i = 0; i < bets.size(); ++i) {
-        if (i == fixedRow)
-            continue;
-        const mpq_class units = exact.stakes[i] / step;
-        mpz_class down;
-        mpz_fdiv_q(down.get_mpz_t(), units.get_num_mpz_t(), units.get_den_mpz_t());
-        low[i] = down * step;
-        check(rounded.stakes[i] == low[i] || (low[i] != exact.stakes[i] && rounded.stakes[i] == low[i] + step),
-              "each stake down or up");
-        if (low[i] != exact.stakes[i])
-            movable.push_back(i);
-    }
-    check(rounded.outlay == zoret::lineForkOutlay(bets, rounded.stakes) && rounded.outlay <= exact.outlay,
-          "the rounded outlay");
-    std::optional<std::pair<mpq_class, mpq_class>> best; // least result, outlay
-    for (std::uint32_t code = 0; code < 1u << movable.size(); ++code) {
-        std::vector<mpq_class> stakes = low;
-        for (std::size_t k = 0; k < movable.size(); ++k)
-            stakes[movable[k]] += (code >> k & 1u) ? step : mpq_class(0);
-        const mpq_class outlay = zoret::lineForkOutlay(bets, stakes);
-        if (outlay > exact.outlay)
-            continue;
-        const mpq_class least = leastOf(stakes);
-        if (!best || least > best->first || (least == best->first && outlay < best->second))
-            best = {least, outlay};
-    }
-    check(leastOf(rounded.stakes) == best->first && rounded.outlay == best->second,
-          "the best rounding, then the smaller outlay");
-}
-
-void lineFork(Input in)
-{
-    static const mpq_class steps[] = {mpq_class(1, 100), mpq_class(1, 10), 1, 5, 10, 50};
-    const std::uint8_t flags = in.byte();
-    std::vector<zoret::LineBet> bets(2 + in.byte() % 3);
-    std::vector<zoret::MarketLine> lines;
-    for (auto& bet : bets) {
-        const zoret::Market market = zoret::allMarkets[in.byte() % zoret::allMarkets.size()];
-        const long quarters = long(in.byte() % 25) - (zoret::marketIsTotal(market) ? 0 : 12);
-        const mpq_class odds = 1 + mpq_class(1 + in.raw<std::uint16_t>() % 2000) / 100;
-        const std::uint8_t marks = in.byte();
-        bet = {{market, quarters}, odds, marks & 16 ? mpq_class(marks % 8) : mpq_class(0), (marks & 32) != 0};
-        lines.push_back(bet.line);
-    }
-    const auto classes = zoret::scoreClasses(lines);
-    for (long h = 0; h <= 10; ++h)
-        for (long a = 0; a <= 10; ++a) {
-            const auto holding = std::count_if(classes.begin(), classes.end(), [&](const zoret::ScoreClass& c) {
-                return c.holds({h, a});
-            });
-            check(holding == 1, "every score in one class");
-            const auto& c = *std::find_if(classes.begin(), classes.end(), [&](const zoret::ScoreClass& c) {
-                return c.holds({h, a});
-            });
-            for (std::size_t i = 0; i < lines.size(); ++i)
-                check(c.settlements[i] == zoret::settle(lines[i].market, lines[i].lineQuarters, {h, a}),
-                      "a class settles as its scores");
-        }
-    std::vector<std::vector<mpq_class>> gains;
-    for (std::size_t i = 0; i < bets.size(); ++i) {
-        gains.emplace_back();
-        for (const auto& c : classes)
-            gains.back().push_back(zoret::returnPerStake(bets[i], c.settlements[i]) / zoret::outlayPerStake(bets[i]));
-    }
-    const auto plan = zoret::planLineFork(bets, classes, 1);
-    if (classes.size() <= 7) { // the vertices grow as the cube of the pairs of classes
-        const auto weights = vertexSplit(gains);
-        for (std::size_t i = 0; i < bets.size(); ++i)
-            check(plan.stakes[i] * zoret::outlayPerStake(bets[i]) == weights[i], "the split of every vertex");
-    }
-    const mpq_class amount = mpq_class(1 + in.raw<std::uint16_t>()) / 4;
-    const auto fixedRow = flags & 8 ? std::optional<std::size_t>((flags >> 4) % bets.size()) : std::nullopt;
-    const auto exact = fixedRow ? zoret::planLineForkAround(bets, classes, *fixedRow, amount)
-                                : std::optional(zoret::planLineFork(bets, classes, amount));
-    check(exact || sgn(plan.stakes[*fixedRow]) == 0, "a fixed row the split uses");
-    if (exact)
-        lineForkRounding(bets, classes, *exact, steps[flags % 6], fixedRow);
-}
-
 // Decimal odds 1 + a/b for a and b from 1 to 2^32, then a text. "Exact" means:
 // the fraction, every format's figure and every typed text stand for the
 // decimal odds exactly, both ways; the rounded texts (the decimal, Hong Kong,
@@ -806,7 +642,9 @@ auto targetNamed(const std::string& name)
              {"fuzz_settlement", settlement}, {"fuzz_readers", readers},
              {"fuzz_fork_rounding", forkRounding}, {"fuzz_fair_odds", fairOdds},
              {"fuzz_journal_csv", journalCsvFile}, {"fuzz_settled_record", settledRecord},
-             {"fuzz_line_fork", lineFork}, {"fuzz_odds_formats", oddsFormats}})
+             {"fuzz_odds_formats", oddsFormats},
+             {"fuzz_match_model", [](Input in) { zoret::fuzz::matchModel({in.data, in.size}); }},
+             {"fuzz_line_fork", [](Input in) { zoret::fuzz::lineFork({in.data, in.size}); }}})
         if (known == name)
             return [f = run](const std::string& in) { f({reinterpret_cast<const std::uint8_t*>(in.data()), in.size()}); };
     // clang-format on

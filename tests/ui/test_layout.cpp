@@ -3,6 +3,7 @@
 
 #include "tests/ui/window_test.h"
 #include "ui/fair_odds_window/fair_odds_window.h"
+#include "ui/match_model_window/match_model_window.h"
 #include "ui/fork_calculator_window/fork_calculator_window.h"
 #include "ui/fork_window/fork_window.h"
 #include "ui/help_window/help_window.h"
@@ -143,12 +144,21 @@ private slots:
                                                "Stake1 Fixed1 Market2 Line2 Odds2 Commission2 Lay2 Stake2 Fixed2 "
                                                "Text2 Text3 Grid2 Command1 Command2",
                                                {});
+    }
     void oddsFormatsWindow()
     {
         checkDesign<zoret::ui::OddsFormatsWindow>("Форматы коэффициентов",
                                                   "Combo1 Text1 CopyDecimal CopyFractional CopyAmerican CopyHongKong "
                                                   "CopyMalay CopyIndonesian CopyProbability Command1",
                                                   {});
+    }
+
+    void matchModelWindow()
+    {
+        checkDesign<zoret::ui::MatchModelWindow>("Модель матча",
+                                                 "Odds1 Odds2 Odds3 Combo1 TotalLine Over Under Lambda1 Lambda2 Grid1 "
+                                                 "Grid2 Grid3 Market Line Offered Command1 Command2",
+                                                 {});
     }
     void journalWindow()
     {

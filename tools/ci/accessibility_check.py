@@ -114,7 +114,7 @@ def main():
     # The menu items that open a window of their own; the others do what a button does.
     openers += [item for item in check_menus(main_window)
                 if item.name in ("Калькулятор вилки...", "Справедливые коэффициенты...", "Форматы коэффициентов...",
-                                 "Вилка на форах и тоталах...", "Журнал ставок...")]
+                                 "Вилка на форах и тоталах...", "Модель матча...", "Журнал ставок...")]
     for opener in openers:
         before = len(children(app))
         press(opener)

@@ -5,8 +5,8 @@
 
 #include "core/exact_decimal.h"
 #include "core/line_fork.h"
+#include "core/line_fork_captions.h"
 #include "core/rounding_steps.h"
-
 
 namespace zoret::ui {
 
@@ -31,6 +31,8 @@ LineForkWindow::LineForkWindow()
     lbExpected.setReaderName("Матожидание");
     lbNote.setReaderName("Замечание");
 }
+
+LineForkWindow::~LineForkWindow() = default;
 
 Layout LineForkWindow::layout()
 {

@@ -6,14 +6,16 @@
 #include "ui/toolkit/form.h"
 #include "ui/toolkit/grid.h"
 #include "ui/toolkit/live_text_box.h"
-#include "core/line_fork_captions.h"
-
-#include <gmpxx.h>
 
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
+
+namespace zoret {
+struct LineForkCaptions;
+struct LineForkRowEntry;
+} // namespace zoret
 
 namespace zoret::ui {
 
@@ -25,6 +27,7 @@ namespace zoret::ui {
 class LineForkWindow : public Form {
 public:
     LineForkWindow();
+    ~LineForkWindow() override;
 
 protected:
     Layout layout() override;
@@ -53,6 +56,8 @@ private:
     void recompute();
     void showOutcomes(const LineForkCaptions& captions);
 
+    // The rows as typed, complete only in the window's source: the pay-off
+    // rule under them and the bets' settlement both name a Settlement.
     std::vector<LineForkRowEntry> entries_;
     std::string sum_, homeGoals_, awayGoals_;
     int rounding_ = 0; // the entry of Combo2

@@ -15,6 +15,7 @@
 #include "ui/help_window/help_window.h"
 #include "ui/journal_access/journal_access.h"
 #include "ui/journal_window/journal_window.h"
+#include "ui/match_model_window/match_model_window.h"
 #include "ui/settlement_window/settlement_window.h"
 
 #include <QIcon>
@@ -157,8 +158,9 @@ MenuBarDesign MainWindow::menuBarDesign()
                      {"actionFork", "&Вилка...", [this] { Command6_Click(); }},
                      {"actionForkCalculator", "&Калькулятор вилки...", [this] { openForkCalculator(); }},
                      {"actionFairOdds", "&Справедливые коэффициенты...", [this] { openFairOdds(); }},
-                     {"actionLineFork", "Вилка на форах и &тоталах...", [this] { openLineFork(); }},
                      {"actionOddsFormats", "&Форматы коэффициентов...", [this] { openOddsFormats(); }},
+                     {"actionMatchModel", "&Модель матча...", [this] { openMatchModel(); }},
+                     {"actionLineFork", "Вилка на форах и &тоталах...", [this] { openLineFork(); }},
                  }},
                 {"menuHelp",
                  "&Справка",
@@ -326,6 +328,13 @@ void MainWindow::openOddsFormats()
     if (!oddsFormats_)
         oddsFormats_ = std::make_unique<OddsFormatsWindow>();
     oddsFormats_->showModal(window());
+}
+
+void MainWindow::openMatchModel()
+{
+    if (!matchModel_)
+        matchModel_ = std::make_unique<MatchModelWindow>();
+    matchModel_->showModal(window());
 }
 
 JournalAccess& MainWindow::journal()

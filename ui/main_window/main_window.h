@@ -24,6 +24,7 @@ class HelpWindow;
 class JournalAccess;
 class JournalWindow;
 class LineForkWindow;
+class MatchModelWindow;
 class SettlementWindow;
 
 // Form4: the odds list, the accumulator and system panels and the stake
@@ -70,6 +71,7 @@ private:
     void openLineFork();
     void openFairOdds();
     void openOddsFormats();
+    void openMatchModel();
     void openJournal();
     JournalAccess& journal();
     void showAbout();
@@ -139,6 +141,7 @@ private:
     std::unique_ptr<LineForkWindow> lineFork_; // and this one
     std::unique_ptr<OddsFormatsWindow> oddsFormats_; // and this one
     QString journalPath_;
+    std::unique_ptr<MatchModelWindow> matchModel_; // and this one
     std::unique_ptr<JournalAccess> journal_; // opens the file on first use: start-up never touches it
     std::unique_ptr<JournalWindow> journalWindow_;
 };

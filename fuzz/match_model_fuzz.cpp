@@ -1,0 +1,78 @@
+// SPDX-FileCopyrightText: 2026 Zoret developers <zoret@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "fuzz/match_model_fuzz.h"
+
+#include "core/fair_odds_captions.h"
+#include "core/line_value.h"
+#include "core/match_model.h"
+#include "core/match_model_captions.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace zoret::fuzz {
+
+namespace {
+
+// The bytes read in order; zeros once they run out.
+struct Bytes {
+    std::span<const std::uint8_t> data;
+    std::size_t pos = 0;
+    std::uint8_t next() { return pos < data.size() ? data[pos++] : 0; }
+    // A number in (low, high) from two bytes, never at either end.
+    double between(double low, double high) { return low + (high - low) * ((next() << 8 | next()) + 0.5) / 65536; }
+    std::string line(std::size_t limit)
+    {
+        std::string out;
+        while (pos < data.size() && data[pos] != '\n' && out.size() < limit)
+            out += char(data[pos++]);
+        return pos += pos < data.size() && data[pos] == '\n', out;
+    }
+};
+
+void check(bool holds, const char* property)
+{
+    if (!holds)
+        std::fprintf(stderr, "property violated: %s\n", property), std::abort();
+}
+
+// A total line a bookmaker would open: a quarter or a half either side of
+// the expected goals.
+void fitOwnOdds(Bytes& in)
+{
+    ScoreModel m{in.between(0.05, 6), in.between(0.05, 6), 0};
+    const RhoRange rho = allowedRho(m.lambda1, m.lambda2);
+    m.rho = in.between(rho.low, rho.high);
+    const long line = std::max(2L, 4 * long(m.lambda1 + m.lambda2) + in.next() % 5);
+    const auto grid = scoreProbabilities(m);
+    const auto shares = [&](Market market, long q) { return lineShares(lineOutcomes(grid, market, q)); };
+    const LineShares over = shares(Market::Over, line);
+    const auto fit = fitScoreModel({shares(Market::Home, 0).won, shares(Market::Away, 0).won,
+                                    TotalTarget{line, over.won / (over.won + over.lost)}});
+    check(fit.has_value(), "a model is fitted to its own odds");
+    check(std::fabs(fit->lambda1 - m.lambda1) <= 1e-9 && std::fabs(fit->lambda2 - m.lambda2) <= 1e-9
+              && std::fabs(fit->rho - m.rho) <= 1e-9,
+          "the fit finds the model again");
+}
+
+} // namespace
+
+void matchModel(std::span<const std::uint8_t> bytes)
+{
+    Bytes model{bytes};
+    fitOwnOdds(model);
+    Bytes typed{bytes};
+    MatchModelEntry e;
+    e.method = marginMethodOrder[typed.next() % 4];
+    e.market = allMarkets[typed.next() % allMarkets.size()];
+    for (std::string* text :
+         {&e.home, &e.draw, &e.away, &e.totalLine, &e.over, &e.under, &e.lambda1, &e.lambda2, &e.line, &e.offered})
+        *text = typed.line(24);
+    matchModelCaptions(e);
+}
+
+} // namespace zoret::fuzz
