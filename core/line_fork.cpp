@@ -14,7 +14,7 @@ namespace zoret {
 namespace {
 
 // What the backer of the market gets back per unit, at raw odds.
-mpq_class backerReturn(const mpq_class& odds, Settlement settled)
+mpq_class backerReturn(const mpq_class& odds, LineSettlement settled)
 {
     return (settled.wonHalves * odds + settled.refundedHalves()) / 2;
 }
@@ -37,7 +37,7 @@ mpz_class floorQuotient(const mpq_class& x)
 
 mpq_class outlayPerStake(const LineBet& bet) { return bet.lay ? mpq_class(bet.odds - 1) : mpq_class(1); }
 
-mpq_class returnPerStake(const LineBet& bet, Settlement settled)
+mpq_class returnPerStake(const LineBet& bet, LineSettlement settled)
 {
     if (!bet.lay)
         return backerReturn(effectiveOdds(bet.odds, bet.commissionPercent), settled);

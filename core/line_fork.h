@@ -35,7 +35,7 @@ mpq_class outlayPerStake(const LineBet& bet);
 // wins at the odds less the commission on the winnings; a lay gets back its
 // liability plus the backer's loss (less the commission when positive), or
 // less the backer's winnings.
-mpq_class returnPerStake(const LineBet& bet, Settlement settled);
+mpq_class returnPerStake(const LineBet& bet, LineSettlement settled);
 
 struct LineForkPlan {
     std::vector<mpq_class> stakes;

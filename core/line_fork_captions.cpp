@@ -3,6 +3,8 @@
 
 #include "core/line_fork_captions.h"
 
+#include "core/match_model.h"
+
 #include "core/exact_decimal.h"
 #include "core/line_fork.h"
 #include "core/number_text.h"
@@ -11,6 +13,7 @@
 #include "core/typed_number.h"
 
 #include <algorithm>
+#include <charconv>
 #include <stdexcept>
 
 namespace zoret {
@@ -85,7 +88,7 @@ ReadRows readRows(std::span<const LineForkRowEntry> rows)
 }
 
 // Expected goals: none while either box is blank, an error text when bad.
-std::optional<ScoreModel> readGoals(std::string_view home, std::string_view away, std::string& note)
+std::optional<ScoreModel> readGoals(std::string_view home, std::string_view away, double rho, std::string& note)
 {
     if (isBlankText(home) || isBlankText(away))
         return std::nullopt;
@@ -95,7 +98,12 @@ std::optional<ScoreModel> readGoals(std::string_view home, std::string_view away
         note = "Неверные ожидаемые голы";
         return std::nullopt;
     }
-    return ScoreModel{h->get_d(), a->get_d(), 0};
+    const ScoreModel model{h->get_d(), a->get_d(), rho};
+    if (!isAllowedModel(model)) {
+        note = "Ожидаемые голы не подходят к ρ модели: ρ " + fixedText(mpq_class(rho), 4);
+        return std::nullopt;
+    }
+    return model;
 }
 
 std::string verdictText(const mpq_class& least, const mpq_class& outlay)
@@ -132,15 +140,23 @@ void addProbabilities(const ScoreModel& model, std::span<const ScoreClass> class
 
 } // namespace
 
+std::string expectedGoalsText(double lambda)
+{
+    char buffer[32];
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, lambda, std::chars_format::general, 12);
+    return std::string(buffer, written.ptr);
+}
+
 LineForkCaptions lineForkCaptions(std::span<const LineForkRowEntry> rows, std::string_view sumText,
                                   const std::optional<mpq_class>& step, std::string_view homeGoalsText,
-                                  std::string_view awayGoalsText)
+                                  std::string_view awayGoalsText, double rho)
 {
     if (rows.size() < minLineForkBets || rows.size() > maxLineForkBets)
         throw std::invalid_argument("a fork on lines has 2 to 10 bets");
     if (step && *step <= 0)
         throw std::invalid_argument("a rounding step is positive");
     LineForkCaptions captions;
+    captions.rho = "ρ: " + fixedText(mpq_class(rho), 4);
     captions.rows.resize(rows.size());
     const ReadRows read = readRows(rows);
     if (!read.note.empty())
@@ -186,7 +202,7 @@ LineForkCaptions lineForkCaptions(std::span<const LineForkRowEntry> rows, std::s
         std::all_of(exactPayouts.begin(), exactPayouts.end(), [&](const mpq_class& p) { return p > exact->outlay; });
     if (exactHoldsFork && sgn(*least) <= 0)
         captions.note = "Округление не сохраняет вилку: наименьший результат " + moneyText(*least);
-    if (const auto model = readGoals(homeGoalsText, awayGoalsText, captions.note))
+    if (const auto model = readGoals(homeGoalsText, awayGoalsText, rho, captions.note))
         addProbabilities(*model, classes, results, shown.outlay, captions);
     return captions;
 }

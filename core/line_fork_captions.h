@@ -51,16 +51,23 @@ struct LineForkCaptions {
     std::string profit; // the least result, or "least – most"
     std::string verdict; // "Вилка +1.61 %", "Не вилка: в худшем случае -18.87"
     std::string expected; // "Матожидание +1.20 (1.20 %)" with expected goals
+    std::string rho; // "ρ: -0.0900", the correction the probabilities use
     std::string note; // a bad number, a fixed row the split leaves out, what rounding costs
 };
 
+// A model's expected goals as the window's box shows them: twelve significant
+// digits, read back within 1e-11 of the model's own.
+std::string expectedGoalsText(double lambda);
+
 // Everything the window shows for its rows, the sum typed (not read while a
 // row is fixed), the rounding step (none, or positive) and the expected goals
-// of the home and the away side (both in (0, 20], or blank). Throws
+// of the home and the away side (both in (0, 20], or blank) with the
+// correction of low scores `rho` of the model they came from (0 for goals
+// typed). Throws
 // std::invalid_argument for fewer than 2 or more than 10 rows, more than one
 // fixed row or a step that is not positive.
 LineForkCaptions lineForkCaptions(std::span<const LineForkRowEntry> rows, std::string_view sumText,
                                   const std::optional<mpq_class>& step, std::string_view homeGoalsText,
-                                  std::string_view awayGoalsText);
+                                  std::string_view awayGoalsText, double rho = 0);
 
 } // namespace zoret

@@ -69,11 +69,11 @@ bool marketIsTotal(Market market) { return market >= Market::Over; }
 
 // An odd count of quarters is a quarter line: its halves stand on the lines a
 // quarter either side, which move the margin by one quarter each way.
-Settlement settle(Market market, long lineQuarters, Score score)
+LineSettlement settle(Market market, long lineQuarters, Score score)
 {
     const long v = margin(market, marketHasLine(market) ? lineQuarters : 0, score);
     const bool quarterLine = marketHasLine(market) && lineQuarters % 2 != 0;
-    Settlement settled;
+    LineSettlement settled;
     for (long half : quarterLine ? std::array{v - 1, v + 1} : std::array{v, v}) {
         settled.wonHalves += sign(half) > 0;
         settled.lostHalves += sign(half) < 0;

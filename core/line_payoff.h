@@ -52,15 +52,15 @@ struct Score {
 // stake times the odds comes back), is refunded, or loses. A half or whole
 // line settles both halves alike; a quarter line is one half on the line a
 // quarter below and one on the line a quarter above.
-struct Settlement {
+struct LineSettlement {
     int wonHalves = 0;
     int lostHalves = 0;
     int refundedHalves() const { return 2 - wonHalves - lostHalves; }
-    bool operator==(const Settlement&) const = default;
+    bool operator==(const LineSettlement&) const = default;
 };
 
 // The line is counted in quarters of a goal (Ф1(-0.75) is -3); markets
 // without a line ignore it.
-Settlement settle(Market market, long lineQuarters, Score score);
+LineSettlement settle(Market market, long lineQuarters, Score score);
 
 } // namespace zoret

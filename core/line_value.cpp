@@ -34,7 +34,7 @@ LineOutcomes lineOutcomes(std::span<const ScoreProbability> grid, Market market,
 {
     LineOutcomes outcomes{};
     for (const ScoreProbability& cell : grid) {
-        const Settlement s = settle(market, lineQuarters, cell.score);
+        const LineSettlement s = settle(market, lineQuarters, cell.score);
         outcomes[std::size_t(s.wonHalves)][std::size_t(s.lostHalves)] += cell.probability;
     }
     return outcomes;

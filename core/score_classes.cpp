@@ -62,9 +62,9 @@ Score scoreAt(Measure measure, long value)
 // A run of whole values of one measure.
 using Cell = ValueRange;
 
-std::vector<Settlement> settledAt(std::span<const MarketLine> bets, Measure measure, long value)
+std::vector<LineSettlement> settledAt(std::span<const MarketLine> bets, Measure measure, long value)
 {
-    std::vector<Settlement> settled;
+    std::vector<LineSettlement> settled;
     for (const auto& bet : bets)
         if (measureOf(bet.market) == measure)
             settled.push_back(settle(bet.market, bet.lineQuarters, scoreAt(measure, value)));

@@ -29,7 +29,7 @@ struct ValueRange {
 struct ScoreClass {
     Score example; // one score of the class
     std::string caption; // "Победа 1 с разницей 2+, тотал 3+", "Ничья", "Любой счёт"
-    std::vector<Settlement> settlements; // of each bet, in the order given
+    std::vector<LineSettlement> settlements; // of each bet, in the order given
     // The scores it holds: the home side's margin, the total, the goals of
     // each side within these.
     ValueRange margin, total, homeGoals, awayGoals;

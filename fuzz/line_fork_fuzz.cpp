@@ -12,8 +12,6 @@
 #include <optional>
 #include <vector>
 
-// A file of its own: the headers of the bets' settlement and of the lines
-// both name a Settlement.
 namespace zoret::fuzz {
 
 namespace {

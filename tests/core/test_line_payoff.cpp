@@ -15,7 +15,7 @@ std::string across(const char* market, long quarters)
     static const Score scores[] = {{0, 0}, {1, 0}, {0, 1}, {1, 1}, {2, 1}, {1, 2}, {3, 0}, {0, 3}, {2, 2}};
     std::string out;
     for (const Score& s : scores) {
-        const Settlement settled = settle(*marketNamed(market), quarters, s);
+        const LineSettlement settled = settle(*marketNamed(market), quarters, s);
         out += settled.wonHalves == 2    ? 'W'
                : settled.wonHalves == 1  ? 'w'
                : settled.lostHalves == 2 ? 'L'

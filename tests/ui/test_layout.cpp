@@ -142,7 +142,7 @@ private slots:
         checkDesign<zoret::ui::LineForkWindow>("Вилки на форах и тоталах",
                                                "Combo1 Text1 Combo2 Grid1 Market1 Line1 Odds1 Commission1 Lay1 "
                                                "Stake1 Fixed1 Market2 Line2 Odds2 Commission2 Lay2 Stake2 Fixed2 "
-                                               "Text2 Text3 Grid2 Command1 Command2",
+                                               "Text2 Text3 Command3 Grid2 Command1 Command2",
                                                {});
     }
     void oddsFormatsWindow()

@@ -51,6 +51,20 @@ private slots:
             is lbExpected Матожидание +6.79 (6.79 %) ; type Text3 0 ; is lbNote Неверные ожидаемые голы ; is lbExpected
             click Command2 ; end
         )";
+        QTest::newRow("odds typed as a fraction or an American value are read exactly and kept as typed") << R"(
+            menu actionLineFork ; within Form9 ; pick Market1 Ф1 ; type Line1 -0,25 ; type Odds1 11/10 ; pick Market2 Ф2
+            type Line2 +0.25 ; type Odds2 +100 ; type Text1 100 ; is Stake1 48.39 ; is Stake2 51.61 ; is lbVerdict Вилка +1.61 %
+            is Odds1 11/10 ; is Odds2 +100 ; type Odds2 +50 ; is lbNote Ставка 2: неверный коэффициент ; is Odds1 11/10
+            type Odds2 −110 ; is lbNote ; is Odds2 −110 ; click Command2 ; end
+        )";
+        QTest::newRow("Из модели takes the goals and the correction of the last fit; goals typed drop the correction") << R"(
+            menu actionLineFork ; within Form9 ; click Command3 ; information Модели ещё нет: подберите её в окне «Расчёты → Модель матча...».
+            click Command2 ; end ; menu actionMatchModel ; within Form10 ; type Odds1 2.05 ; type Odds2 3.50 ; type Odds3 3.75
+            type Over 1.95 ; type Under 1.90 ; is lbRho ρ: -0.0900 ; click Command2 ; end ; menu actionLineFork ; within Form9
+            type Odds1 2.20 ; pick Market2 Х2 ; type Odds2 2.10 ; type Text1 100
+            click Command3 ; is Text2 1.55463655598 ; is Text3 1.09317715493 ; is lbRho ρ: -0.0900 ; items Grid2 Победа 1 107.44 7.44 46.90 % *|Ничья или победа 2 107.44 7.44 53.10 % *
+            type Text3 1.09317715493 ; is lbRho ; items Grid2 Победа 1 107.44 7.44 47.98 % *|Ничья или победа 2 107.44 7.44 52.02 % * ; click Command2 ; end
+        )";
         QTest::newRow("the tables take what the window grows by; the window keeps its least size") << R"(
             menu actionLineFork ; within Form9 ; size Form9 720 560 ; resize 1000 900 ; grown Form9 280 340
             grown Grid1 280 170 ; grown Grid2 280 170 ; grown Command2 0 0 ; resize 100 100 ; size Form9 720 560

@@ -7,17 +7,22 @@
 #include "core/line_fork.h"
 #include "core/line_fork_captions.h"
 #include "core/rounding_steps.h"
+#include "ui/toolkit/message_box.h"
 
 namespace zoret::ui {
 
-LineForkWindow::LineForkWindow()
-    : Form("Form9", "Вилки на форах и тоталах", 10800, 8400, Sizing::Resizable), entries_(minLineForkBets)
+LineForkWindow::LineForkWindow(FittedModel fittedModel)
+    : Form("Form9", "Вилки на форах и тоталах", 10800, 8400, Sizing::Resizable), entries_(minLineForkBets),
+      fittedModel_(std::move(fittedModel))
 {
     Combo1.onClick([this] { Combo1_Click(); });
     Combo2.onClick([this] { Combo2_Click(); });
     Text1.onChange([this] { sum_ = Text1.text(), recompute(); });
-    Text2.onChange([this] { homeGoals_ = Text2.text(), recompute(); });
-    Text3.onChange([this] { awayGoals_ = Text3.text(), recompute(); });
+    // Goals typed are plain Poisson: the correction of a model stays with
+    // the model's own goals.
+    Text2.onChange([this] { homeGoals_ = Text2.text(), rho_ = 0, recompute(); });
+    Text3.onChange([this] { awayGoals_ = Text3.text(), rho_ = 0, recompute(); });
+    Command3.onClick([this] { Command3_Click(); });
     Command1.onClick([this] { Command1_Click(); });
     Command2.onClick([this] { unload(); });
     lbBetsCaption.names(Combo1);
@@ -50,22 +55,24 @@ Layout LineForkWindow::layout()
         {Text2, "Text2", inWindow, {0, 0, 900, 0}, 4, Plain, "Ожидаемые голы хозяев"},
         {lbAwayGoalsCaption, "lbAwayGoalsCaption", inWindow, {}, 19},
         {Text3, "Text3", inWindow, {0, 0, 900, 0}, 5, Plain, "Ожидаемые голы гостей"},
-        {Grid2, "Grid2", inWindow, {0, 0, 0, 2400}, 6, Plain, "Исходы"},
+        {Command3, "Command3", inWindow, {0, 0, 1300, 0}, 6, Plain, "Ожидаемые голы и ρ из модели матча"},
+        {lbRho, "lbRho", inWindow, {0, 0, 1300, 0}, 23, Value, "Поправка модели ρ"},
+        {Grid2, "Grid2", inWindow, {0, 0, 0, 2400}, 7, Plain, "Исходы"},
         {lbTotalCaption, "lbTotalCaption", inWindow, {}, 20},
-        {lbTotal, "lbTotal", inWindow, {0, 0, 1350, 0}, 7, figure},
+        {lbTotal, "lbTotal", inWindow, {0, 0, 1350, 0}, 8, figure},
         {lbProfitCaption, "lbProfitCaption", inWindow, {}, 21},
         {lbProfit,
          "lbProfit",
          inWindow,
          {0, 0, 2100, 0},
-         8,
+         9,
          figure,
          "Наименьший результат, или от наименьшего до наибольшего"},
-        {lbVerdict, "lbVerdict", inWindow, {0, 0, 3300, 0}, 9, Framed | Value},
-        {lbExpected, "lbExpected", inWindow, {0, 0, 3300, 0}, 10, Framed | Value},
-        {lbNote, "lbNote", inWindow, {}, 11},
-        {Command1, "Command1", inWindow, {0, 0, 1200, 0}, 12, Plain, "Стереть рынки, линии, коэффициенты и ставки"},
-        {Command2, "Command2", inWindow, {0, 0, 1200, 0}, 13, DefaultButton | CancelButton},
+        {lbVerdict, "lbVerdict", inWindow, {0, 0, 3300, 0}, 10, Framed | Value},
+        {lbExpected, "lbExpected", inWindow, {0, 0, 3300, 0}, 11, Framed | Value},
+        {lbNote, "lbNote", inWindow, {}, 12},
+        {Command1, "Command1", inWindow, {0, 0, 1200, 0}, 13, Plain, "Стереть рынки, линии, коэффициенты и ставки"},
+        {Command2, "Command2", inWindow, {0, 0, 1200, 0}, 14, DefaultButton | CancelButton},
     };
 }
 
@@ -74,7 +81,7 @@ Arrangement LineForkWindow::arrangement()
     return {
         {{&lbBetsCaption, &Combo1, &lbSumCaption, &Text1, &lbRoundingCaption, &Combo2, gap}},
         {{&Grid1}, true},
-        {{&lbHomeGoalsCaption, &Text2, &lbAwayGoalsCaption, &Text3, gap}},
+        {{&lbHomeGoalsCaption, &Text2, &lbAwayGoalsCaption, &Text3, &Command3, &lbRho, gap}},
         {{&Grid2}, true},
         {{&lbTotalCaption, &lbTotal, &lbProfitCaption, &lbProfit, gap}},
         {{&lbVerdict, &lbExpected, gap}},
@@ -94,6 +101,7 @@ void LineForkWindow::Form_Load()
     lbProfitCaption.setCaption("Результат");
     Command1.setCaption("Очистить");
     Command2.setCaption("ОК");
+    Command3.setCaption("Из модели");
     Grid1.setColumns({{"Рынок", 1000},
                       {"Линия", 900},
                       {"Коэффициент", 1200},
@@ -265,8 +273,8 @@ void LineForkWindow::fix(std::optional<std::size_t> bet)
 
 void LineForkWindow::recompute()
 {
-    const LineForkCaptions captions =
-        lineForkCaptions(entries_, sum_, roundingStep(static_cast<std::size_t>(rounding_)), homeGoals_, awayGoals_);
+    const LineForkCaptions captions = lineForkCaptions(
+        entries_, sum_, roundingStep(static_cast<std::size_t>(rounding_)), homeGoals_, awayGoals_, rho_);
     bool anyFixed = false;
     for (std::size_t i = 0; i < entries_.size(); ++i) {
         BetRow& row = *rows_[i];
@@ -283,6 +291,22 @@ void LineForkWindow::recompute()
     lbVerdict.setCaption(captions.verdict);
     lbExpected.setCaption(captions.expected);
     lbNote.setCaption(captions.note);
+    lbRho.setCaption(rho_ == 0 ? "" : captions.rho);
+}
+
+void LineForkWindow::Command3_Click()
+{
+    const auto model = fittedModel_ ? fittedModel_() : std::nullopt;
+    if (!model) {
+        MsgBox(window(), "Модели ещё нет: подберите её в окне «Расчёты → Модель матча...».", MsgBoxIcon::Information);
+        return;
+    }
+    homeGoals_ = expectedGoalsText(model->lambda1);
+    awayGoals_ = expectedGoalsText(model->lambda2);
+    rho_ = model->rho;
+    Text2.setText(homeGoals_);
+    Text3.setText(awayGoals_);
+    recompute();
 }
 
 // One row per class of scores, those where the bettor wins in bold.

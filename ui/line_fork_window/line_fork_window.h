@@ -7,6 +7,9 @@
 #include "ui/toolkit/grid.h"
 #include "ui/toolkit/live_text_box.h"
 
+#include "core/score_model.h"
+
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -26,7 +29,10 @@ namespace zoret::ui {
 // holds outlives it.
 class LineForkWindow : public Form {
 public:
-    LineForkWindow();
+    // The model the match model window fitted last, if any: "Из модели"
+    // takes its expected goals and its rho.
+    using FittedModel = std::function<std::optional<ScoreModel>()>;
+    explicit LineForkWindow(FittedModel fittedModel = {});
     ~LineForkWindow() override;
 
 protected:
@@ -52,23 +58,26 @@ private:
     void Lay_Click(std::size_t bet);
     void Fixed_Click(std::size_t bet);
     void Command1_Click();
+    void Command3_Click();
     void fix(std::optional<std::size_t> bet);
     void recompute();
     void showOutcomes(const LineForkCaptions& captions);
 
-    // The rows as typed, complete only in the window's source: the pay-off
-    // rule under them and the bets' settlement both name a Settlement.
+    // The rows as typed, complete only in the window's source: what includes
+    // this header need not compile the fork's headers.
     std::vector<LineForkRowEntry> entries_;
     std::string sum_, homeGoals_, awayGoals_;
     int rounding_ = 0; // the entry of Combo2
+    double rho_ = 0; // of the model the goals came from; 0 for goals typed
+    FittedModel fittedModel_;
 
     ComboBox Combo1, Combo2;
     LiveTextBox Text1, Text2, Text3;
     Grid Grid1, Grid2;
     std::vector<std::unique_ptr<BetRow>> rows_;
     Label lbBetsCaption, lbSumCaption, lbRoundingCaption, lbHomeGoalsCaption, lbAwayGoalsCaption;
-    Label lbTotalCaption, lbTotal, lbProfitCaption, lbProfit, lbVerdict, lbExpected, lbNote;
-    CommandButton Command1, Command2;
+    Label lbRho, lbTotalCaption, lbTotal, lbProfitCaption, lbProfit, lbVerdict, lbExpected, lbNote;
+    CommandButton Command1, Command2, Command3;
 };
 
 } // namespace zoret::ui

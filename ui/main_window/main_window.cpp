@@ -312,7 +312,8 @@ void MainWindow::openForkCalculator()
 void MainWindow::openLineFork()
 {
     if (!lineFork_)
-        lineFork_ = std::make_unique<LineForkWindow>();
+        lineFork_ = std::make_unique<LineForkWindow>(
+            [this] { return matchModel_ ? matchModel_->fittedModel() : std::optional<ScoreModel>(); });
     lineFork_->showModal(window());
 }
 

@@ -246,6 +246,8 @@ void MatchModelWindow::Command1_Click()
 void MatchModelWindow::recompute()
 {
     const MatchModelCaptions c = matchModelCaptions(*entry_);
+    if (c.model)
+        fitted_ = c.model;
     lbLambda.setCaption(c.lambdas);
     lbRho.setCaption(c.rho);
     lbProbabilities.setCaption(c.probabilities);

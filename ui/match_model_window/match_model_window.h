@@ -3,11 +3,13 @@
 
 #pragma once
 
+#include "core/score_model.h"
 #include "ui/toolkit/form.h"
 #include "ui/toolkit/live_text_box.h"
 #include "ui/toolkit/table.h"
 
 #include <memory>
+#include <optional>
 
 namespace zoret {
 struct MatchModelCaptions;
@@ -25,6 +27,9 @@ public:
     MatchModelWindow();
     ~MatchModelWindow() override;
 
+    // The model of the last fit that succeeded, for the fork on lines.
+    std::optional<ScoreModel> fittedModel() const { return fitted_; }
+
 protected:
     Layout layout() override;
     Arrangement arrangement() override;
@@ -39,9 +44,10 @@ private:
     void recompute();
     void showTables(const MatchModelCaptions& captions);
 
-    // Behind a pointer: the pay-off rule under the entry and the bets'
-    // settlement, which the main window includes, both name a Settlement.
+    // Behind a pointer: what includes this header need not compile the
+    // model's headers.
     std::unique_ptr<MatchModelEntry> entry_;
+    std::optional<ScoreModel> fitted_;
 
     LiveTextBox Odds1, Odds2, Odds3, TotalLine, Over, Under, Lambda1, Lambda2, Line, Offered;
     ComboBox Combo1, Market;
