@@ -50,11 +50,10 @@ ReadRows readRows(std::span<const ForkRowEntry> rows)
     };
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const auto odds = readTypedOdds(rows[i].oddsText);
-        const auto commission =
-            isBlankText(rows[i].commissionText) ? std::optional<mpq_class>(0) : readTypedNumber(rows[i].commissionText);
+        const auto commission = readCommission(rows[i].commissionText);
         if (!odds || *odds <= 1)
             refuse(i, "неверный коэффициент", true);
-        else if (!commission || *commission < 0 || *commission >= 100)
+        else if (!commission)
             refuse(i, "неверная комиссия", true);
         else
             read.legs.push_back({effectiveOdds(*odds, *commission), rows[i].sharesProfit});
@@ -63,10 +62,9 @@ ReadRows readRows(std::span<const ForkRowEntry> rows)
         if (read.fixedRow)
             throw std::invalid_argument("a fork fixes the stake of one outcome at most");
         read.fixedRow = i;
-        if (isBlankText(rows[i].stakeText))
-            continue;
-        read.fixedStake = readTypedNumber(rows[i].stakeText);
-        if (!read.fixedStake || *read.fixedStake <= 0)
+        const FixedStake fixed = readFixedStake(rows[i].stakeText);
+        read.fixedStake = fixed.stake;
+        if (fixed.bad)
             refuse(i, "неверная ставка", false);
     }
     return read;

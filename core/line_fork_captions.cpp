@@ -21,24 +21,11 @@ namespace zoret {
 namespace {
 
 // No handicap or total of any sport comes near; beyond it a line is a typo.
-constexpr long maxLineGoals = 1000;
 constexpr double maxExpectedGoals = 20;
 
 std::string rowNote(std::size_t row, std::string_view what)
 {
     return "Ставка " + countText(long(row) + 1) + ": " + std::string(what);
-}
-
-// A multiple of a quarter within the bounds, in quarters.
-std::optional<long> readLine(Market market, std::string_view text)
-{
-    const auto line = readTypedNumber(text);
-    if (!line || abs(*line) > maxLineGoals || (marketIsTotal(market) && sgn(*line) < 0))
-        return std::nullopt;
-    const mpq_class quarters = *line * 4;
-    if (quarters.get_den() != 1)
-        return std::nullopt;
-    return quarters.get_num().get_si();
 }
 
 // The bets in exact numbers, the fixed row and its stake (none while its box
@@ -54,13 +41,12 @@ std::string readBet(const LineForkRowEntry& row, LineBet& bet)
 {
     const auto line = marketHasLine(row.market) ? readLine(row.market, row.lineText) : std::optional<long>(0);
     const auto odds = readTypedOdds(row.oddsText);
-    const auto commission =
-        isBlankText(row.commissionText) ? std::optional<mpq_class>(0) : readTypedNumber(row.commissionText);
+    const auto commission = readCommission(row.commissionText);
     if (!line)
         return "неверная линия";
     if (!odds || *odds <= 1)
         return "неверный коэффициент";
-    if (!commission || *commission < 0 || *commission >= 100)
+    if (!commission)
         return "неверная комиссия";
     bet = {{row.market, *line}, *odds, *commission, row.lay};
     return "";
@@ -78,10 +64,9 @@ ReadRows readRows(std::span<const LineForkRowEntry> rows)
         if (read.fixedRow)
             throw std::invalid_argument("a fork fixes the stake of one bet at most");
         read.fixedRow = i;
-        if (isBlankText(rows[i].stakeText))
-            continue;
-        read.fixedStake = readTypedNumber(rows[i].stakeText);
-        if ((!read.fixedStake || *read.fixedStake <= 0) && read.note.empty())
+        const FixedStake fixed = readFixedStake(rows[i].stakeText);
+        read.fixedStake = fixed.stake;
+        if (fixed.bad && read.note.empty())
             read.note = rowNote(i, "неверная ставка");
     }
     return read;

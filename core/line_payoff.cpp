@@ -3,6 +3,8 @@
 
 #include "core/line_payoff.h"
 
+#include "core/typed_number.h"
+
 namespace zoret {
 
 namespace {
@@ -61,6 +63,17 @@ std::optional<Market> marketNamed(std::string_view name)
         if (marketName(market) == name)
             return market;
     return std::nullopt;
+}
+
+std::optional<long> readLine(Market market, std::string_view text)
+{
+    const auto line = readTypedNumber(text);
+    if (!line || abs(*line) > maxLineGoals || (marketIsTotal(market) && sgn(*line) < 0))
+        return std::nullopt;
+    const mpq_class quarters = *line * 4;
+    if (quarters.get_den() != 1)
+        return std::nullopt;
+    return quarters.get_num().get_si();
 }
 
 bool marketHasLine(Market market) { return market >= Market::Handicap1; }

@@ -42,6 +42,14 @@ bool marketHasLine(Market market);
 // A total (of the match or of one side) counts goals: its line is not negative.
 bool marketIsTotal(Market market);
 
+// The farthest line read, in goals either way.
+inline constexpr long maxLineGoals = 1000;
+
+// A line as typed for `market`, in quarters of a goal: a multiple of 0.25
+// (with a decimal comma or point, a sign allowed), within maxLineGoals either
+// way, not below 0 for a total. Nothing for anything else.
+std::optional<long> readLine(Market market, std::string_view text);
+
 // The final score, goals of the home side and of the away side.
 struct Score {
     long home = 0;

@@ -30,17 +30,6 @@ std::optional<double> readOdds(std::string_view text)
     return k && *k > 1 ? std::optional(k->get_d()) : std::nullopt;
 }
 
-// A line in quarters of a goal; nothing unless a multiple of 0.25, and at
-// least `least` if there is one.
-std::optional<long> readLine(std::string_view text, const std::optional<mpq_class>& least)
-{
-    const auto x = readTypedNumber(text);
-    if (!x || (least && *x < *least))
-        return std::nullopt;
-    const mpq_class quarters = *x * 4;
-    return quarters.get_den() == 1 ? std::optional(quarters.get_num().get_si()) : std::nullopt;
-}
-
 // The margin-free probabilities of the odds as Form7's method gives them.
 std::vector<double> marginFree(MarginMethod method, const std::vector<double>& odds)
 {
@@ -57,7 +46,9 @@ std::optional<TotalTarget> readTotal(const MatchModelEntry& e, std::string& note
         addNote(note, "Тотал: нужны оба коэффициента, ТБ и ТМ, или ни одного");
         return std::nullopt;
     }
-    const auto line = readLine(e.totalLine, mpq_class(1, 2));
+    auto line = readLine(Market::Over, e.totalLine);
+    if (line && *line < 2) // the main total starts at 0.5
+        line.reset();
     const auto over = readOdds(e.over), under = readOdds(e.under);
     if (!line)
         addNote(note, "Неверная линия тотала: число, кратное 0.25, от 0.5");
@@ -157,9 +148,7 @@ void fillModel(const ScoreModel& m, const Grid& grid, MatchModelCaptions& c)
 // per 100 staked and its Kelly stake.
 void fillValue(const MatchModelEntry& e, const Grid& grid, MatchModelCaptions& c)
 {
-    const auto line = marketHasLine(e.market)
-                          ? readLine(e.line, marketIsTotal(e.market) ? std::optional<mpq_class>(0) : std::nullopt)
-                          : std::optional(0L);
+    const auto line = marketHasLine(e.market) ? readLine(e.market, e.line) : std::optional(0L);
     if (!line) {
         addNote(c.note, "Неверная линия ставки: число, кратное 0.25");
         return;

@@ -30,4 +30,16 @@ std::optional<mpq_class> readTypedNumber(std::string_view text);
 // them. Whether decimal odds are above 1 is the caller's rule.
 std::optional<mpq_class> readTypedOdds(std::string_view text);
 
+// A bookmaker's commission in percent of the net winnings: blank is 0, else
+// a number from 0 to below 100. Nothing for anything else.
+std::optional<mpq_class> readCommission(std::string_view text);
+
+// A stake typed into a row to fix it: none while the box is blank (the row
+// waits for one); `bad` for a text that is not a number above 0.
+struct FixedStake {
+    std::optional<mpq_class> stake;
+    bool bad = false;
+};
+FixedStake readFixedStake(std::string_view text);
+
 } // namespace zoret
