@@ -8,8 +8,9 @@
 #include <random>
 
 // Random clicks, typings and picks in the main window (Form4), the fork window (Form1), help (Form2) and the
-// settlement window (Form3) opened by their buttons, and in the fork calculator (Form5), fair odds (Form7) and the
-// journal (Form6, with the settlement window it opens a bet in) opened from the menu bar. After each the main window
+// settlement window (Form3) opened by their buttons, and in the fork calculator (Form5), fair odds (Form7), the
+// journal (Form6, with the settlement window it opens a bet in), the fork on lines (Form9), the match model (Form10)
+// and the odds formats (Form11) opened from the menu bar. After each the main window
 // stands, its count agrees with the list and the sizes offered, every message is known. The journal and the
 // remembered sizes live in folders of this run only; its file dialogs save to and import from there. A failure
 // prints the seed (ZORET_RANDOM_SEED replays it).
@@ -81,6 +82,7 @@ class RandomUse : public QObject {
         static const QRegularExpression known(
             "^Zoret: ((Выберите размер системы|Впишите размер ставки|Впишите коэффициенты?|Error: min-2 max 19|"
             "Переполнение|Деление на ноль|Несоответствие типа)( \\(warning\\))?"
+            "|Модели ещё нет: подберите её в окне «Расчёты → Модель матча\\.\\.\\.»\\. \\(information\\)"
             "|Удалить из журнала \\d+ ставк(у|и|ок)\\? \\(question\\)"
             "|(В файл .*/export\\.csv записано|Из файла .*/bets\\.csv добавлено) ставок: \\d+ \\(information\\))$");
         for (const QString& message : watcher.takeMessages())
@@ -123,9 +125,18 @@ private slots:
             within(watcher, "Form7",
                    "Combo1 Combo2 Combo3 Text1 Odds1 Odds2 Odds3 Odds5 Mine1 Mine2 Mine3 Mine5 Command2");
             within(watcher, "Form6", "Combo1 Combo2 Grid1 Grid1 Command1 Command3 Command4 Command5 Command2");
+            within(watcher, "Form9",
+                   "Combo1 Text1 Combo2 Market1 Market2 Market3 Line1 Line2 Line3 Odds1 Odds2 Odds3 Commission1 "
+                   "Commission2 Lay1 Lay2 Stake1 Stake2 Fixed1 Fixed2 Text2 Text3 Command3 Command1 Command2");
+            within(watcher, "Form10",
+                   "Odds1 Odds2 Odds3 TotalLine Over Under Lambda1 Lambda2 Combo1 Market Line Offered Command1 "
+                   "Command2");
+            within(watcher, "Form11", "Combo1 Text1 Text1 CopyDecimal CopyAmerican Command1");
             if (!below(40))
                 QVERIFY(Scenario(form.window(), watcher)
-                            .run("menu " + any("actionForkCalculator actionFairOdds actionJournal")));
+                            .run("menu "
+                                 + any("actionForkCalculator actionFairOdds actionJournal actionLineFork "
+                                       "actionMatchModel actionOddsFormats")));
             act(form.window(),
                 "Text1 Text1 Command1 Command2 Command3 Command4 List1 Combo1 Command7 Command8 Command9 "
                 "optEndsum optKf optBeginsum Check1 textSum textKf textStavka ComBatRezult Command6 "
