@@ -21,7 +21,9 @@ using Matrix = std::array<Vector, 3>;
 
 constexpr double fitTolerance = 1e-12;
 constexpr int maxNewtonSteps = 100;
-constexpr int maxPoorSteps = 8;
+// A ρ near an end of its range, or tiny expected goals, is reached only by a
+// long run of damped steps: eight of them gave up on models that exist.
+constexpr int maxPoorSteps = 30;
 constexpr double maxStep = 1;
 // ρ's unknown may move this many times as far: its whole range lies within
 // about ±30.

@@ -46,7 +46,11 @@ void fitOwnOdds(Bytes& in)
 {
     ScoreModel m{in.between(0.05, 6), in.between(0.05, 6), 0};
     const RhoRange rho = allowedRho(m.lambda1, m.lambda2);
-    m.rho = in.between(rho.low, rho.high);
+    // Inside the allowed range by a thousandth, so that no corrected score
+    // keeps less than a thousandth of its Poisson probability: nearer the
+    // ends ρ moves the odds by less than doubles resolve, and no fit can
+    // tell it to 1e-9.
+    m.rho = (1 - 1e-3) * in.between(rho.low, rho.high);
     const long line = std::max(2L, 4 * long(m.lambda1 + m.lambda2) + in.next() % 5);
     const auto grid = scoreProbabilities(m);
     const auto shares = [&](Market market, long q) { return lineShares(lineOutcomes(grid, market, q)); };
