@@ -23,7 +23,7 @@ constexpr double fitTolerance = 1e-12;
 constexpr int maxNewtonSteps = 100;
 // A ρ near an end of its range, or tiny expected goals, is reached only by a
 // long run of damped steps: eight of them gave up on models that exist.
-constexpr int maxPoorSteps = 30;
+constexpr int maxPoorSteps = 60;
 constexpr double maxStep = 1;
 // ρ's unknown may move this many times as far: its whole range lies within
 // about ±30.
