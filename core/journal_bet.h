@@ -19,7 +19,8 @@ struct JournalEvent {
     std::string coefficientText; // as the odds list wrote it: " 1.85"
     Outcome outcome = Outcome::Open;
     bool banker = false;
-    std::string description;
+    std::string description; // what was bet on: "Спартак – ЦСКА, П1"
+    std::string closingText; // the closing odds as typed ("1,95"), empty while not known
     bool operator==(const JournalEvent&) const = default;
 };
 
@@ -46,13 +47,27 @@ std::optional<Outcome> outcomeOfCode(std::string_view code);
 std::string_view sumModeCode(SumMode mode);
 std::optional<SumMode> sumModeOfCode(std::string_view code);
 
+// Files carry a kind and a result in Russian, as the windows show them
+// ("Ординар", "Экспресс", "Система"; outcomeCaption's "Выигрыш",
+// "Половина проигрыша"...); older files carry the codes. Either reads.
+std::string_view kindCaption(BetKind kind);
+std::optional<BetKind> kindOfCaptionOrCode(std::string_view text);
+std::optional<Outcome> outcomeOfCaptionOrCode(std::string_view text);
+
 // Why the journal cannot keep a bet, in Russian (a date that is not a real
 // date and time, a text that is not UTF-8, no events, a coefficient below 1
-// or beyond reading, a sum that is not a positive number, a bet its events
-// do not offer), or nothing for a bet that settles.
+// or beyond reading, closing odds typed that are not odds, a sum that is
+// not a positive number, a bet its events do not offer), or nothing for a
+// bet that settles.
 std::optional<std::string> betProblem(const JournalBet& bet);
 
 // Its events in exact numbers, for a bet without a problem.
 std::vector<SlipEvent> slipEvents(const JournalBet& bet);
+
+// What makes two bets the same bet for an import: the placed time, the
+// kind and size, the sum's value and mode, and each event's coefficient
+// value, mark and banker, in order. Two bets are the same when their keys
+// are equal; "1.85" and "1,850" are the same coefficient.
+std::string duplicateKey(const JournalBet& bet);
 
 } // namespace zoret

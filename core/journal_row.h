@@ -7,6 +7,7 @@
 
 #include <gmpxx.h>
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -27,10 +28,16 @@ std::string_view statusCaption(BetStatus status);
 
 struct BetFigures {
     BetStatus status = BetStatus::Open;
-    mpq_class coefficient; // what the whole stake is multiplied by when every event wins
+    // A single's or an accumulator's odds; a system's is the main window's
+    // figure, the sum of its accumulators' coefficients.
+    mpq_class coefficient;
     mpq_class stake; // the whole stake
     Range payout; // one amount once settled
     Range profit;
+    // The closing-line value as a fraction (0.0769... for +7.69 %): the
+    // product of the odds taken over the product of the closing odds, less
+    // 1. Nothing for a system or while an event has no closing odds.
+    std::optional<mpq_class> clv;
     bool settled() const { return status != BetStatus::Open; }
 };
 
@@ -42,11 +49,15 @@ struct BetTexts {
     std::string bookmaker;
     std::string note;
     std::string bet; // "Ординар 1.85", "Экспресс из 3", "Система 5/3"
+    std::string events; // the events' descriptions on one line, joined by "; "
+    std::string eventsTip; // every description, one a line
     std::string coefficient;
     std::string stake;
     std::string status;
     std::string payout; // "X – Y" while open
     std::string profit;
+    std::string clv; // "+7.69 %", or "—"
+    std::string clvTip; // why "—": a system, or closing odds missing
 };
 
 BetTexts betTexts(const JournalBet& bet, const BetFigures& figures);

@@ -20,28 +20,39 @@
 // nothing is settled or copied again when it changes.
 namespace zoret {
 
-enum class JournalPeriod { AllTime, ThisMonth, Last30Days, ThisYear };
+// Dates keeps the days from JournalFilter::from to JournalFilter::to.
+enum class JournalPeriod { AllTime, ThisMonth, Last30Days, ThisYear, Dates };
 
 // The periods in the order the window offers them.
 inline constexpr JournalPeriod periodOrder[] = {JournalPeriod::AllTime, JournalPeriod::ThisMonth,
-                                                JournalPeriod::Last30Days, JournalPeriod::ThisYear};
+                                                JournalPeriod::Last30Days, JournalPeriod::ThisYear,
+                                                JournalPeriod::Dates};
 
-// "Всё время", "Этот месяц", "Последние 30 дней", "Этот год".
+// "Всё время", "Этот месяц", "Последние 30 дней", "Этот год", "С … по …".
 std::string_view periodCaption(JournalPeriod period);
+
+enum class StatusFilter { All, Open, Settled };
+inline constexpr StatusFilter statusOrder[] = {StatusFilter::All, StatusFilter::Open, StatusFilter::Settled};
+// "Все", "Открытые", "Рассчитанные".
+std::string_view statusFilterCaption(StatusFilter status);
 
 inline constexpr std::string_view everyBookmakerText = "Все";
 
 struct JournalFilter {
     JournalPeriod period = JournalPeriod::AllTime;
     std::optional<std::string> bookmaker; // nothing keeps every bookmaker
+    StatusFilter status = StatusFilter::All;
+    std::string from, to; // "YYYY-MM-DD", both kept, for JournalPeriod::Dates
 };
 
-// The positions of the bets placed in the period and at the bookmaker, in
-// the order of `bets`. "Последние 30 дней" is `today` ("YYYY-MM-DD") and
-// the 29 days before; the month and the year are today's, whole. Throws
-// std::invalid_argument when `today` is not a date.
-std::vector<std::size_t> filteredBets(std::span<const BetSummary> bets, const JournalFilter& filter,
-                                      std::string_view today);
+// The positions of the bets placed in the period, at the bookmaker and of
+// the status, in the order of `bets`. "Последние 30 дней" is `today`
+// ("YYYY-MM-DD") and the 29 days before; the month and the year are
+// today's, whole; dates from after `to` keep nothing. Throws
+// std::invalid_argument when `today` (or, for Dates, `from` or `to`) is
+// not a date.
+std::vector<std::size_t> filteredBets(std::span<const BetSummary> bets, std::span<const BetFigures> figures,
+                                      const JournalFilter& filter, std::string_view today);
 
 // Every bookmaker named in the bets, sorted bytewise, each once; not the
 // blank one.
@@ -54,10 +65,17 @@ struct JournalStatistics {
     mpq_class profit; // of the settled bets
     std::optional<mpq_class> roiPercent; // nothing without a settled bet
     std::optional<mpq_class> strikePercent; // settled bets paying more than their stake
-    std::optional<mpq_class> averageCoefficient; // plain mean of the full-win coefficients
+    std::optional<mpq_class> averageCoefficient; // plain mean over the settled singles and accumulators
+    // Over the bets kept that have a closing-line value, open or settled:
+    std::optional<mpq_class> clvPercent; // the mean weighted by the whole stakes
+    std::optional<mpq_class> beatClosePercent; // the share with a value above 0
+    // The largest fall of the profit, bet after bet in the order placed,
+    // below a peak before it (the curve starts at 0); 0 when it never fell.
+    mpq_class drawdown;
 };
 
-JournalStatistics journalStatistics(std::span<const BetFigures> figures, std::span<const std::size_t> kept);
+JournalStatistics journalStatistics(std::span<const BetSummary> bets, std::span<const BetFigures> figures,
+                                    std::span<const std::size_t> kept);
 
 struct StatisticsTexts {
     std::string count;
@@ -67,6 +85,9 @@ struct StatisticsTexts {
     std::string roi; // "12.50 %", or "—" without a settled bet
     std::string strike;
     std::string averageCoefficient;
+    std::string clv; // "+4.40 %", or "—"
+    std::string beatClose; // "100.00 %", or "—"
+    std::string drawdown;
 };
 
 inline constexpr std::string_view noFigureText = "—";
@@ -74,13 +95,14 @@ inline constexpr std::string_view noFigureText = "—";
 StatisticsTexts statisticsTexts(const JournalStatistics& statistics);
 
 struct ProfitPoint {
-    std::string day; // "YYYY-MM-DD"
+    std::string at; // "YYYY-MM-DD", or the placed-at "YYYY-MM-DD HH:MM:SS" when a point is a bet
     mpq_class profit; // of the settled bets kept placed on this day and before
     double plotted; // the profit to a billionth, for the chart
 };
 
 // One point for each day on which a settled bet kept was placed, the days
-// ascending: a chart of a hundred thousand bets draws a few hundred.
+// ascending: a chart of a hundred thousand bets draws a few hundred. When
+// they were all placed on one day, one point a bet, in the order placed.
 std::vector<ProfitPoint> profitCurve(std::span<const BetSummary> bets, std::span<const BetFigures> figures,
                                      std::span<const std::size_t> kept);
 

@@ -25,6 +25,8 @@ struct BetSummary {
     int events = 0;
     int bankers = 0;
     std::string firstCoefficient; // the first event's, without blanks: "1.85"
+    std::string descriptions; // the events' descriptions, each on one line (oneLineText), joined by '\n'
+
     bool operator==(const BetSummary&) const = default;
 };
 
@@ -41,8 +43,9 @@ BetTexts summaryTexts(const BetSummary& summary, const BetFigures& figures);
 
 // What the journal keeps beside a bet so that its summary is read back
 // without settling it: its status, the counts of its events and bankers,
-// its figures as exact fractions ("37/20 201/2 ..."), then its first
-// coefficient.
+// its figures as exact fractions ("37/20 201/2 ...") with its
+// closing-line value ("-" for none), then its first coefficient. The
+// descriptions are kept in a column of their own.
 std::string settledRecord(const BetSummary& summary, const BetFigures& figures);
 
 // Reads a record back into `summary` (its counts and first coefficient)

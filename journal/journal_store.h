@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "core/bank_movement.h"
 #include "core/journal_summary.h"
 
 #include <QString>
@@ -36,6 +37,19 @@ QString defaultPath();
 // Why a bet cannot be kept, as the user is told; nothing when it can. Every
 // write asks it, and a caller may ask before it asks the user anything.
 std::optional<std::string> refusal(const JournalBet& bet);
+std::optional<std::string> refusal(const BankMovement& movement);
+
+// Where the deposits and withdrawals travel beside a CSV file of bets:
+// "journal.csv" gives "journal.movements.csv", "bets" "bets.movements.csv".
+QString movementsPath(const QString& csvPath);
+
+// What an import added and what it passed over as already in the journal.
+struct Imported {
+    std::size_t bets = 0;
+    std::size_t betsSkipped = 0;
+    std::size_t movements = 0;
+    std::size_t movementsSkipped = 0;
+};
 
 class JournalStore {
 public:
@@ -77,6 +91,13 @@ public:
     // Ids that are not stored are passed over.
     bool remove(std::span<const std::int64_t> ids);
 
+    // Every deposit and withdrawal, the newest first.
+    std::optional<std::vector<BankMovement>> movements();
+    // A new movement (its id is ignored); returns the id it is stored under.
+    std::optional<std::int64_t> addMovement(const BankMovement& movement);
+    // Ids that are not stored are passed over.
+    bool removeMovements(std::span<const std::int64_t> ids);
+
     // Only for a damaged journal: renames it and its -wal and -shm files to
     // journal.sqlite.damaged-<date-time> (with -2, -3... when taken; nothing
     // is overwritten or deleted), then opens a new journal. Returns the name
@@ -84,12 +105,17 @@ public:
     std::optional<QString> setDamagedAside();
 
     // The bets as a CSV file for spreadsheets, oldest first: all of them, or
-    // those of `ids` that are stored. Returns how many were written.
+    // those of `ids` that are stored; every movement goes to
+    // movementsPath(path), oldest first. Returns how many bets were written.
     std::optional<std::size_t> exportCsv(const QString& path,
                                          std::optional<std::span<const std::int64_t>> ids = std::nullopt);
-    // Every bet of a CSV file, or none when any row is faulty (message()
-    // names its line); returns how many were added.
-    std::optional<std::size_t> importCsv(const QString& path);
+    // Every bet of a CSV file (UTF-8 with or without its mark, or
+    // Windows-1251) and every movement of the file beside it when there is
+    // one, in one transaction; a bet or a movement already in the journal
+    // (duplicateKey) is passed over and counted. Nothing is added when any
+    // row is faulty (message() names the file and the line) or the file is
+    // in another encoding (message() says so).
+    std::optional<Imported> importCsv(const QString& path);
 
 private:
     JournalState fail(JournalState state, std::string message);

@@ -1,0 +1,20 @@
+// SPDX-FileCopyrightText: 2026 Zoret developers <zoret@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// What a spreadsheet in a Russian locale saves a table as: UTF-8, with or
+// without a byte order mark, or Windows-1251.
+namespace zoret {
+
+// The file's text in UTF-8 without a byte order mark: as it is when it is
+// UTF-8, turned from Windows-1251 otherwise. Nothing for a file in neither
+// (a NUL or another control character besides tab and line ends, or a
+// byte Windows-1251 leaves undefined).
+std::optional<std::string> spreadsheetText(std::string_view bytes);
+
+} // namespace zoret
