@@ -78,31 +78,48 @@ bool JournalAccess::written(bool done, QWidget* parent)
     return done;
 }
 
-std::optional<std::int64_t> JournalAccess::addAsked(JournalBet bet, QWidget* parent)
+// Refused before the user is asked anything about it; nothing when the
+// user cancels.
+std::optional<BetDetails> JournalAccess::askDetails(const BetDetails& shown, QWidget* parent)
 {
-    bet.placedAt = nowText();
-    // Refused before the user is asked anything about it.
-    if (const auto refused = journal::refusal(bet)) {
-        MsgBox(parent, *refused, MsgBoxIcon::Warning);
-        return std::nullopt;
-    }
     if (!canSave(parent))
         return std::nullopt;
     if (!details_)
         details_ = std::make_unique<BetDetailsWindow>();
-    const auto details = details_->ask(store_->bookmakers().value_or(std::vector<std::string>{}), parent);
+    return details_->ask(store_->bookmakers().value_or(std::vector<std::string>{}), shown, parent);
+}
+
+std::optional<std::int64_t> JournalAccess::addAsked(JournalBet bet, QWidget* parent)
+{
+    bet.placedAt = nowText();
+    if (const auto refused = journal::refusal(bet)) {
+        MsgBox(parent, *refused, MsgBoxIcon::Warning);
+        return std::nullopt;
+    }
+    const auto details = askDetails({{}, {}, bet.placedAt}, parent);
     if (!details)
         return std::nullopt;
     bet.bookmaker = details->bookmaker;
     bet.note = details->note;
+    bet.placedAt = details->placedAt;
     const auto id = store_->add(bet);
     written(id.has_value(), parent);
     return id;
 }
 
-bool JournalAccess::update(const JournalBet& bet, QWidget* parent)
+bool JournalAccess::updateAsked(JournalBet bet, QWidget* parent)
 {
-    return canSave(parent) && written(store_->update(bet), parent);
+    if (const auto refused = journal::refusal(bet)) {
+        MsgBox(parent, *refused, MsgBoxIcon::Warning);
+        return false;
+    }
+    const auto details = askDetails({bet.bookmaker, bet.note, bet.placedAt}, parent);
+    if (!details)
+        return false;
+    bet.bookmaker = details->bookmaker;
+    bet.note = details->note;
+    bet.placedAt = details->placedAt;
+    return written(store_->update(bet), parent);
 }
 
 bool JournalAccess::removeAsked(std::span<const std::int64_t> ids, QWidget* parent)
@@ -129,9 +146,32 @@ void JournalAccess::importFile(const QString& path, QWidget* parent)
     if (!canSave(parent))
         return;
     const auto added = store_->importCsv(path);
-    if (written(added.has_value(), parent))
-        MsgBox(parent, "Из файла " + path.toStdString() + " добавлено ставок: " + countOf(*added),
-               MsgBoxIcon::Information);
+    if (!written(added.has_value(), parent))
+        return;
+    std::string told = "Из файла " + path.toStdString() + " добавлено ставок: " + countOf(added->bets)
+                       + ", пропущено уже бывших в журнале: " + countOf(added->betsSkipped);
+    if (added->movements + added->movementsSkipped > 0)
+        told += "\nДобавлено движений средств: " + countOf(added->movements)
+                + ", пропущено уже бывших в журнале: " + countOf(added->movementsSkipped);
+    MsgBox(parent, told, MsgBoxIcon::Information);
+}
+
+bool JournalAccess::addMovement(const BankMovement& movement, QWidget* parent)
+{
+    if (const auto refused = journal::refusal(movement)) {
+        MsgBox(parent, *refused, MsgBoxIcon::Warning);
+        return false;
+    }
+    return canSave(parent) && written(store_->addMovement(movement).has_value(), parent);
+}
+
+bool JournalAccess::removeMovementsAsked(std::span<const std::int64_t> ids, QWidget* parent)
+{
+    const std::string counted =
+        countOf(ids.size()) + " " + pluralWord(ids.size(), "движение средств", "движения средств", "движений средств");
+    if (ids.empty() || !AskYesNo(parent, "Удалить из журнала " + counted + "?", false))
+        return false;
+    return canSave(parent) && written(store_->removeMovements(ids), parent);
 }
 
 void JournalAccess::changed()

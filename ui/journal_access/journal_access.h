@@ -20,6 +20,7 @@ class QWidget;
 namespace zoret::ui {
 
 class BetDetailsWindow;
+struct BetDetails;
 
 // The journal as the windows meet it: opened when first needed, never at
 // start-up, with what the user must be told or asked on the way (a damaged
@@ -39,21 +40,29 @@ public:
     journal::JournalStore* open(QWidget* parent);
     // Open and taking changes; tells the user why not otherwise.
     bool canSave(QWidget* parent);
-    // Asks for the bookmaker and a note, then keeps the slip as a new bet
-    // placed now; its id, or nothing when the user cancelled or was told
-    // why it was not kept.
+    // Asks for the bookmaker, a note and the date (now at first), then
+    // keeps the slip as a new bet; its id, or nothing when the user
+    // cancelled or was told why it was not kept.
     std::optional<std::int64_t> addAsked(JournalBet bet, QWidget* parent);
-    // The bet stored under its id takes what it holds now; false once the
-    // user has been told why not.
-    bool update(const JournalBet& bet, QWidget* parent);
+    // Asks again for the bet's bookmaker, note and date, shown as kept;
+    // then the bet stored under its id takes what it holds now. False when
+    // the user cancelled or was told why not.
+    bool updateAsked(JournalBet bet, QWidget* parent);
     // Asks first how many bets go; false when the user said no or was told
     // why they stay.
     bool removeAsked(std::span<const std::int64_t> ids, QWidget* parent);
     // The bets of `ids` (as the journal orders them) written to a CSV file,
     // then how many; or why not.
     void exportFile(const QString& path, std::span<const std::int64_t> ids, QWidget* parent);
-    // Every bet of a CSV file added, then how many; or why none.
+    // Every bet of a CSV file (and the movements beside it) added, then how
+    // many were added and how many were already there; or why none.
     void importFile(const QString& path, QWidget* parent);
+    // A deposit or a withdrawal kept; false once the user has been told why
+    // not.
+    bool addMovement(const BankMovement& movement, QWidget* parent);
+    // Asks first how many movements go; false when the user said no or was
+    // told why they stay.
+    bool removeMovementsAsked(std::span<const std::int64_t> ids, QWidget* parent);
 
     // Called after every change written, in the order they were given; the
     // access outlives whoever listens.
@@ -62,6 +71,7 @@ public:
 private:
     void changed();
     bool written(bool done, QWidget* parent);
+    std::optional<BetDetails> askDetails(const BetDetails& shown, QWidget* parent);
 
     QString path_;
     std::unique_ptr<journal::JournalStore> store_;

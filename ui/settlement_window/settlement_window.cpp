@@ -40,26 +40,26 @@ Layout SettlementWindow::layout()
     using enum Style;
     const Style value = RightAligned | Framed | SingleLine;
     return {
-        {Grid1, "Grid1", inWindow, {120, 120, 5040, 3480}, 0, Plain, "События и их итоги"},
-        {lbBetCaption, "lbBetCaption", inWindow, {5280, 150, 1200, 255}, 7},
-        {Combo1, "Combo1", inWindow, {6600, 120, 2880, 315}, 1, Plain, "Вид ставки"},
-        {lbSumCaption, "lbSumCaption", inWindow, {5280, 540, 1200, 255}, 8},
-        {Text1, "Text1", inWindow, {6600, 510, 2880, 285}, 2, Plain, "Сумма ставки"},
-        {Option1, "Option1", inWindow, {5280, 900, 1800, 255}, 3},
-        {Option2, "Option2", inWindow, {7200, 900, 2280, 255}, 4},
-        {lbLinesCaption, "lbLinesCaption", inWindow, {5280, 1320, 1800, 285}, 9},
-        {lbLines, "lbLines", inWindow, {7200, 1320, 2280, 285}, 10, value},
-        {lbLineStakeCaption, "lbLineStakeCaption", inWindow, {5280, 1680, 1800, 285}, 11},
-        {lbLineStake, "lbLineStake", inWindow, {7200, 1680, 2280, 285}, 12, value},
-        {lbTotalStakeCaption, "lbTotalStakeCaption", inWindow, {5280, 2040, 1800, 285}, 13},
-        {lbTotalStake, "lbTotalStake", inWindow, {7200, 2040, 2280, 285}, 14, value},
-        {lbWinningCaption, "lbWinningCaption", inWindow, {5280, 2400, 1800, 285}, 15},
-        {lbWinning, "lbWinning", inWindow, {7200, 2400, 2280, 285}, 16, value},
-        {lbReturnCaption, "lbReturnCaption", inWindow, {5280, 2760, 1800, 285}, 17},
-        {lbReturn, "lbReturn", inWindow, {7200, 2760, 2280, 285}, 18, value},
-        {lbProfitCaption, "lbProfitCaption", inWindow, {5280, 3120, 1800, 285}, 19},
-        {lbProfit, "lbProfit", inWindow, {7200, 3120, 2280, 285}, 20, value},
-        {Grid2, "Grid2", inWindow, {120, 3720, 9360, 2400}, 5, Plain, "Выплата, если выиграет часть ожидаемых событий"},
+        {Grid1, "Grid1", inWindow, {120, 120, 9360, 2040}, 0, Plain, "События и их итоги"},
+        {lbBetCaption, "lbBetCaption", inWindow, {120, 2310, 1200, 255}, 7},
+        {Combo1, "Combo1", inWindow, {1440, 2280, 3120, 315}, 1, Plain, "Вид ставки"},
+        {lbSumCaption, "lbSumCaption", inWindow, {120, 2700, 1200, 255}, 8},
+        {Text1, "Text1", inWindow, {1440, 2670, 3120, 285}, 2, Plain, "Сумма ставки"},
+        {Option1, "Option1", inWindow, {1440, 3060, 1440, 255}, 3},
+        {Option2, "Option2", inWindow, {2880, 3060, 1680, 255}, 4},
+        {lbLinesCaption, "lbLinesCaption", inWindow, {4800, 2280, 1800, 285}, 9},
+        {lbLines, "lbLines", inWindow, {6720, 2280, 2760, 285}, 10, value},
+        {lbLineStakeCaption, "lbLineStakeCaption", inWindow, {4800, 2640, 1800, 285}, 11},
+        {lbLineStake, "lbLineStake", inWindow, {6720, 2640, 2760, 285}, 12, value},
+        {lbTotalStakeCaption, "lbTotalStakeCaption", inWindow, {4800, 3000, 1800, 285}, 13},
+        {lbTotalStake, "lbTotalStake", inWindow, {6720, 3000, 2760, 285}, 14, value},
+        {lbWinningCaption, "lbWinningCaption", inWindow, {4800, 3360, 1800, 285}, 15},
+        {lbWinning, "lbWinning", inWindow, {6720, 3360, 2760, 285}, 16, value},
+        {lbReturnCaption, "lbReturnCaption", inWindow, {4800, 3720, 1800, 285}, 17},
+        {lbReturn, "lbReturn", inWindow, {6720, 3720, 2760, 285}, 18, value},
+        {lbProfitCaption, "lbProfitCaption", inWindow, {4800, 4080, 1800, 285}, 19},
+        {lbProfit, "lbProfit", inWindow, {6720, 4080, 2760, 285}, 20, value},
+        {Grid2, "Grid2", inWindow, {120, 4500, 9360, 1620}, 5, Plain, "Выплата, если выиграет часть ожидаемых событий"},
         // Command2 shares Command1's tab index and comes first: Tab reaches it
         // right before Command1 and every other index stays. Enter still
         // clicks "ОК", never saves.
@@ -83,7 +83,8 @@ void SettlementWindow::Form_Load()
     Command1.setCaption("ОК");
     Command2.setCaption(editing_ ? "Сохранить" : "В журнал");
     Command2.setEnabled(writable_);
-    Grid1.setColumns({{"Коэффициент", 1500}, {"Итог", 2250}, {"Фикс", 900}});
+    Grid1.setColumns(
+        {{"Коэффициент", 1350}, {"Событие", 3000}, {"Итог", 2250}, {"Коэф. закрытия", 1500}, {"Фикс", 750}});
     Grid2.setColumns(
         {{"Выиграют", 1200}, {"Выплата от", 1950}, {"Выплата до", 1950}, {"Прибыль от", 1950}, {"Прибыль до", 1950}});
     fillEvents();
@@ -109,8 +110,11 @@ void SettlementWindow::showFor(std::vector<std::string> listTexts, QWidget* pare
 void SettlementWindow::showBet(const JournalBet& bet, JournalAccess& journal, bool writable, QWidget* parent)
 {
     slip_.clear();
-    for (const JournalEvent& event : bet.events)
+    texts_.clear();
+    for (const JournalEvent& event : bet.events) {
         slip_.push_back({event.coefficientText, event.outcome, event.banker});
+        texts_.push_back({event.description, event.closingText});
+    }
     bet_ = bet.bet;
     sum_ = bet.sumText;
     mode_ = bet.sumMode;
@@ -120,8 +124,8 @@ void SettlementWindow::showBet(const JournalBet& bet, JournalAccess& journal, bo
     showModal(parent);
 }
 
-// The slip as it stands; a bet of the journal keeps its date, bookmaker,
-// note and the events' descriptions.
+// The slip as it stands; a bet of the journal keeps its date, bookmaker and
+// note.
 JournalBet SettlementWindow::slipAsBet() const
 {
     JournalBet bet = editing_.value_or(JournalBet{});
@@ -133,6 +137,8 @@ JournalBet SettlementWindow::slipAsBet() const
         bet.events[i].coefficientText = slip_[i].coefficientText;
         bet.events[i].outcome = slip_[i].outcome;
         bet.events[i].banker = slip_[i].banker;
+        bet.events[i].description = texts_[i].description;
+        bet.events[i].closingText = texts_[i].closing;
     }
     return bet;
 }
@@ -141,7 +147,7 @@ void SettlementWindow::Command2_Click()
 {
     if (!journal_)
         return;
-    if (editing_ ? journal_->update(slipAsBet(), window()) : journal_->addAsked(slipAsBet(), window()).has_value())
+    if (editing_ ? journal_->updateAsked(slipAsBet(), window()) : journal_->addAsked(slipAsBet(), window()).has_value())
         unload();
 }
 
@@ -150,13 +156,15 @@ void SettlementWindow::startAfresh(std::vector<std::string> listTexts)
     slip_.clear();
     for (std::string& text : listTexts)
         slip_.push_back(SlipEntry{std::move(text)});
+    texts_.assign(slip_.size(), EventTexts{});
     bet_ = Bet{};
     sum_.clear();
     mode_ = SumMode::PerLine;
 }
 
-// One row per event: its coefficient, its result and its banker tick, shown
-// as kept and bound only then, so that restoring them recomputes nothing.
+// One row per event: its coefficient, what it is, its result, its closing
+// odds (typed once the bet is in the journal) and its banker tick, shown as
+// kept and bound only then, so that restoring them recomputes nothing.
 void SettlementWindow::fillEvents()
 {
     eventRows_.clear();
@@ -164,9 +172,17 @@ void SettlementWindow::fillEvents()
     for (std::size_t i = 0; i < slip_.size(); ++i) {
         const int row = static_cast<int>(i);
         auto& controls = *eventRows_.emplace_back(std::make_unique<EventRow>());
+        const std::string n = countText(row + 1);
         Grid1.setText(row, 0, slip_[i].coefficientText);
-        Grid1.placeControl(row, 1, controls.result, "Result" + countText(row + 1));
-        Grid1.placeControl(row, 2, controls.fix, "Fix" + countText(row + 1));
+        Grid1.placeControl(row, 1, controls.event, "Event" + n);
+        Grid1.placeControl(row, 2, controls.result, "Result" + n);
+        Grid1.placeControl(row, 3, controls.closing, "Closing" + n);
+        Grid1.placeControl(row, 4, controls.fix, "Fix" + n);
+        controls.event.setText(texts_[i].description);
+        controls.closing.setText(texts_[i].closing);
+        controls.closing.setEnabled(editing_.has_value());
+        controls.event.onChange([this, i] { texts_[i].description = eventRows_[i]->event.text(); });
+        controls.closing.onChange([this, i] { texts_[i].closing = eventRows_[i]->closing.text(); });
         for (Outcome outcome : outcomeOrder)
             controls.result.addItem(outcomeCaption(outcome));
         const auto* chosen = std::find(std::begin(outcomeOrder), std::end(outcomeOrder), slip_[i].outcome);

@@ -31,8 +31,9 @@ public:
     void showFor(std::vector<std::string> listTexts, QWidget* parent);
     // "В журнал" keeps the slip as a new bet there.
     void setJournal(JournalAccess* journal) { journal_ = journal; }
-    // Shows a bet of the journal modally; "Сохранить" (enabled when the
-    // journal is writable) keeps the changes and closes the window.
+    // Shows a bet of the journal modally, its closing odds open to typing;
+    // "Сохранить" (enabled when the journal is writable) asks again for its
+    // bookmaker, note and date, keeps the changes and closes the window.
     void showBet(const JournalBet& bet, JournalAccess& journal, bool writable, QWidget* parent);
 
 protected:
@@ -41,8 +42,15 @@ protected:
 
 private:
     struct EventRow {
+        LiveTextBox event;
         ComboBox result;
+        LiveTextBox closing;
         CheckBox fix;
+    };
+    // What an event row holds beside its coefficient and marks.
+    struct EventTexts {
+        std::string description;
+        std::string closing;
     };
 
     void startAfresh(std::vector<std::string> listTexts);
@@ -62,6 +70,7 @@ private:
     int bankerCount() const;
 
     std::vector<SlipEntry> slip_;
+    std::vector<EventTexts> texts_; // of slip_, in the same order
     std::vector<Bet> bets_;
     Bet bet_;
     std::string sum_;
