@@ -3,6 +3,8 @@
 
 #include "ui/journal_window/journal_window.h"
 
+#include "core/exact_decimal.h"
+#include "ui/movements_window/movements_window.h"
 #include "ui/toolkit/clock.h"
 #include "ui/toolkit/file_dialog.h"
 #include "ui/toolkit/message_box.h"
@@ -18,6 +20,36 @@ constexpr const char* csvFilter = "Таблицы CSV (*.csv)";
 // The bets read before the window is first shown: more than a screen holds.
 constexpr int firstRows = 200;
 
+constexpr const char* averageTip = "Средний коэффициент рассчитанных ординаров и экспрессов; системы не входят";
+
+// The entry of `value` in `order`, as a combo box lists them.
+template <typename Value, std::size_t N>
+int entryOf(const Value (&order)[N], Value value)
+{
+    return static_cast<int>(std::find(std::begin(order), std::end(order), value) - std::begin(order));
+}
+
+enum Column {
+    DateColumn,
+    BookmakerColumn,
+    BetColumn,
+    EventsColumn,
+    CoefficientColumn,
+    StakeColumn,
+    StatusColumn,
+    PayoutColumn,
+    ProfitColumn,
+    ClvColumn
+};
+
+// A bet without a value sorts before every one with a value.
+int compareClv(const BetFigures& x, const BetFigures& y)
+{
+    if (!x.clv || !y.clv)
+        return int(x.clv.has_value()) - int(y.clv.has_value());
+    return cmp(*x.clv, *y.clv);
+}
+
 } // namespace
 
 JournalWindow::JournalWindow(JournalAccess& journal, BetEditor editor)
@@ -31,15 +63,22 @@ JournalWindow::JournalWindow(JournalAccess& journal, BetEditor editor)
     rememberSizeAs("journal/size");
     Combo1.onClick([this] { Combo1_Click(); });
     Combo2.onClick([this] { Combo2_Click(); });
+    Combo3.onClick([this] { Combo3_Click(); });
+    DateFrom.onChange([this] { Dates_Change(); });
+    DateTo.onChange([this] { Dates_Change(); });
     Grid1.onActivate([this] { Command1_Click(); });
     Grid1.onSelectionChange([this] { enableCommands(); });
     Command1.onClick([this] { Command1_Click(); });
     Command3.onClick([this] { Command3_Click(); });
     Command4.onClick([this] { Command4_Click(); });
     Command5.onClick([this] { Command5_Click(); });
+    Command6.onClick([this] { Command6_Click(); });
     Command2.onClick([this] { unload(); });
     lbPeriodCaption.names(Combo1);
     lbBookmakerCaption.names(Combo2);
+    lbStatusCaption.names(Combo3);
+    lbFromCaption.names(DateFrom);
+    lbToCaption.names(DateTo);
     lbCountCaption.names(lbCount);
     lbSettledCaption.names(lbSettled);
     lbTurnoverCaption.names(lbTurnover);
@@ -47,6 +86,10 @@ JournalWindow::JournalWindow(JournalAccess& journal, BetEditor editor)
     lbRoiCaption.names(lbRoi);
     lbStrikeCaption.names(lbStrike);
     lbAverageCaption.names(lbAverage);
+    lbClvCaption.names(lbClv);
+    lbBeatCloseCaption.names(lbBeatClose);
+    lbDrawdownCaption.names(lbDrawdown);
+    lbBalanceCaption.names(lbBalance);
 }
 
 JournalWindow::~JournalWindow() = default;
@@ -56,44 +99,62 @@ Layout JournalWindow::layout()
     using enum Style;
     const Style figure = RightAligned | Framed | Value;
     return {
-        {lbPeriodCaption, "lbPeriodCaption", inWindow, {}, 8},
+        {lbPeriodCaption, "lbPeriodCaption", inWindow, {}, 12},
         {Combo1, "Combo1", inWindow, {0, 0, 2400, 0}, 0},
-        {lbBookmakerCaption, "lbBookmakerCaption", inWindow, {}, 9},
-        {Combo2, "Combo2", inWindow, {0, 0, 2400, 0}, 1},
-        {Grid1, "Grid1", inWindow, {0, 0, 0, 2400}, 2, Plain, "Ставки журнала"},
-        {lbCountCaption, "lbCountCaption", inWindow, {}, 10},
-        {lbCount, "lbCount", inWindow, {0, 0, 900, 0}, 11, figure, "Ставок по выбору"},
-        {lbSettledCaption, "lbSettledCaption", inWindow, {}, 12},
-        {lbSettled, "lbSettled", inWindow, {0, 0, 900, 0}, 13, figure, "Ставок с известным итогом"},
-        {lbTurnoverCaption, "lbTurnoverCaption", inWindow, {}, 14},
-        {lbTurnover, "lbTurnover", inWindow, {0, 0, 1500, 0}, 15, figure, "Все суммы рассчитанных ставок"},
-        {lbProfitCaption, "lbProfitCaption", inWindow, {}, 16},
-        {lbProfit, "lbProfit", inWindow, {0, 0, 1500, 0}, 17, figure, "Прибыль рассчитанных ставок"},
-        {lbRoiCaption, "lbRoiCaption", inWindow, {}, 18},
-        {lbRoi, "lbRoi", inWindow, {0, 0, 1200, 0}, 19, figure, "Прибыль от оборота"},
-        {lbStrikeCaption, "lbStrikeCaption", inWindow, {}, 20},
-        {lbStrike, "lbStrike", inWindow, {0, 0, 1200, 0}, 21, figure, "Доля ставок, вернувших больше суммы"},
-        {lbAverageCaption, "lbAverageCaption", inWindow, {}, 22},
-        {lbAverage, "lbAverage", inWindow, {0, 0, 1200, 0}, 23, figure, "Средний коэффициент рассчитанных ставок"},
-        {Chart1, "Chart1", inWindow, {0, 0, 0, 2400}, 24, Plain, "Прибыль нарастающим итогом по датам"},
-        {Command1, "Command1", inWindow, {0, 0, 1200, 0}, 3, Plain, "Открыть ставку в расчёте ставки"},
-        {Command3, "Command3", inWindow, {0, 0, 1200, 0}, 4, Plain, "Удалить выбранные ставки"},
-        {Command4, "Command4", inWindow, {0, 0, 1200, 0}, 5, Plain, "Записать показанные ставки в файл CSV"},
-        {Command5, "Command5", inWindow, {0, 0, 1200, 0}, 6, Plain, "Добавить ставки из файла CSV"},
-        {Command2, "Command2", inWindow, {0, 0, 1200, 0}, 7, CancelButton},
+        {lbFromCaption, "lbFromCaption", inWindow, {}, 13},
+        {DateFrom, "DateFrom", inWindow, {0, 0, 1500, 0}, 1, Plain, "Первый день периода"},
+        {lbToCaption, "lbToCaption", inWindow, {}, 14},
+        {DateTo, "DateTo", inWindow, {0, 0, 1500, 0}, 2, Plain, "Последний день периода"},
+        {lbBookmakerCaption, "lbBookmakerCaption", inWindow, {}, 15},
+        {Combo2, "Combo2", inWindow, {0, 0, 2400, 0}, 3},
+        {lbStatusCaption, "lbStatusCaption", inWindow, {}, 16},
+        {Combo3, "Combo3", inWindow, {0, 0, 1800, 0}, 4},
+        {Grid1, "Grid1", inWindow, {0, 0, 0, 2400}, 5, Plain, "Ставки журнала"},
+        {lbCountCaption, "lbCountCaption", inWindow, {}, 17},
+        {lbCount, "lbCount", inWindow, {0, 0, 900, 0}, 18, figure, "Ставок по выбору"},
+        {lbSettledCaption, "lbSettledCaption", inWindow, {}, 19},
+        {lbSettled, "lbSettled", inWindow, {0, 0, 900, 0}, 20, figure, "Ставок с известным итогом"},
+        {lbTurnoverCaption, "lbTurnoverCaption", inWindow, {}, 21},
+        {lbTurnover, "lbTurnover", inWindow, {0, 0, 1500, 0}, 22, figure, "Все суммы рассчитанных ставок"},
+        {lbProfitCaption, "lbProfitCaption", inWindow, {}, 23},
+        {lbProfit, "lbProfit", inWindow, {0, 0, 1500, 0}, 24, figure, "Прибыль рассчитанных ставок"},
+        {lbRoiCaption, "lbRoiCaption", inWindow, {}, 25},
+        {lbRoi, "lbRoi", inWindow, {0, 0, 1200, 0}, 26, figure, "Прибыль от оборота"},
+        {lbStrikeCaption, "lbStrikeCaption", inWindow, {}, 27},
+        {lbStrike, "lbStrike", inWindow, {0, 0, 1200, 0}, 28, figure, "Доля ставок, вернувших больше суммы"},
+        {lbAverageCaption, "lbAverageCaption", inWindow, {}, 29},
+        {lbAverage, "lbAverage", inWindow, {0, 0, 1200, 0}, 30, figure, averageTip},
+        {lbClvCaption, "lbClvCaption", inWindow, {}, 31},
+        {lbClv, "lbClv", inWindow, {0, 0, 1200, 0}, 32, figure, "Средняя по суммам выгода против коэф. закрытия"},
+        {lbBeatCloseCaption, "lbBeatCloseCaption", inWindow, {}, 33},
+        {lbBeatClose, "lbBeatClose", inWindow, {0, 0, 1200, 0}, 34, figure, "Доля ставок с коэф. выше закрытия"},
+        {lbDrawdownCaption, "lbDrawdownCaption", inWindow, {}, 35},
+        {lbDrawdown, "lbDrawdown", inWindow, {0, 0, 1500, 0}, 36, figure, "Наибольшее падение прибыли от пика"},
+        {lbBalanceCaption, "lbBalanceCaption", inWindow, {}, 37},
+        {lbBalance, "lbBalance", inWindow, {0, 0, 1500, 0}, 38, figure, "Пополнения без выводов и итоги ставок"},
+        {Chart1, "Chart1", inWindow, {0, 0, 0, 2400}, 39, Plain, "Прибыль нарастающим итогом по датам"},
+        {Command1, "Command1", inWindow, {0, 0, 1200, 0}, 6, Plain, "Открыть ставку в расчёте ставки"},
+        {Command3, "Command3", inWindow, {0, 0, 1200, 0}, 7, Plain, "Удалить выбранные ставки"},
+        {Command4, "Command4", inWindow, {0, 0, 1200, 0}, 8, Plain, "Записать показанные ставки в файл CSV"},
+        {Command5, "Command5", inWindow, {0, 0, 1200, 0}, 9, Plain, "Добавить ставки из файла CSV"},
+        {Command6, "Command6", inWindow, {0, 0, 1200, 0}, 10, Plain, "Пополнения и выводы средств"},
+        {Command2, "Command2", inWindow, {0, 0, 1200, 0}, 11, CancelButton},
     };
 }
 
 Arrangement JournalWindow::arrangement()
 {
     return {
-        {{&lbPeriodCaption, &Combo1, &lbBookmakerCaption, &Combo2, gap}},
+        {{&lbPeriodCaption, &Combo1, &lbFromCaption, &DateFrom, &lbToCaption, &DateTo, gap}},
+        {{&lbBookmakerCaption, &Combo2, &lbStatusCaption, &Combo3, gap}},
         {{&Grid1}, true},
         {{&lbCountCaption, &lbCount, &lbSettledCaption, &lbSettled, &lbTurnoverCaption, &lbTurnover, &lbProfitCaption,
           &lbProfit, gap}},
         {{&lbRoiCaption, &lbRoi, &lbStrikeCaption, &lbStrike, &lbAverageCaption, &lbAverage, gap}},
+        {{&lbClvCaption, &lbClv, &lbBeatCloseCaption, &lbBeatClose, &lbDrawdownCaption, &lbDrawdown, &lbBalanceCaption,
+          &lbBalance, gap}},
         {{&Chart1}, true},
-        {{&Command1, &Command3, &Command4, &Command5, gap, &Command2}},
+        {{&Command1, &Command3, &Command4, &Command5, &Command6, gap, &Command2}},
     };
 }
 
@@ -101,6 +162,9 @@ void JournalWindow::Form_Load()
 {
     lbPeriodCaption.setCaption("Период");
     lbBookmakerCaption.setCaption("Букмекер");
+    lbStatusCaption.setCaption("Статус");
+    lbFromCaption.setCaption("с");
+    lbToCaption.setCaption("по");
     lbCountCaption.setCaption("Ставок");
     lbSettledCaption.setCaption("Рассчитано");
     lbTurnoverCaption.setCaption("Оборот");
@@ -108,24 +172,35 @@ void JournalWindow::Form_Load()
     lbRoiCaption.setCaption("Доходность");
     lbStrikeCaption.setCaption("Проходимость");
     lbAverageCaption.setCaption("Средний коэф.");
+    lbAverageCaption.setToolTip(averageTip);
+    lbClvCaption.setCaption("CLV");
+    lbBeatCloseCaption.setCaption("Лучше закрытия");
+    lbDrawdownCaption.setCaption("Макс. просадка");
+    lbBalanceCaption.setCaption("Баланс");
     Command1.setCaption("Открыть...");
     Command3.setCaption("Удалить");
     Command4.setCaption("Экспорт...");
     Command5.setCaption("Импорт...");
+    Command6.setCaption("Движения...");
     Command2.setCaption("Закрыть");
     Grid1.setColumns({{"Дата", 1500},
                       {"Букмекер", 1400},
                       {"Ставка", 1500},
+                      {"События", 2000},
                       {"Коэф.", 800, true},
                       {"Сумма", 900, true},
                       {"Статус", 1100},
                       {"Выплата", 1400, true},
-                      {"Прибыль", 1400, true}},
+                      {"Прибыль", 1400, true},
+                      {"CLV", 900, true}},
                      "journal/columns");
     for (JournalPeriod period : periodOrder)
         Combo1.addItem(periodCaption(period));
-    Combo1.setListIndex(static_cast<int>(std::find(std::begin(periodOrder), std::end(periodOrder), filter_.period)
-                                         - std::begin(periodOrder)));
+    Combo1.setListIndex(entryOf(periodOrder, filter_.period));
+    for (StatusFilter status : statusOrder)
+        Combo3.addItem(statusFilterCaption(status));
+    Combo3.setListIndex(entryOf(statusOrder, filter_.status));
+    showDates();
     // A journal of many bets shows its newest at once and the rest, with
     // the statistics, once the window is on screen.
     if (reload(firstRows) && !whole_)
@@ -138,7 +213,7 @@ void JournalWindow::showJournal(QWidget* parent)
     if (journal_.open(parent))
         showModal(parent);
     // A closed window holds no bets: they are read again when it opens.
-    bets_ = {}, figures_ = {}, kept_ = {}, texts_ = {};
+    bets_ = {}, figures_ = {}, kept_ = {}, texts_ = {}, movements_ = {};
 }
 
 // Everything from the file again, or only the newest bets, keeping the
@@ -150,9 +225,11 @@ bool JournalWindow::reload(std::optional<int> newest)
     journal::JournalStore* store = journal_.open(window());
     writable_ = store && store->canWrite();
     auto journal = store ? store->summaries(newest) : std::nullopt;
+    auto movements = journal ? store->movements() : std::nullopt;
     reading_ = false;
-    if (store && !journal)
+    if (store && (!journal || !movements))
         MsgBox(window(), store->message(), MsgBoxIcon::Warning);
+    movements_ = std::move(movements).value_or(std::vector<BankMovement>{});
     JournalSummaries read = std::move(journal).value_or(JournalSummaries{});
     bets_ = std::move(read.bets);
     figures_ = std::move(read.figures);
@@ -182,16 +259,20 @@ void JournalWindow::fillBookmakers()
 
 void JournalWindow::refilter()
 {
-    kept_ = filteredBets(bets_, filter_, todayText());
+    kept_ = filteredBets(bets_, figures_, filter_, todayText());
     texts_.assign(kept_.size(), std::nullopt);
     TableRows rows{static_cast<int>(kept_.size()),
                    [this](int row) {
                        const BetTexts& t = textsOf(static_cast<std::size_t>(row));
-                       return std::vector<std::string>{t.date,  t.bookmaker, t.bet,    t.coefficient,
-                                                       t.stake, t.status,    t.payout, t.profit};
+                       return std::vector<std::string>{t.date,  t.bookmaker, t.bet,    t.events, t.coefficient,
+                                                       t.stake, t.status,    t.payout, t.profit, t.clv};
                    },
                    [this](int a, int b, int column) {
                        return compareRows(static_cast<std::size_t>(a), static_cast<std::size_t>(b), column);
+                   },
+                   [this](int row, int column) {
+                       const BetTexts& t = textsOf(static_cast<std::size_t>(row));
+                       return column == EventsColumn ? t.eventsTip : column == ClvColumn ? t.clvTip : std::string();
                    }};
     Grid1.setRows(std::move(rows));
     showStatistics();
@@ -211,29 +292,35 @@ int JournalWindow::compareRows(std::size_t a, std::size_t b, int column) const
 {
     const BetFigures &x = figures_[kept_[a]], &y = figures_[kept_[b]];
     switch (column) {
-    case 0:
+    case DateColumn:
         return bets_[kept_[a]].placedAt.compare(bets_[kept_[b]].placedAt);
-    case 1:
+    case BookmakerColumn:
         return textsOf(a).bookmaker.compare(textsOf(b).bookmaker);
-    case 2:
+    case BetColumn:
         return textsOf(a).bet.compare(textsOf(b).bet);
-    case 3:
+    case EventsColumn:
+        return textsOf(a).events.compare(textsOf(b).events);
+    case CoefficientColumn:
         return cmp(x.coefficient, y.coefficient);
-    case 4:
+    case StakeColumn:
         return cmp(x.stake, y.stake);
-    case 5:
+    case StatusColumn:
         return textsOf(a).status.compare(textsOf(b).status);
-    case 6:
+    case PayoutColumn:
         return cmp(x.payout.least, y.payout.least);
-    default:
+    case ProfitColumn:
         return cmp(x.profit.least, y.profit.least);
+    default:
+        return compareClv(x, y);
     }
 }
 
 // Nothing until every bet is read: figures of the newest only would be wrong.
+// The balance is of all time: the period and the status leave a bank as it is.
 void JournalWindow::showStatistics()
 {
-    const StatisticsTexts texts = whole_ ? statisticsTexts(journalStatistics(figures_, kept_)) : StatisticsTexts{};
+    const StatisticsTexts texts =
+        whole_ ? statisticsTexts(journalStatistics(bets_, figures_, kept_)) : StatisticsTexts{};
     lbCount.setCaption(texts.count);
     lbSettled.setCaption(texts.settled);
     lbTurnover.setCaption(texts.turnover);
@@ -241,10 +328,14 @@ void JournalWindow::showStatistics()
     lbRoi.setCaption(texts.roi);
     lbStrike.setCaption(texts.strike);
     lbAverage.setCaption(texts.averageCoefficient);
+    lbClv.setCaption(texts.clv);
+    lbBeatClose.setCaption(texts.beatClose);
+    lbDrawdown.setCaption(texts.drawdown);
+    lbBalance.setCaption(whole_ ? moneyText(balance(movements_, bets_, figures_, filter_.bookmaker)) : std::string());
     std::vector<ChartPoint> points;
     if (whole_)
         for (const ProfitPoint& point : profitCurve(bets_, figures_, kept_))
-            points.push_back({point.day, point.plotted});
+            points.push_back({point.at, point.plotted});
     Chart1.setPoints(points);
 }
 
@@ -271,7 +362,38 @@ void JournalWindow::Combo1_Click()
     if (chosen < 0)
         return;
     filter_.period = periodOrder[chosen];
+    showDates();
     refilter();
+}
+
+void JournalWindow::Combo3_Click()
+{
+    const int chosen = Combo3.listIndex();
+    if (chosen < 0)
+        return;
+    filter_.status = statusOrder[chosen];
+    refilter();
+}
+
+// The dates are read whatever the period; they keep bets only for "С … по …".
+void JournalWindow::Dates_Change()
+{
+    filter_.from = DateFrom.text();
+    filter_.to = DateTo.text();
+    if (filter_.period == JournalPeriod::Dates)
+        refilter();
+}
+
+// From the first of this month to today at first.
+void JournalWindow::showDates()
+{
+    if (filter_.to.empty())
+        filter_.to = todayText(), filter_.from = filter_.to.substr(0, 8) + "01";
+    DateFrom.setText(filter_.from);
+    DateTo.setText(filter_.to);
+    const bool chosen = filter_.period == JournalPeriod::Dates;
+    DateFrom.setEnabled(chosen);
+    DateTo.setEnabled(chosen);
 }
 
 void JournalWindow::Combo2_Click()
@@ -295,6 +417,13 @@ void JournalWindow::Command1_Click()
         editor_(*bet, writable_, window());
     else if (store)
         MsgBox(window(), store->message(), MsgBoxIcon::Warning);
+}
+
+void JournalWindow::Command6_Click()
+{
+    if (!movementsWindow_)
+        movementsWindow_ = std::make_unique<MovementsWindow>(journal_);
+    movementsWindow_->showMovements(window());
 }
 
 void JournalWindow::Command3_Click() { journal_.removeAsked(selectedIds(), window()); }

@@ -5,27 +5,34 @@
 
 #include "ui/journal_access/journal_access.h"
 #include "ui/toolkit/chart.h"
+#include "ui/toolkit/date_box.h"
 #include "ui/toolkit/form.h"
 #include "ui/toolkit/table.h"
+#include "core/bank_movement.h"
 #include "core/journal_row.h"
 #include "core/journal_statistics.h"
 #include "core/journal_summary.h"
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace zoret::ui {
 
+class MovementsWindow;
+
 // Opens a bet of the journal to be changed; a change is saved through the
 // journal's access, which announces it.
 using BetEditor = std::function<void(const JournalBet& bet, bool writable, QWidget* parent)>;
 
-// Form6: every bet of the journal, newest first, filtered by period and
-// bookmaker, with the statistics and the profit curve of what the filter
-// keeps. A bet opens in `editor`, where it is changed and saved again; the
+// Form6: every bet of the journal, newest first, filtered by period (a
+// fixed one or from one day to another), bookmaker and status, with the
+// statistics and the profit curve of what the filter keeps and the balance
+// of the bookmaker chosen (or of all) over all time. Deposits and
+// withdrawals are kept in Form12, opened from here. A bet opens in `editor`, where it is changed and saved again; the
 // window reads the journal again after every change announced.
 class JournalWindow : public Form {
 public:
@@ -50,6 +57,10 @@ private:
     std::vector<std::int64_t> selectedIds() const;
     void Combo1_Click();
     void Combo2_Click();
+    void Combo3_Click();
+    void Dates_Change();
+    void showDates();
+    void Command6_Click();
     void Command1_Click();
     void Command3_Click();
     void Command4_Click();
@@ -63,19 +74,23 @@ private:
     std::vector<BetFigures> figures_; // of bets_, in the same order
     std::vector<std::size_t> kept_; // what the filter keeps, positions in bets_
     mutable std::vector<std::optional<BetTexts>> texts_; // of kept_, each made when first shown or sorted
+    std::vector<BankMovement> movements_;
     std::vector<std::string> bookmakers_; // as Combo2 offers them after "Все"
     JournalFilter filter_;
     bool writable_ = false;
     bool whole_ = false; // every bet read, not only the newest
+    std::unique_ptr<MovementsWindow> movementsWindow_; // made on first use
 
-    Label lbPeriodCaption, lbBookmakerCaption;
-    ComboBox Combo1, Combo2;
+    Label lbPeriodCaption, lbFromCaption, lbToCaption, lbBookmakerCaption, lbStatusCaption;
+    ComboBox Combo1, Combo2, Combo3;
+    DateBox DateFrom{DateBox::Shows::Date}, DateTo{DateBox::Shows::Date};
     Table Grid1;
     Chart Chart1;
     Label lbCountCaption, lbSettledCaption, lbTurnoverCaption, lbProfitCaption, lbRoiCaption, lbStrikeCaption,
-        lbAverageCaption;
-    Label lbCount, lbSettled, lbTurnover, lbProfit, lbRoi, lbStrike, lbAverage;
-    CommandButton Command1, Command3, Command4, Command5, Command2;
+        lbAverageCaption, lbClvCaption, lbBeatCloseCaption, lbDrawdownCaption, lbBalanceCaption;
+    Label lbCount, lbSettled, lbTurnover, lbProfit, lbRoi, lbStrike, lbAverage, lbClv, lbBeatClose, lbDrawdown,
+        lbBalance;
+    CommandButton Command1, Command3, Command4, Command5, Command6, Command2;
 };
 
 } // namespace zoret::ui

@@ -65,6 +65,8 @@ public:
         if (!index.isValid() || index.row() >= rowCount() || index.column() >= columnCount())
             return {};
         const int given = shown[static_cast<std::size_t>(index.row())];
+        if (role == Qt::ToolTipRole)
+            return tipOf(given, index.column());
         auto found = made.find(given);
         if (found == made.end())
             found = made.emplace(given, rows.cells(given)).first;
@@ -83,6 +85,12 @@ public:
         default:
             return {};
         }
+    }
+
+    QVariant tipOf(int row, int column) const
+    {
+        const std::string tip = rows.tip ? rows.tip(row, column) : std::string();
+        return tip.empty() ? QVariant() : QVariant(toQString(tip));
     }
 
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override

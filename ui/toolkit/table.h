@@ -15,11 +15,13 @@ namespace zoret::ui {
 
 // The rows of a table, each made only when it is shown, so that a long list
 // costs what a screenful does: how many, the texts of a row's cells, and how
-// two rows compare in a column (below zero when the first sorts first).
+// two rows compare in a column (below zero when the first sorts first), and
+// what a cell's tooltip says (empty: none), asked when it is shown.
 struct TableRows {
     int count = 0;
     std::function<std::vector<std::string>(int row)> cells;
     std::function<int(int a, int b, int column)> compare;
+    std::function<std::string(int row, int column)> tip = {};
 };
 
 struct TableColumn {
