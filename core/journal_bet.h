@@ -61,13 +61,18 @@ std::optional<Outcome> outcomeOfCaptionOrCode(std::string_view text);
 // bet that settles.
 std::optional<std::string> betProblem(const JournalBet& bet);
 
+// Closing odds as typed, read as an odds box reads them ("1,95", "1.95",
+// "19/20", "-105"): odds above 1, else nothing. A blank text is not known.
+std::optional<mpq_class> closingOdds(std::string_view closingText);
+
 // Its events in exact numbers, for a bet without a problem.
 std::vector<SlipEvent> slipEvents(const JournalBet& bet);
 
 // What makes two bets the same bet for an import: the placed time, the
 // kind and size, the sum's value and mode, and each event's coefficient
 // value, mark and banker, in order. Two bets are the same when their keys
-// are equal; "1.85" and "1,850" are the same coefficient.
+// are equal; " 1.85" and "1.850" are the same coefficient, "1,85" and
+// "1.85" the same sum.
 std::string duplicateKey(const JournalBet& bet);
 
 } // namespace zoret

@@ -44,6 +44,9 @@ struct BetFigures {
 // Throws std::invalid_argument for a bet with a problem (betProblem).
 BetFigures betFigures(const JournalBet& bet);
 
+// What a table or a label shows for a figure there is none of.
+inline constexpr std::string_view noFigureText = "—";
+
 struct BetTexts {
     std::string date; // "2026-12-07 10:15"
     std::string bookmaker;

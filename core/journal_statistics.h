@@ -90,8 +90,6 @@ struct StatisticsTexts {
     std::string drawdown;
 };
 
-inline constexpr std::string_view noFigureText = "—";
-
 StatisticsTexts statisticsTexts(const JournalStatistics& statistics);
 
 struct ProfitPoint {
