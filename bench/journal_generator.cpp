@@ -2,14 +2,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // journal_generator [COUNT]: writes COUNT (100,000 by default; 0 takes the
-// journal as it is) random bets of two years into the journal of
-// XDG_DATA_HOME, then times what the journal's window does with them:
-// opening it, reading the newest bets it shows first and the texts of
-// their rows, then every bet's summary, the statistics and the profit
-// curve, their recomputation after a filter change, and saving one bet;
-// then, for comparison, the texts of every row, and loading and settling
-// every bet whole.
+// journal as it is) random bets of two years, with what was bet on and
+// some closing odds, and a thousand deposits and withdrawals into the
+// journal of XDG_DATA_HOME, then times what the journal's window does with
+// them: opening it, reading the newest bets it shows first and the texts
+// of their rows, then every bet's summary and every movement, the
+// statistics, the balances and the profit curve, their recomputation after
+// a filter change, and saving one bet; then, for comparison, the texts of
+// every row, and loading and settling every bet whole.
 #include "bench/timing.h"
+#include "core/bank_movement.h"
 #include "core/civil_date.h"
 #include "core/exact_decimal.h"
 #include "core/journal_statistics.h"
@@ -32,6 +34,8 @@ using zoret::bench::timed;
 const zoret::CivilDate today{2026, 12, 7};
 constexpr std::size_t shownRows = 50;
 constexpr int firstRows = 200; // as many as the window reads before it is shown
+constexpr int movementCount = 1'000;
+const char* const bookmakers[] = {"Лига", "Марафон", "Олимп", "Фонбет", "Винлайн", ""};
 
 std::string twoDigits(long long n)
 {
@@ -41,16 +45,38 @@ std::string twoDigits(long long n)
     return digits;
 }
 
+int pick(std::mt19937& random, int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); }
+
+// A moment of the two years before today, "YYYY-MM-DD HH:MM:SS".
+std::string randomTime(std::mt19937& random)
+{
+    const int seconds = pick(random, 86'400);
+    return zoret::dateText(zoret::daysBefore(today, pick(random, 730))) + " " + twoDigits(seconds / 3600) + ":"
+           + twoDigits(seconds / 60 % 60) + ":" + twoDigits(seconds % 60);
+}
+
+// "1.85" from 185; `blank` puts the odds list's leading blank.
+std::string oddsText(int hundredths, bool blank)
+{
+    return (blank ? " " : "") + zoret::countText(hundredths / 100) + "." + twoDigits(hundredths % 100);
+}
+
+// What was bet on: two teams and a market.
+std::string randomDescription(std::mt19937& random)
+{
+    const char* teams[] = {"Спартак", "ЦСКА", "Зенит", "Локомотив", "Динамо", "Краснодар", "Ростов", "Рубин"};
+    const char* markets[] = {"П1", "П2", "Х", "ТБ 2.5", "ТМ 2.5", "Ф1(-1)", "Обе забьют"};
+    return std::string(teams[pick(random, 8)]) + " – " + teams[pick(random, 8)] + ", " + markets[pick(random, 7)];
+}
+
 // Mostly singles and short accumulators, some systems; odds as the list
-// writes them, sums as typed, a few bets still open.
+// writes them, sums as typed, each event named, half of them with closing
+// odds, a few bets still open.
 JournalBet randomBet(std::mt19937& random)
 {
-    const char* bookmakers[] = {"Лига", "Марафон", "Олимп", "Фонбет", "Винлайн", ""};
-    const auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
-    const int seconds = pick(86'400);
+    const auto pick = [&](int n) { return ::pick(random, n); };
     JournalBet bet;
-    bet.placedAt = zoret::dateText(zoret::daysBefore(today, pick(730))) + " " + twoDigits(seconds / 3600) + ":"
-                   + twoDigits(seconds / 60 % 60) + ":" + twoDigits(seconds % 60);
+    bet.placedAt = randomTime(random);
     bet.bookmaker = bookmakers[pick(6)];
     bet.note = pick(4) == 0 ? "экспресс дня" : "";
     const int kind = pick(10);
@@ -65,14 +91,29 @@ JournalBet randomBet(std::mt19937& random)
                                        zoret::Outcome::HalfLost, zoret::Outcome::Won,  zoret::Outcome::Lost};
     for (int i = 0; i < events; ++i) {
         const int hundredths = 110 + pick(300);
-        std::string coefficient = " ";
-        coefficient += zoret::countText(hundredths / 100);
-        coefficient += '.';
-        coefficient += twoDigits(hundredths % 100);
-        bet.events.push_back(
-            {coefficient, pick(40) == 0 ? zoret::Outcome::Open : outcomes[pick(9)], false, pick(3) == 0 ? "П1" : ""});
+        bet.events.push_back({oddsText(hundredths, true), pick(40) == 0 ? zoret::Outcome::Open : outcomes[pick(9)],
+                              false, randomDescription(random),
+                              pick(2) == 0 ? oddsText(hundredths - 10 + pick(21), false) : ""});
     }
     return bet;
+}
+
+// Deposits mostly, some withdrawals, at the named bookmakers.
+std::vector<zoret::BankMovement> randomMovements(std::mt19937& random)
+{
+    std::vector<zoret::BankMovement> movements;
+    while (movements.size() < movementCount) {
+        zoret::BankMovement movement{0,
+                                     randomTime(random),
+                                     bookmakers[pick(random, 5)],
+                                     pick(random, 4) == 0 ? zoret::MovementKind::Withdrawal
+                                                          : zoret::MovementKind::Deposit,
+                                     zoret::countText(100 * (1 + pick(random, 100))),
+                                     pick(random, 5) == 0 ? "бонус" : ""};
+        if (!zoret::movementProblem(movement))
+            movements.push_back(std::move(movement));
+    }
+    return movements;
 }
 
 void report(const char* what, double milliseconds)
@@ -82,12 +123,15 @@ void report(const char* what, double milliseconds)
 }
 
 // The window's work on a filter: the positions kept, their statistics and
-// texts, the curve.
-std::size_t summed(const zoret::JournalSummaries& journal, const zoret::JournalFilter& filter)
+// texts, the balance, the curve.
+std::size_t summed(const zoret::JournalSummaries& journal, const std::vector<zoret::BankMovement>& movements,
+                   const zoret::JournalFilter& filter)
 {
-    const auto kept = zoret::filteredBets(journal.bets, filter, zoret::dateText(today));
-    const auto texts = zoret::statisticsTexts(zoret::journalStatistics(journal.figures, kept));
-    return texts.profit.size() + zoret::profitCurve(journal.bets, journal.figures, kept).size();
+    const auto kept = zoret::filteredBets(journal.bets, journal.figures, filter, zoret::dateText(today));
+    const auto texts = zoret::statisticsTexts(zoret::journalStatistics(journal.bets, journal.figures, kept));
+    const mpq_class balance = zoret::balance(movements, journal.bets, journal.figures, filter.bookmaker);
+    return texts.profit.size() + zoret::moneyText(balance).size()
+           + zoret::profitCurve(journal.bets, journal.figures, kept).size();
 }
 
 } // namespace
@@ -105,10 +149,14 @@ int main(int argc, char* argv[])
             generated.push_back(std::move(bet));
     if (count > 0) {
         zoret::journal::JournalStore store;
-        if (store.open(path) != zoret::journal::JournalState::Ready || !store.addMany(generated))
+        bool written = store.open(path) == zoret::journal::JournalState::Ready && store.addMany(generated);
+        for (const auto& movement : randomMovements(random))
+            written = written && store.addMovement(movement);
+        if (!written)
             return std::fprintf(stderr, "%s\n", store.message().c_str()), 1;
     }
-    std::printf("%s bets in %s\n", zoret::countText(count).c_str(), path.toStdString().c_str());
+    std::printf("%s bets and %s movements in %s\n", zoret::countText(count).c_str(),
+                zoret::countText(count > 0 ? movementCount : 0).c_str(), path.toStdString().c_str());
 
     zoret::journal::JournalStore store;
     zoret::JournalSummaries newest, journal;
@@ -120,11 +168,15 @@ int main(int argc, char* argv[])
         for (std::size_t i = 0; i < std::min<std::size_t>(newest.bets.size(), shownRows); ++i)
             rows.push_back(zoret::summaryTexts(newest.bets[i], newest.figures[i]));
     });
-    const double loaded = timed([&] { journal = store.summaries().value_or(zoret::JournalSummaries{}); });
+    std::vector<zoret::BankMovement> movements;
+    const double loaded = timed([&] {
+        journal = store.summaries().value_or(zoret::JournalSummaries{});
+        movements = store.movements().value_or(std::vector<zoret::BankMovement>{});
+    });
     std::size_t sink = rows.size();
-    const double everything = timed([&] { sink += summed(journal, {}); });
+    const double everything = timed([&] { sink += summed(journal, movements, {}); });
     const double filtered = timed([&] {
-        sink += summed(journal, {zoret::JournalPeriod::ThisYear, std::string("Лига")});
+        sink += summed(journal, movements, {zoret::JournalPeriod::ThisYear, std::string("Лига")});
         sink += zoret::bookmakersUsed(journal.bets).size();
     });
     std::vector<zoret::BetTexts> allRows;
@@ -150,10 +202,10 @@ int main(int argc, char* argv[])
     report("read the newest 200 bets", first);
     report("texts of the first 50 rows", shown);
     report("first rows: open + newest + their texts", opened + first + shown);
-    report("load every bet's summary and figures", loaded);
-    report("statistics and curve, all time", everything);
+    report("load every bet's summary and figures, every movement", loaded);
+    report("statistics, balance and curve, all time", everything);
     report("every bet shown: first rows + load + statistics", opened + first + shown + loaded + everything);
-    report("statistics and curve after a filter change", filtered);
+    report("statistics, balance and curve after a filter change", filtered);
     report("save one bet (median of 21)", median(saves));
     report("texts of every row", allTexts);
     report("load every bet with its events (export, CSV)", wholeBets);

@@ -8,6 +8,12 @@
 
 namespace zoret::journal {
 
+namespace {
+
+std::string counted(std::size_t n) { return countText(static_cast<long long>(n)); }
+
+} // namespace
+
 JournalCommandOutcome journalCommand(JournalCommand command, const QString& file, const QString& journalPath)
 {
     JournalStore store;
@@ -17,16 +23,29 @@ JournalCommandOutcome journalCommand(JournalCommand command, const QString& file
         return failed();
     const std::string name = file.toStdString();
     if (command == JournalCommand::Export) {
-        const auto written = store.exportCsv(file);
+        const auto movements = store.movements();
+        const auto written = movements ? store.exportCsv(file) : std::nullopt;
         if (!written)
             return failed();
-        return {
-            0, "Ставок выгружено из журнала в " + name + ": " + countText(static_cast<long long>(*written)) + "\n", {}};
+        return {0,
+                "Ставок выгружено из журнала в " + name + ": " + counted(*written) + ", движений средств в "
+                    + movementsPath(file).toStdString() + ": " + counted(movements->size()) + "\n",
+                {}};
     }
     const auto added = store.importCsv(file);
     if (!added)
         return failed();
-    return {0, "Ставок добавлено в журнал из " + name + ": " + countText(static_cast<long long>(*added)) + "\n", {}};
+    return {0, "Импорт из " + name + ". " + importedText(*added) + "\n", {}};
+}
+
+std::string importedText(const Imported& imported)
+{
+    std::string text = "Добавлено ставок: " + counted(imported.bets)
+                       + ", пропущено уже бывших в журнале: " + counted(imported.betsSkipped);
+    if (imported.movements + imported.movementsSkipped > 0)
+        text += "; добавлено движений средств: " + counted(imported.movements)
+                + ", пропущено уже бывших в журнале: " + counted(imported.movementsSkipped);
+    return text;
 }
 
 } // namespace zoret::journal

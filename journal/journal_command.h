@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "journal/journal_store.h"
+
 #include <QString>
 
 #include <string>
@@ -23,6 +25,11 @@ struct JournalCommandOutcome {
 
 // Opens the journal at `journalPath` and does the command with `file`. A
 // damaged journal is left as it is. Needs no application object.
+// What an import did, as the user is told: "Добавлено ставок: 2, пропущено
+// уже бывших в журнале: 1", then the same of the movements when the file
+// had any.
+std::string importedText(const Imported& imported);
+
 JournalCommandOutcome journalCommand(JournalCommand command, const QString& file, const QString& journalPath);
 
 } // namespace zoret::journal

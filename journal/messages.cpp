@@ -32,4 +32,9 @@ std::string unreadable(std::int64_t id)
     return "Ставка " + countText(id) + " записана так, что эта версия Zoret её не читает";
 }
 
+std::string unreadableMovement(std::int64_t id)
+{
+    return "Движение средств " + countText(id) + " записано так, что эта версия Zoret его не читает";
+}
+
 } // namespace zoret::journal

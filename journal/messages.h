@@ -23,5 +23,7 @@ bool isDamage(const SqlError& error);
 
 // A stored bet this version cannot read.
 std::string unreadable(std::int64_t id);
+// A stored movement this version cannot read.
+std::string unreadableMovement(std::int64_t id);
 
 } // namespace zoret::journal

@@ -16,7 +16,9 @@ void bindBet(Statement& statement, const JournalBet& bet)
     statement.bind(5, std::int64_t{bet.bet.size});
     statement.bind(6, bet.sumText);
     statement.bind(7, sumModeCode(bet.sumMode));
-    statement.bind(8, settledRecord(summaryOf(bet), betFigures(bet)));
+    const BetSummary summary = summaryOf(bet);
+    statement.bind(8, settledRecord(summary, betFigures(bet)));
+    statement.bind(9, summary.descriptions);
 }
 
 bool insertEvents(Statement& statement, std::int64_t id, const JournalBet& bet)
@@ -29,8 +31,40 @@ bool insertEvents(Statement& statement, std::int64_t id, const JournalBet& bet)
         statement.bind(4, outcomeCode(event.outcome));
         statement.bind(5, std::int64_t{event.banker ? 1 : 0});
         statement.bind(6, event.description);
+        statement.bind(7, event.closingText);
         if (!statement.run())
             return false;
+    }
+    return true;
+}
+
+bool insertBets(Connection& connection, std::span<const JournalBet> bets, std::vector<std::int64_t>& ids)
+{
+    // Prepared once for every bet.
+    Statement betRow(connection, insertBet), eventRows(connection, insertEvent);
+    for (const auto& bet : bets) {
+        bindBet(betRow, bet);
+        if (!betRow.run())
+            return false;
+        ids.push_back(connection.lastInsertId());
+        if (!insertEvents(eventRows, ids.back(), bet))
+            return false;
+    }
+    return true;
+}
+
+bool insertMovements(Connection& connection, std::span<const BankMovement> movements, std::vector<std::int64_t>& ids)
+{
+    Statement row(connection, insertMovement);
+    for (const auto& movement : movements) {
+        row.bind(1, movement.at);
+        row.bind(2, movement.bookmaker);
+        row.bind(3, movementKindCode(movement.kind));
+        row.bind(4, movement.amountText);
+        row.bind(5, movement.note);
+        if (!row.run())
+            return false;
+        ids.push_back(connection.lastInsertId());
     }
     return true;
 }
@@ -52,8 +86,29 @@ bool readBetRow(const Statement& row, JournalBet& bet)
 bool readEventRow(const Statement& row, JournalEvent& event)
 {
     const auto outcome = outcomeOfCode(row.text(2));
-    event = {std::string(row.text(1)), outcome.value_or(Outcome::Open), row.integer(3) != 0, std::string(row.text(4))};
+    event = {std::string(row.text(1)), outcome.value_or(Outcome::Open), row.integer(3) != 0, std::string(row.text(4)),
+             std::string(row.text(5))};
     return outcome.has_value();
+}
+
+bool readMovementRow(const Statement& row, BankMovement& movement)
+{
+    const auto kind = movementKindOf(row.text(3));
+    movement = {row.integer(0),           std::string(row.text(1)),
+                std::string(row.text(2)), kind.value_or(MovementKind::Deposit),
+                std::string(row.text(4)), std::string(row.text(5))};
+    return kind.has_value();
+}
+
+MovementRows readMovements(Connection& connection)
+{
+    MovementRows rows;
+    Statement select(connection, std::string(selectMovements) + " ORDER BY at DESC, id DESC");
+    for (BankMovement movement; select.step(); rows.movements.push_back(std::move(movement)))
+        if (!readMovementRow(select, movement) || movementProblem(movement))
+            return rows.unreadable = movement.id, rows;
+    rows.failed = select.failed();
+    return rows;
 }
 
 } // namespace zoret::journal

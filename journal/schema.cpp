@@ -37,9 +37,34 @@ constexpr const char* version2[] = {
 constexpr const char* version3[] = {
     "ALTER TABLE bets ADD COLUMN settled TEXT",
 };
-constexpr std::span<const char* const> migrationSteps[] = {version1, version2, version3};
+// Each event's closing odds, each bet's descriptions for its row, and the
+// deposits and withdrawals; every bet is settled again as it is brought up
+// (the record gains the closing-line value).
+constexpr const char* version4[] = {
+    "ALTER TABLE events ADD COLUMN closing TEXT NOT NULL DEFAULT ''",
+    "ALTER TABLE bets ADD COLUMN descriptions TEXT NOT NULL DEFAULT ''",
+    "CREATE TABLE movements (id INTEGER PRIMARY KEY, at TEXT NOT NULL, bookmaker TEXT NOT NULL, kind TEXT NOT NULL,"
+    " amount TEXT NOT NULL, note TEXT NOT NULL)",
+    "CREATE INDEX movements_newest_first ON movements (at DESC, id DESC)",
+};
+constexpr std::span<const char* const> migrationSteps[] = {version1, version2, version3, version4};
 static_assert(std::size(migrationSteps) == schemaVersion);
-constexpr int firstSettledVersion = 3;
+// A journal older than this has its bets settled again as it is brought up.
+constexpr std::int64_t currentRecordVersion = 4;
+
+// What this version reads of a journal, with the version that added it.
+struct Columns {
+    std::int64_t since;
+    const char* select;
+};
+constexpr Columns readColumns[] = {
+    {1, "SELECT id, placed_at, bookmaker, note, kind, system_size, sum_text, sum_mode FROM bets"},
+    {1, "SELECT bet_id, position, coefficient, result, banker, description FROM events"},
+    {3, "SELECT settled FROM bets"},
+    {4, "SELECT descriptions FROM bets"},
+    {4, "SELECT closing FROM events"},
+    {4, "SELECT id, at, bookmaker, kind, amount, note FROM movements"},
+};
 
 constexpr const char* notAJournal = "Этот файл не журнал ставок Zoret";
 
@@ -52,12 +77,13 @@ SchemaCheck unusable(const Connection& connection, const std::string& what)
                : failure(JournalState::Unavailable, what + ": " + described(connection.error()));
 }
 
-// The tables this version reads are there; the settlement from version 3.
+// The columns this version reads are there, as far as the file's version has them.
 bool hasTables(Connection& connection, std::int64_t version)
 {
-    const std::string bets = std::string(selectBets) + " LIMIT 0", events = std::string(selectEvents) + " LIMIT 0";
-    return Statement(connection, bets).run() && Statement(connection, events).run()
-           && (version < firstSettledVersion || Statement(connection, "SELECT settled FROM bets LIMIT 0").run());
+    for (const auto& columns : readColumns)
+        if (columns.since <= version && !Statement(connection, std::string(columns.select) + " LIMIT 0").run())
+            return false;
+    return true;
 }
 
 // Turning a new file to write-ahead logging needs it alone, and SQLite
@@ -75,14 +101,15 @@ std::optional<std::string> writeAheadMode(Connection& connection)
     }
 }
 
-// Version 3 keeps each bet's settlement beside it: an older journal's bets
-// are settled once as it is brought up. A bet this version cannot read
-// keeps none, and is refused whenever it is read.
+// Each bet keeps its settlement and its descriptions beside it: an older
+// journal's bets are settled once as it is brought up. A bet this version
+// cannot read keeps none, and is refused whenever it is read.
 bool settleStoredBets(Connection& connection)
 {
     Statement betRows(connection, std::string(selectBets) + " ORDER BY id");
     Statement eventRows(connection, std::string(selectEvents) + " ORDER BY bet_id, position");
-    Statement settled(connection, "UPDATE bets SET settled = ?1 WHERE id = ?2");
+    Statement settled(connection, "UPDATE bets SET settled = ?1, descriptions = ?2 WHERE id = ?3");
+    Statement unsettled(connection, "UPDATE bets SET settled = NULL WHERE id = ?1");
     bool moreEvents = eventRows.step();
     while (betRows.step()) {
         JournalBet bet;
@@ -92,14 +119,20 @@ bool settleStoredBets(Connection& connection)
             known = readEventRow(eventRows, event) && eventRows.integer(0) == bet.id && known;
             bet.events.push_back(std::move(event));
         }
-        if (!known || betProblem(bet))
+        if (!known || betProblem(bet)) {
+            unsettled.bind(1, bet.id);
+            if (!unsettled.run())
+                return false;
             continue;
-        settled.bind(1, settledRecord(summaryOf(bet), betFigures(bet)));
-        settled.bind(2, bet.id);
+        }
+        const BetSummary summary = summaryOf(bet);
+        settled.bind(1, settledRecord(summary, betFigures(bet)));
+        settled.bind(2, summary.descriptions);
+        settled.bind(3, bet.id);
         if (!settled.run())
             return false;
     }
-    return !betRows.failed() && !eventRows.failed() && !settled.failed();
+    return !betRows.failed() && !eventRows.failed();
 }
 
 } // namespace
@@ -125,7 +158,8 @@ SchemaCheck inspect(Connection& connection)
     // Counting a table's rows walks every page of its tree, which finds a
     // file cut short or pages overwritten at a small part of the cost of an
     // integrity check; damage inside a page is found when it is read.
-    for (const char* count : {"SELECT count(*) FROM bets NOT INDEXED", "SELECT count(*) FROM events"})
+    for (const char* count : {"SELECT count(*) FROM bets NOT INDEXED", "SELECT count(*) FROM events",
+                              *version >= 4 ? "SELECT count(*) FROM movements NOT INDEXED" : "SELECT 0"})
         if (!connection.integer(count))
             return unusable(connection, "Журнал не читается");
     if (*version > schemaVersion)
@@ -158,7 +192,7 @@ SchemaCheck bringUp(Connection& connection)
         if (!connection.exec(("PRAGMA user_version = " + countText(step + 1)).c_str()))
             return upgrading();
     }
-    if (*found > 0 && *found < firstSettledVersion && !settleStoredBets(connection))
+    if (*found > 0 && *found < currentRecordVersion && !settleStoredBets(connection))
         return upgrading();
     if (!transaction.commit())
         return upgrading();

@@ -12,7 +12,7 @@
 // journal up to this version.
 namespace zoret::journal {
 
-inline constexpr int schemaVersion = 3;
+inline constexpr int schemaVersion = 4;
 
 struct SchemaCheck {
     JournalState state = JournalState::Ready;

@@ -97,6 +97,12 @@ bool Statement::run()
     return !failed_;
 }
 
+void Statement::rewind()
+{
+    if (!failed_)
+        sqlite3_reset(statement_);
+}
+
 std::string_view Statement::text(int column) const
 {
     const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement_, column));

@@ -69,6 +69,8 @@ public:
     bool failed() const { return failed_; }
     // Steps to the end and rewinds for new parameters; false when it failed.
     bool run();
+    // Rewinds a statement whose rows were read, for new parameters.
+    void rewind();
 
     std::int64_t integer(int column) const { return sqlite3_column_int64(statement_, column); }
     // Valid until the next step; empty for NULL.

@@ -12,7 +12,8 @@ namespace zoret::journal {
 
 namespace {
 
-constexpr const char* selectSummaries = "SELECT id, placed_at, bookmaker, note, kind, system_size, settled FROM bets";
+constexpr const char* selectSummaries =
+    "SELECT id, placed_at, bookmaker, note, kind, system_size, settled, descriptions FROM bets";
 
 // A row of selectSummaries; false for one this version cannot read.
 bool readRow(const Statement& row, BetSummary& summary, BetFigures& figures)
@@ -23,6 +24,7 @@ bool readRow(const Statement& row, BetSummary& summary, BetFigures& figures)
     summary.note = row.text(3);
     const auto kind = kindOfCode(row.text(4));
     summary.bet = {kind.value_or(BetKind::Single), static_cast<int>(row.integer(5))};
+    summary.descriptions = row.text(7);
     return kind && row.isText(6) && readSettledRecord(row.text(6), summary, figures);
 }
 
@@ -44,6 +46,7 @@ void swapFigures(BetFigures& a, BetFigures& b)
                         std::pair{&a.payout.least, &b.payout.least}, std::pair{&a.payout.most, &b.payout.most},
                         std::pair{&a.profit.least, &b.profit.least}, std::pair{&a.profit.most, &b.profit.most}})
         x->swap(*y);
+    a.clv.swap(b.clv);
 }
 
 // Puts the bets newest first, in place and by swaps: a rational moved is

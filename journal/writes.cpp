@@ -30,19 +30,9 @@ std::optional<std::vector<std::int64_t>> JournalStore::addMany(std::span<const J
     Transaction transaction(*connection_, true);
     if (!transaction.began())
         return failure();
-    // Prepared once for every bet.
-    Statement betRow(*connection_, insertBet), eventRows(*connection_, insertEvent);
     std::vector<std::int64_t> ids;
     ids.reserve(bets.size());
-    for (const auto& bet : bets) {
-        bindBet(betRow, bet);
-        if (!betRow.run())
-            return failure();
-        ids.push_back(connection_->lastInsertId());
-        if (!insertEvents(eventRows, ids.back(), bet))
-            return failure();
-    }
-    if (!transaction.commit())
+    if (!insertBets(*connection_, bets, ids) || !transaction.commit())
         return failure();
     return ids;
 }
@@ -59,7 +49,7 @@ bool JournalStore::update(const JournalBet& bet)
         return failure();
     Statement change(*connection_, updateBet);
     bindBet(change, bet);
-    change.bind(9, bet.id);
+    change.bind(10, bet.id);
     if (!change.run())
         return failure();
     if (connection_->changes() != 1)

@@ -26,7 +26,8 @@
 #include <set>
 
 using namespace zoret;
-using zoret::journal::Connection, zoret::journal::JournalState, zoret::journal::JournalStore;
+using zoret::journal::Connection, zoret::journal::JournalState, zoret::journal::JournalStore,
+    zoret::journal::movementsPath;
 
 namespace {
 
@@ -34,9 +35,40 @@ namespace {
 JournalBet sample(std::string note, std::string description = "П1")
 {
     return {0, "2026-12-07 10:15:30", "Лига", std::move(note), {BetKind::Accumulator, 0}, "100,50", SumMode::PerLine,
-            {{" 1.85", Outcome::Won, false, std::move(description)}, {" 2.1", Outcome::Open, true, ""}}};
+            {{" 1.85", Outcome::Won, false, std::move(description), "1,75"}, {" 2.1", Outcome::Open, true, "", ""}}};
 }
 // clang-format on
+
+BankMovement deposit(std::string at) { return {0, std::move(at), "Лига", MovementKind::Deposit, "1000", "первый"}; }
+
+// What an import added and passed over: "bets skipped movements skipped".
+std::string counts(const std::optional<zoret::journal::Imported>& imported)
+{
+    if (!imported)
+        return "failed";
+    return countText(static_cast<long long>(imported->bets)) + " "
+           + countText(static_cast<long long>(imported->betsSkipped)) + " "
+           + countText(static_cast<long long>(imported->movements)) + " "
+           + countText(static_cast<long long>(imported->movementsSkipped));
+}
+
+// UTF-8 text in Windows-1251, as a spreadsheet saves it: Russian letters,
+// dashes and ASCII.
+QByteArray windows1251(const std::string& utf8)
+{
+    QByteArray bytes;
+    for (const char16_t c : QString::fromStdString(utf8).toStdU16String()) {
+        if (c < 0x80)
+            bytes.append(char(c));
+        else if (c >= 0x410 && c <= 0x44F)
+            bytes.append(char(c - 0x410 + 0xC0));
+        else if (c == 0x2013 || c == 0x2014)
+            bytes.append(char(c - 0x2013 + 0x96));
+        else if (c != 0xFEFF)
+            ADD_FAILURE() << "no Windows-1251 byte for U+" << std::hex << int(c);
+    }
+    return bytes;
+}
 
 QByteArray bytesOf(const QString& path)
 {
@@ -76,7 +108,7 @@ std::set<std::int64_t> storedIds(JournalStore& store)
 std::string settledRow(const BetSummary& summary, const BetFigures& figures)
 {
     return countText(summary.id) + " " + summary.placedAt + " " + summary.bookmaker + " " + summary.note + " "
-           + settledRecord(summary, figures);
+           + settledRecord(summary, figures) + " " + summary.descriptions;
 }
 std::string settledRow(const JournalBet& bet) { return settledRow(summaryOf(bet), betFigures(bet)); }
 std::vector<std::string> summaryRows(JournalStore& store, std::optional<int> newest = std::nullopt)
@@ -101,27 +133,56 @@ protected:
     }
 };
 
-TEST_F(Journal, FirstVersionIsBroughtUpWithItsBets)
+// The schema as each version released it, with a bet or two written by it.
+// clang-format off
+const std::vector<std::vector<const char*>> releasedSteps = {
+    {"PRAGMA application_id = 1514820174",
+     "CREATE TABLE bets (id INTEGER PRIMARY KEY, placed_at TEXT NOT NULL, bookmaker TEXT NOT NULL, note TEXT NOT NULL,"
+     " kind TEXT NOT NULL, system_size INTEGER NOT NULL, sum_text TEXT NOT NULL, sum_mode TEXT NOT NULL)",
+     "CREATE TABLE events (bet_id INTEGER NOT NULL REFERENCES bets (id) ON DELETE CASCADE, position INTEGER NOT NULL,"
+     " coefficient TEXT NOT NULL, result TEXT NOT NULL, banker INTEGER NOT NULL, description TEXT NOT NULL,"
+     " PRIMARY KEY (bet_id, position)) WITHOUT ROWID",
+     "INSERT INTO bets VALUES (7, '2026-12-07 10:15:30', 'Лига', 'старая', 'accumulator', 0, '100,50', 'per-line')",
+     "INSERT INTO events VALUES (7, 1, ' 2.1', 'open', 1, ''), (7, 0, ' 1.85', 'won', 0, 'П1')",
+     "INSERT INTO bets VALUES (9, '2026-12-08 09:00:00', '', 'система', 'system', 2, '10', 'whole-bet')",
+     "INSERT INTO events VALUES (9, 0, ' 2', 'won', 0, 'a'), (9, 1, ' 3', 'lost', 0, 'b'), (9, 2, ' 1.5', 'void', 0, 'c')"},
+    {"CREATE INDEX bets_newest_first ON bets (placed_at DESC, id DESC)", "CREATE INDEX bets_by_bookmaker ON bets (bookmaker)"},
+    {"ALTER TABLE bets ADD COLUMN settled TEXT", "UPDATE bets SET settled = 'a record of version 3'"},
+};
+// clang-format on
+
+TEST_F(Journal, OlderVersionsAreBroughtUpWithTheirBetsSettledAgain)
 {
-    QDir().mkpath(home.path() + "/Zoret");
-    // The schema as version 1 released it.
-    // clang-format off
-    sql(path, {"PRAGMA application_id = 1514820174",
-        "CREATE TABLE bets (id INTEGER PRIMARY KEY, placed_at TEXT NOT NULL, bookmaker TEXT NOT NULL, note TEXT NOT NULL,"
-        " kind TEXT NOT NULL, system_size INTEGER NOT NULL, sum_text TEXT NOT NULL, sum_mode TEXT NOT NULL)",
-        "CREATE TABLE events (bet_id INTEGER NOT NULL REFERENCES bets (id) ON DELETE CASCADE, position INTEGER NOT NULL,"
-        " coefficient TEXT NOT NULL, result TEXT NOT NULL, banker INTEGER NOT NULL, description TEXT NOT NULL,"
-        " PRIMARY KEY (bet_id, position)) WITHOUT ROWID",
-        "INSERT INTO bets VALUES (7, '2026-12-07 10:15:30', 'Лига', 'старая', 'accumulator', 0, '100,50', 'per-line')",
-        "INSERT INTO events VALUES (7, 1, ' 2.1', 'open', 1, ''), (7, 0, ' 1.85', 'won', 0, 'П1')", "PRAGMA user_version = 1"});
-    // clang-format on
-    JournalStore store;
-    ASSERT_EQ(store.open(path), JournalState::Ready) << store.message();
-    auto expected = sample("старая");
-    EXPECT_EQ(store.bets(), std::vector{(expected.id = 7, expected)});
-    EXPECT_EQ(valueOn(store, "PRAGMA user_version"), "3");
-    EXPECT_EQ(valueOn(store, "SELECT count(*) FROM sqlite_schema WHERE name = 'bets_newest_first'"), "1");
-    EXPECT_EQ(summaryRows(store), std::vector{settledRow(expected)});
+    auto accumulator = sample("старая");
+    accumulator.id = 7, accumulator.events[0].closingText = accumulator.events[1].closingText = "";
+    JournalBet system{9,
+                      "2026-12-08 09:00:00",
+                      "",
+                      "система",
+                      {BetKind::System, 2},
+                      "10",
+                      SumMode::WholeBet,
+                      {{" 2", Outcome::Won, false, "a", ""},
+                       {" 3", Outcome::Lost, false, "b", ""},
+                       {" 1.5", Outcome::Void, false, "c", ""}}};
+    for (std::size_t version = 1; version <= releasedSteps.size(); ++version) {
+        QTemporaryDir folder;
+        const QString old = folder.filePath("journal.sqlite");
+        for (std::size_t step = 0; step < version; ++step) {
+            Connection connection;
+            ASSERT_TRUE(connection.open(old.toStdString(), false));
+            for (const char* statement : releasedSteps[step])
+                ASSERT_TRUE(connection.exec(statement)) << statement << ": " << connection.error().text;
+        }
+        sql(old, {("PRAGMA user_version = " + countText(static_cast<long long>(version))).c_str()});
+        JournalStore store;
+        ASSERT_EQ(store.open(old), JournalState::Ready) << version << ": " << store.message();
+        EXPECT_EQ(store.bets(), (std::vector{system, accumulator})) << version;
+        EXPECT_EQ(valueOn(store, "PRAGMA user_version"), "4");
+        EXPECT_EQ(summaryRows(store), (std::vector{settledRow(system), settledRow(accumulator)})) << version;
+        // A system's coefficient is the sum over its accumulators: 6 + 3 + 4.5.
+        EXPECT_EQ(store.summaries()->figures.front().coefficient, mpq_class(27, 2)) << version;
+    }
 }
 
 TEST_F(Journal, DamagedFileIsSetAsideNeverOverwritten)
@@ -157,14 +218,15 @@ TEST_F(Journal, DamagedFileIsSetAsideNeverOverwritten)
 TEST_F(Journal, NewerFileUnavailableFolderAndFullDiskRefuseWrites)
 {
     journalOf({sample("старая")});
-    sql(path, {"PRAGMA user_version = 4"});
+    sql(path, {"PRAGMA user_version = 5"});
     const QByteArray before = bytesOf(path);
     {
         JournalStore store;
         ASSERT_EQ(store.open(path), JournalState::ReadOnly);
         EXPECT_EQ(storedIds(store), std::set<std::int64_t>{1});
         EXPECT_FALSE(store.bet(99) || store.update(*store.bet(1)) || store.remove(std::vector<std::int64_t>{1})
-                     || store.add(sample("новая")));
+                     || store.add(sample("новая")) || store.addMovement(deposit("2026-12-01 10:00:00"))
+                     || store.removeMovements(std::vector<std::int64_t>{1}));
         // The refusal says why, whatever failed before it.
         EXPECT_NE(store.message().find("более новой"), std::string::npos) << store.message();
     }
@@ -246,23 +308,96 @@ TEST_F(Journal, HostileTextsAndCsvComeBackVerbatim)
     ASSERT_TRUE(store.exportCsv(csv));
     ASSERT_TRUE(store.remove(std::vector<std::int64_t>{hostile.id, 12345}));
     EXPECT_EQ(valueOn(store, "SELECT count(*) FROM events"), "0");
-    ASSERT_EQ(store.importCsv(csv), 1u) << store.message();
+    ASSERT_EQ(counts(store.importCsv(csv)), "1 0 0 0") << store.message();
     auto back = store.bets()->front();
     EXPECT_EQ((back.id = hostile.id, back), hostile);
 
-    write(csv, bytesOf(csv).left(bytesOf(csv).indexOf("\r\n") + 2)
-                   + "2026-12-08 10:00:00;Лига;;single;0;100;per-line;1,5;won;0;\r\n"
-                     "2026-13-01 10:00:00;Лига;;single;0;100;per-line;1,5;won;0;\r\n");
+    auto faulty = hostile;
+    faulty.placedAt = "2026-13-01 10:00:00";
+    write(csv, QByteArray::fromStdString(journalCsv(std::vector{sample("другая"), faulty})));
     EXPECT_FALSE(store.importCsv(csv));
     EXPECT_NE(store.message().find("Строка 3."), std::string::npos) << store.message();
     EXPECT_EQ(store.bets()->size(), 1u);
+}
+
+TEST_F(Journal, MovementsAreKeptNewestFirstAndRemoved)
+{
+    JournalStore store;
+    ASSERT_EQ(store.open(path), JournalState::Ready);
+    auto first = deposit("2026-12-01 10:00:00"), later = deposit("2026-12-05 09:00:00");
+    later.kind = MovementKind::Withdrawal, later.amountText = "250,50", later.note = "'); DROP TABLE movements; --";
+    first.id = store.addMovement(first).value_or(0);
+    later.id = store.addMovement(later).value_or(0);
+    EXPECT_EQ(store.movements(), (std::vector{later, first}));
+    auto negative = first;
+    negative.amountText = "-5";
+    EXPECT_FALSE(store.addMovement(negative));
+    EXPECT_TRUE(store.message().starts_with("Движение средств не сохранено: ")) << store.message();
+    ASSERT_TRUE(store.removeMovements(std::vector<std::int64_t>{later.id, 999}));
+    EXPECT_EQ(store.movements(), std::vector{first});
+}
+
+// Exported and imported again, into the same journal and into a new one.
+TEST_F(Journal, ImportPassesOverWhatTheJournalHolds)
+{
+    auto single = sample("ординар");
+    single.events.resize(1), single.bet = {BetKind::Single, 0}, single.placedAt = "2026-11-30 23:59:59";
+    // The same bet twice: a file's own repeats are all added.
+    journalOf({sample("первая"), single, sample("та же")});
+    const QString csv = home.path() + "/bets.csv";
+    JournalStore store;
+    ASSERT_EQ(store.open(path), JournalState::Ready);
+    auto withdrawal = deposit("2026-12-02 08:00:00");
+    withdrawal.kind = MovementKind::Withdrawal;
+    ASSERT_TRUE(store.addMovement(deposit("2026-12-01 10:00:00")) && store.addMovement(withdrawal));
+    ASSERT_EQ(store.exportCsv(csv), 3u) << store.message();
+    EXPECT_EQ(counts(store.importCsv(csv)), "0 3 0 2") << store.message();
+
+    JournalStore other;
+    ASSERT_EQ(other.open(home.path() + "/other.sqlite"), JournalState::Ready);
+    EXPECT_EQ(counts(other.importCsv(csv)), "3 0 2 0") << other.message();
+    EXPECT_EQ(counts(other.importCsv(csv)), "0 3 0 2") << other.message();
+    EXPECT_EQ(other.movements(), store.movements());
+    auto bets = store.bets().value(), copied = other.bets().value();
+    for (auto* list : {&bets, &copied})
+        for (auto& bet : *list)
+            bet.id = 0;
+    EXPECT_EQ(copied, bets);
+}
+
+TEST_F(Journal, SpreadsheetEncodingsAreReadOthersRefused)
+{
+    const std::string text = journalCsv(std::vector{sample("заметка", "Спартак – ЦСКА, П1")});
+    const QString csv = home.path() + "/bets.csv";
+    write(csv, windows1251(text));
+    const auto utf16 = [](const std::string& utf8) {
+        const QString wide = QString::fromStdString(utf8);
+        return QByteArray("\xFF\xFE") + QByteArray(reinterpret_cast<const char*>(wide.utf16()), wide.size() * 2);
+    };
+    write(movementsPath(csv), utf16(movementsCsv(std::vector{deposit("2026-12-01 10:00:00")})));
+    const std::string refused = " не в кодировке UTF-8 или Windows-1251: сохраните его из таблицы как CSV в UTF-8";
+    JournalStore store;
+    ASSERT_EQ(store.open(path), JournalState::Ready);
+    // Nothing of the bets when the file beside them is refused.
+    EXPECT_FALSE(store.importCsv(csv));
+    EXPECT_EQ(store.message(), "Файл " + movementsPath(csv).toStdString() + refused);
+    QFile::remove(movementsPath(csv));
+    ASSERT_EQ(counts(store.importCsv(csv)), "1 0 0 0") << store.message();
+    const auto bets = store.bets().value();
+    EXPECT_EQ(bets.front().events.front().description, "Спартак – ЦСКА, П1");
+    EXPECT_EQ(bets.front().note, "заметка");
+
+    write(csv, utf16(text));
+    EXPECT_FALSE(store.importCsv(csv));
+    EXPECT_EQ(store.message(), "Файл" + refused);
+    EXPECT_EQ(store.bets(), bets);
 }
 
 TEST_F(Journal, SummariesFollowEveryChangeNewestFirst)
 {
     // clang-format off
     auto system = sample("система");
-    system.events = {{" 2", Outcome::Won, false, ""}, {" 3", Outcome::Lost, false, ""}, {" 1.5", Outcome::Void, false, ""}};
+    system.events = {{" 2", Outcome::Won, false, "", ""}, {" 3", Outcome::Lost, false, "", ""}, {" 1.5", Outcome::Void, false, "", ""}};
     system.bet = {BetKind::System, 2}, system.sumMode = SumMode::WholeBet, system.placedAt = "2026-12-08 09:00:00";
     auto single = sample("ординар");
     single.events.resize(1), single.bet = {BetKind::Single, 0}, single.placedAt = "2026-11-30 23:59:59";
