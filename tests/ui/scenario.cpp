@@ -13,6 +13,8 @@ QString shown(QWidget* control)
         return label->property("caption").isValid() ? label->property("caption").toString() : label->text();
     if (auto* edit = qobject_cast<QLineEdit*>(control))
         return edit->text();
+    if (auto* date = qobject_cast<QDateTimeEdit*>(control))
+        return date->text();
     if (auto* combo = qobject_cast<QComboBox*>(control))
         return combo->currentText();
     if (auto* button = qobject_cast<QAbstractButton*>(control))

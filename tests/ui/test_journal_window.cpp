@@ -4,6 +4,7 @@
 #include "tests/ui/scenario.h"
 #include "journal/journal_store.h"
 #include "journal/sqlite.h"
+#include "ui/toolkit/clock.h"
 #include "ui/toolkit/file_dialog.h"
 
 #include <QChartView>
@@ -20,6 +21,9 @@ using zoret::JournalBet;
 using zoret::Outcome;
 using zoret::journal::JournalState;
 using zoret::journal::JournalStore;
+
+// The clock of every test: today at half past nine.
+QString now() { return QDate::currentDate().toString("yyyy-MM-dd 09:30:00"); }
 
 // A bet placed on a day of this month (or another date) at a bookmaker.
 JournalBet bet(const QString& placedAt, const char* bookmaker, const char* sum, const char* coefficient,
@@ -75,7 +79,11 @@ class JournalWindowTest : public WindowTestCase {
     QTemporaryDir settings; // the remembered sizes of this run only
 
 private slots:
-    void initTestCase() { qputenv("XDG_CONFIG_HOME", settings.path().toUtf8()); }
+    void initTestCase()
+    {
+        qputenv("XDG_CONFIG_HOME", settings.path().toUtf8());
+        zoret::ui::setClock([] { return now().toStdString(); });
+    }
 
     void init()
     {
@@ -93,7 +101,7 @@ private slots:
             end ; shortcut List1 Ctrl+J ; within Form6 ; is lbCount 1 ; is lbSettled 0 ; is lbProfit 0.00 ; is lbRoi —
             items Combo2 Все|Лига ; disabled Command1 Command3 ; select Grid1 0 ; enabled Command1 Command3 ; key Grid1 Enter
             within Form3 ; is Command2 Сохранить ; is Text1 100 ; is Result1 Выигрыш ; is Result2 Ожидается ; is Combo1 Экспресс
-            pick Result2 Проигрыш ; click Command2 ; end ; is lbSettled 1 ; is lbTurnover 100.00 ; is lbProfit -100.00
+            pick Result2 Проигрыш ; click Command2 ; within Form8 ; click Command1 ; end ; end ; is lbSettled 1 ; is lbTurnover 100.00 ; is lbProfit -100.00
             is lbStrike 0.00 % ; is lbAverage 3.00 ; dblclick Grid1 0 ; within Form3 ; is Result2 Проигрыш ; type Text1 0
             click Command2 ; click Command1 ; end ; click Command2 ; end
         )");
@@ -112,6 +120,28 @@ private slots:
         QCOMPARE(storedBets().size(), 1u);
     }
 
+    // What was bet on and when, typed in the slip and the dialog, is what the journal shows; the date starts at the
+    // clock's now. Closing odds wait until the bet is in the journal; typed there, the bet is saved through the
+    // dialog again, which shows what it holds, and its closing-line value follows.
+    void eventsDatesAndClosingOdds()
+    {
+        run(R"(
+            add 2.10 ; menu actionSettlement ; within Form3 ; disabled Closing1 ; type Event1 Спартак – ЦСКА, П1
+            type Text1 100 ; click Command2 ; within Form8 ; is Date1 )"
+            + QDate::currentDate().toString("dd.MM.yyyy") + R"( 09:30
+            type Date1 07.03.2025 18:45 ; type Combo1 Лига ; click Command1 ; end ; end
+            menu actionJournal ; within Form6 ; items Grid1 2025-03-07 18:45 Лига Ординар 2.1 Спартак – ЦСКА, П1 2.10 100.00 Ожидается 0.00 – 210.00 -100.00 – 110.00 —
+            is lbClv — ; dblclick Grid1 0 ; within Form3 ; is Event1 Спартак – ЦСКА, П1 ; enabled Closing1 ; type Closing1 1,95
+            pick Result1 Выигрыш ; click Command2 ; within Form8 ; is Combo1 Лига ; is Date1 07.03.2025 18:45
+            type Date1 08.03.2025 12:00 ; click Command1 ; end ; end ; is lbClv +7.69 % ; is lbBeatClose 100.00 % ; click Command2 ; end
+        )");
+        const std::vector<JournalBet> bets = storedBets();
+        QCOMPARE(bets.size(), 1u);
+        QCOMPARE(bets[0].placedAt, "2025-03-08 12:00:00");
+        QCOMPARE(bets[0].events[0].description, "Спартак – ЦСКА, П1");
+        QCOMPARE(bets[0].events[0].closingText, "1,95");
+    }
+
     void filtersAndDeletion()
     {
         storeThreeBets();
@@ -125,6 +155,29 @@ private slots:
             items Combo2 Все ; click Command2 ; end
         )");
         QCOMPARE(storedBets().size(), 0u);
+    }
+
+    // Status and dates filter the statistics; the balance follows only the bookmaker, and the deposits and
+    // withdrawals kept or deleted in their window.
+    void statusDatesAndTheBank()
+    {
+        storeThreeBets();
+        JournalStore store;
+        QCOMPARE(store.open(journal), JournalState::Ready);
+        QVERIFY(store.add(bet(thisMonth(2), "Лига", "20", " 2.00", Outcome::Open)));
+        const QString twoYearsAgo = QString::number(QDate::currentDate().year() - 2);
+        run(QString(R"(
+            menu actionJournal ; within Form6 ; is lbCount 4 ; is lbBalance -20.00 ; disabled DateFrom DateTo
+            pick Combo3 Открытые ; is lbCount 1 ; pick Combo3 Рассчитанные ; is lbCount 3 ; pick Combo1 С … по …
+            enabled DateFrom DateTo ; type DateFrom 01.01.%1 ; type DateTo 31.12.%1 ; is lbCount 1 ; is lbProfit -100.00
+            is lbBalance -20.00 ; pick Combo2 Лига ; is lbCount 0 ; is lbBalance 80.00 ; click Command6 ; within Form12
+            is Date1 %2 09:30 ; type Combo1 Лига ; type Text1 1000 ; click Command1 ; click Option2 ; type Text1 250
+            click Command1 ; items Grid1 %3 09:30 Лига Вывод -250.00|%3 09:30 Лига Пополнение 1000.00 ; click Command2 ; end
+            is lbBalance 830.00 ; click Command6 ; within Form12 ; answer Да ; select Grid1 0 ; click Command3
+            question Удалить из журнала 1 движение средств? ; click Command2 ; end ; is lbBalance 1080.00 ; click Command2 ; end
+        )")
+                .arg(twoYearsAgo, QDate::currentDate().toString("dd.MM.yyyy"),
+                     QDate::currentDate().toString("yyyy-MM-dd")));
     }
 
     // A journal longer than the first rows read: the window fills itself once shown. A bookmaker chosen whose
@@ -162,11 +215,11 @@ private slots:
             const auto sums = [view] {
                 QStringList column;
                 for (int row = 0; row < view->model()->rowCount(); ++row)
-                    column << view->model()->index(row, 4).data().toString();
+                    column << view->model()->index(row, 5).data().toString();
                 return column.join(' ');
             };
             const auto sortBySum = [header] {
-                QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, {header->sectionViewportPosition(4) + 5, 5});
+                QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, {header->sectionViewportPosition(5) + 5, 5});
             };
             QCOMPARE(sums(), "100.00 9.00 50.00");
             view->selectRow(1);
@@ -192,8 +245,10 @@ private slots:
         run(QString(R"(
             menu actionJournal ; within Form6 ; pick Combo1 Этот месяц ; click Command4
             information В файл %1 записано ставок: 2 ; pick Combo1 Всё время ; answer Да ; shortcut Grid1 Ctrl+A ; click Command3
-            question Удалить из журнала 3 ставки? ; click Command5 ; information Из файла %1 добавлено ставок: 2 ; is lbCount 2
-            is lbProfit 100.00 ; items Combo2 Все|Лига|Марафон ; click Command2 ; end
+            question Удалить из журнала 3 ставки? ; click Command5
+            information Из файла %1 добавлено ставок: 2, пропущено уже бывших в журнале: 0 ; is lbCount 2
+            is lbProfit 100.00 ; items Combo2 Все|Лига|Марафон ; click Command5
+            information Из файла %1 добавлено ставок: 0, пропущено уже бывших в журнале: 2 ; click Command2 ; end
         )")
                 .arg(csv));
         QFile file(csv);

@@ -26,9 +26,16 @@ inline void click(QWidget* window, const char* name)
                       qobject_cast<QCheckBox*>(button) ? QPoint(5, button->height() / 2) : button->rect().center());
 }
 
-// Replaces the text of a box by typing into it, key by key, Cyrillic too.
+// Replaces the text of a box by typing into it, key by key, Cyrillic too; a date box is typed over from its first
+// part on, its digits only.
 inline void type(QWidget* window, const char* name, const QString& typed)
 {
+    if (auto* date = window->findChild<QDateTimeEdit*>(QString::fromLatin1(name))) {
+        // Each part full moves on to the next, as a user types the digits alone.
+        date->setFocus(), date->setCurrentSectionIndex(0), date->setSelectedSection(date->sectionAt(0));
+        QTest::keyClicks(date, QString(typed).remove(QRegularExpression("[^0-9]")));
+        return;
+    }
     auto* combo = window->findChild<QComboBox*>(QString::fromLatin1(name));
     auto* edit = combo && combo->isEditable() ? combo->lineEdit() : control<QLineEdit>(window, name);
     edit->setFocus(), edit->selectAll(), QTest::keyClick(edit, Qt::Key_Delete);
