@@ -8,6 +8,7 @@
 #include "ui/toolkit/file_dialog.h"
 
 #include <QChartView>
+#include <QDateTimeAxis>
 #include <QLineSeries>
 
 // The journal as the user meets it, on real SQLite files in a temporary folder
@@ -351,6 +352,37 @@ private slots:
         run("menu actionJournal");
         watcher->onWindow("Form6", [&](QWidget* window) {
             QCOMPARE(control<QTableView>(window, "Grid1")->columnWidth(1), 333);
+            click(window, "Command2");
+        });
+        run("menu actionJournal");
+    }
+
+    // A cell tells in its tooltip every event and why a bet has no closing-line value; the bets of one day are a
+    // point each on an axis of times.
+    void tipsAndOneDayChart()
+    {
+        JournalBet accumulator = bet(thisMonth(1).replace("10:", "12:"), "Лига", "10", " 2.00", Outcome::Won);
+        accumulator.bet = {zoret::BetKind::Accumulator, 0};
+        accumulator.events = {{" 2.00", Outcome::Won, false, "Спартак – ЦСКА, П1", "1,9"},
+                              {" 1.50", Outcome::Won, false, "Зенит – Локомотив, ТБ 2,5", ""}};
+        JournalStore store;
+        QCOMPARE(store.open(journal), JournalState::Ready);
+        QVERIFY(store.addMany(std::vector{bet(thisMonth(1), "Лига", "100", " 2.00", Outcome::Lost), accumulator}));
+        watcher->onWindow("Form6", [&](QWidget* window) {
+            QAbstractItemModel* rows = control<QTableView>(window, "Grid1")->model();
+            QCOMPARE(rows->index(0, 3).data(Qt::ToolTipRole).toString(),
+                     "Спартак – ЦСКА, П1\nЗенит – Локомотив, ТБ 2,5");
+            QCOMPARE(rows->index(0, 9).data(), QVariant("—"));
+            QCOMPARE(rows->index(0, 9).data(Qt::ToolTipRole).toString(), "Не у всех событий есть коэф. закрытия");
+            QVERIFY(!rows->index(0, 2).data(Qt::ToolTipRole).isValid());
+            QCOMPARE(control<QLabel>(window, "lbAverageCaption")->toolTip(),
+                     "Средний коэффициент рассчитанных ординаров и экспрессов; системы не входят");
+            auto* chart = control<QChartView>(window, "Chart1")->chart();
+            QCOMPARE(static_cast<QLineSeries*>(chart->series()[0])->count(), 2);
+            auto* axis = static_cast<QDateTimeAxis*>(chart->axes(Qt::Horizontal)[0]);
+            QCOMPARE(axis->format(), "HH:mm");
+            QCOMPARE(axis->min().secsTo(axis->max()) / 60 % (axis->tickCount() - 1), 0);
+            QCOMPARE(axis->min().toString("HH:mm"), "10:00");
             click(window, "Command2");
         });
         run("menu actionJournal");
