@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "tests/ui/window_test.h"
+#include "ui/bet_details_window/bet_details_window.h"
 #include "ui/fair_odds_window/fair_odds_window.h"
 #include "ui/match_model_window/match_model_window.h"
 #include "ui/fork_calculator_window/fork_calculator_window.h"
@@ -10,6 +11,7 @@
 #include "ui/journal_window/journal_window.h"
 #include "ui/line_fork_window/line_fork_window.h"
 #include "ui/main_window/main_window.h"
+#include "ui/movements_window/movements_window.h"
 #include "ui/odds_formats_window/odds_formats_window.h"
 #include "ui/settlement_window/settlement_window.h"
 #include "ui/toolkit/fitting_label.h"
@@ -97,6 +99,11 @@ public:
     LoneJournalWindow() : JournalWindow(access, [](const zoret::JournalBet&, bool, QWidget*) {}) {}
 };
 
+class LoneMovementsWindow : private LoneJournal, public zoret::ui::MovementsWindow {
+public:
+    LoneMovementsWindow() : MovementsWindow(access) {}
+};
+
 } // namespace
 
 class Layouts : public QObject {
@@ -162,8 +169,20 @@ private slots:
     }
     void journalWindow()
     {
-        checkDesign<LoneJournalWindow>("Журнал ставок",
-                                       "Combo1 Combo2 Grid1 Command1 Command3 Command4 Command5 Command2", {});
+        checkDesign<LoneJournalWindow>(
+            "Журнал ставок",
+            "Combo1 DateFrom DateTo Combo2 Combo3 Grid1 Command1 Command3 Command4 Command5 Command6 Command2", {});
+    }
+    // An editable combo box's own line edit, which has no name, follows it.
+    void betDetailsWindow()
+    {
+        checkDesign<zoret::ui::BetDetailsWindow>("В журнал", "Combo1  Text1 Date1 Command1 Command2",
+                                                 QSize(4800, 1950));
+    }
+    void movementsWindow()
+    {
+        checkDesign<LoneMovementsWindow>(
+            "Движения средств", "Grid1 Date1 Combo1  Option1 Option2 Text1 Text2 Command1 Command3 Command2", {});
     }
 };
 
