@@ -42,6 +42,16 @@ def is_focusable(node):
     return node.getState().contains(pyatspi.STATE_FOCUSABLE)
 
 
+def reader_name(node):
+    """What a screen reader names the control by: on Linux a combo box's name is the item it shows, and the label
+    it is labelled by tells it from another showing the same item."""
+    if node.getRole() == pyatspi.ROLE_COMBO_BOX:
+        for relation in node.getRelationSet():
+            if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY and relation.getNTargets() > 0:
+                return f"{relation.getTarget(0).name}: {node.name}"
+    return node.name
+
+
 def check_window(window):
     names = {}
     for node in descendants(window):
@@ -52,7 +62,7 @@ def check_window(window):
             if not node.name.strip():
                 problems.append(f"{window.name}: a {role} without a name")
             else:
-                names.setdefault(node.name, []).append(role)
+                names.setdefault(reader_name(node), []).append(role)
     for name, roles in names.items():
         if len(roles) > 1:
             problems.append(f"{window.name}: {len(roles)} controls named {name!r} ({', '.join(roles)})")
@@ -87,6 +97,33 @@ def check_menus(window):
     return items
 
 
+# The buttons of a window that open another one of the program's own (not a file dialog).
+INNER_OPENERS = ("Движения...",)
+
+
+def open_and_check(app, opener):
+    """Opens the window, checks it and the windows it opens in turn, closes it; how many were checked."""
+    before = len(children(app))
+    press(opener)
+    child = wait_for(lambda: children(app)[-1] if len(children(app)) > before else None)
+    if child is None:
+        problems.append(f"{opener.name!r} opened no window")
+        return 0
+    time.sleep(0.3)
+    check_window(child)
+    checked = 1
+    for inner in [node for node in descendants(child)
+                  if node.getRole() == pyatspi.ROLE_PUSH_BUTTON and node.name in INNER_OPENERS]:
+        checked += open_and_check(app, inner)
+    closer = next((node for node in descendants(child) if node.getRole() == pyatspi.ROLE_PUSH_BUTTON
+                   and node.name in ("ОК", "OK", "Закрыть")), None)
+    if closer is None:
+        sys.exit(f"{child.name!r} has no button to close it")
+    press(closer)
+    wait_for(lambda: len(children(app)) == before)
+    return checked
+
+
 def main():
     desktop = pyatspi.Registry.getDesktop(0)
     app = wait_for(lambda: next((a for a in children(desktop) if a.name == "Zoret"), None))
@@ -115,25 +152,13 @@ def main():
     openers += [item for item in check_menus(main_window)
                 if item.name in ("Калькулятор вилки...", "Справедливые коэффициенты...", "Форматы коэффициентов...",
                                  "Вилка на форах и тоталах...", "Модель матча...", "Журнал ставок...")]
+    checked = 1
     for opener in openers:
-        before = len(children(app))
-        press(opener)
-        child = wait_for(lambda: children(app)[-1] if len(children(app)) > before else None)
-        if child is None:
-            problems.append(f"{opener.name!r} opened no window")
-            continue
-        time.sleep(0.3)
-        check_window(child)
-        closer = next((node for node in descendants(child) if node.getRole() == pyatspi.ROLE_PUSH_BUTTON
-                       and node.name in ("ОК", "OK", "Закрыть")), None)
-        if closer is None:
-            sys.exit(f"{child.name!r} has no button to close it")
-        press(closer)
-        wait_for(lambda: len(children(app)) == before)
+        checked += open_and_check(app, opener)
 
     for problem in problems:
         print("accessibility:", problem)
-    print(f"accessibility: {len(openers) + 1} windows, {len(problems)} problems")
+    print(f"accessibility: {checked} windows, {len(problems)} problems")
     sys.exit(1 if problems else 0)
 
 
