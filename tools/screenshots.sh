@@ -4,8 +4,9 @@
 
 # Screenshots of the windows under a private Xvfb server, for the
 # documentation: docs/screenshots/main.png, settlement.png, fork.png,
-# help.png, fork-calculator.png, fair-odds.png, line-fork.png, odds-formats.png, match-model.png and journal.png (a journal of
-# 400 bets the generator of bench/ writes into a data folder of the script's own).
+# help.png, fork-calculator.png, fair-odds.png, line-fork.png, odds-formats.png, match-model.png, journal.png (a journal of
+# 400 bets the generator of bench/ writes into a data folder of the script's own) and movements.png (its deposits and
+# withdrawals).
 # The child windows are opened by clicking their buttons on the main window
 # (a button's centre is its twip rectangle divided by 15, below the main
 # window's menu bar) or from its menu by the keyboard. Each child is moved
@@ -130,14 +131,20 @@ click_button "$main" 120 2520 1215 375 # Расчёт...
 settlement=$(new_window "$before")
 to_corner "$settlement"
 # The same four events as a system of 2 out of 4 at 100 a line: the first
-# won, the third lost, the others still open.
-click_button "$settlement" 6600 120 2880 315   # the bet
+# won, the third lost, the others still open; the first two named.
+click_button "$settlement" 1440 2280 3120 315  # the bet
 sleep 0.3
 xdotool key Down Return                        # Система 4/2
-click_button "$settlement" 6600 510 2880 285   # the sum
+click_button "$settlement" 1440 2670 3120 285  # the sum
 type_in 100
+name_event() { # row from 0, what was bet on
+    click_button "$settlement" 1485 $((480 + 450 * $1)) 3000 450
+    type_in "$2"
+}
+name_event 0 "Спартак – ЦСКА, П1"
+name_event 1 "Зенит – Локомотив, ТБ 2,5"
 pick_result() { # row from 0, how many items down from "Ожидается"
-    click_button "$settlement" 1635 $((480 + 450 * $1)) 2250 450
+    click_button "$settlement" 4485 $((480 + 450 * $1)) 2250 450
     sleep 0.3
     for _ in $(seq "$2"); do xdotool key Down; done
     xdotool key Return
@@ -296,6 +303,16 @@ journal=$(new_window "$before")
 to_corner "$journal"
 sleep 0.5
 shoot "$journal" "$out/journal.png"
+# The focus starts on the table; with no bet selected Tab passes the
+# commands that need one: Экспорт..., Импорт..., then Движения....
+before=$(visible_windows)
+xdotool key Tab Tab Tab space
+movements=$(new_window "$before")
+xdotool windowmove "$movements" 0 600 # below the journal, its parent
+sleep 0.5
+shoot "$movements" "$out/movements.png"
+xdotool key Escape
+sleep 0.5
 xdotool key Escape
 rm -rf "$data"
 
