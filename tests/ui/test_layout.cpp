@@ -96,7 +96,11 @@ struct LoneJournal {
 };
 class LoneJournalWindow : private LoneJournal, public zoret::ui::JournalWindow {
 public:
-    LoneJournalWindow() : JournalWindow(access, [](const zoret::JournalBet&, bool, QWidget*) {}) {}
+    LoneJournalWindow()
+        : JournalWindow(
+            access, [](const zoret::JournalBet&, bool, QWidget*) {}, [](QWidget*) {})
+    {
+    }
 };
 
 class LoneMovementsWindow : private LoneJournal, public zoret::ui::MovementsWindow {

@@ -47,10 +47,12 @@ class RandomUse : public QObject {
             QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(5, button->height() / 2));
     }
 
-    // A few dozen actions in a child window, then closed by its button or Esc.
+    // A few dozen actions in a child window, then closed by its button or Esc; the window may open again before
+    // the next action on the main window (Form12 from Form6).
     void within(ModalWatcher& watcher, const char* form, const QString& names)
     {
-        watcher.onWindow(form, [this, names](QWidget* child) {
+        watcher.onWindow(form, [this, &watcher, form, names](QWidget* child) {
+            within(watcher, form, names);
             for (int i = below(40); i > 0 && child->isVisible(); --i)
                 act(child, names);
             if (child->isVisible())
@@ -83,8 +85,10 @@ class RandomUse : public QObject {
             "^Zoret: ((Выберите размер системы|Впишите размер ставки|Впишите коэффициенты?|Error: min-2 max 19|"
             "Переполнение|Деление на ноль|Несоответствие типа)( \\(warning\\))?"
             "|Модели ещё нет: подберите её в окне «Расчёты → Модель матча\\.\\.\\.»\\. \\(information\\)"
-            "|Удалить из журнала \\d+ ставк(у|и|ок)\\? \\(question\\)"
-            "|(В файл .*/export\\.csv записано|Из файла .*/bets\\.csv добавлено) ставок: \\d+ \\(information\\))$");
+            "|Удалить из журнала \\d+ (ставк(у|и|ок)|движени(е|я|й) средств)\\? \\(question\\)"
+            "|Движение средств не сохранено: Сумма движения должна быть положительным числом \\(warning\\)"
+            "|В файл .*/export\\.csv записано ставок: \\d+ \\(information\\)"
+            "|Из файла .*/bets\\.csv добавлено ставок: \\d+, пропущено уже бывших в журнале: \\d+ \\(information\\))$");
         for (const QString& message : watcher.takeMessages())
             if (!known.match(message).hasMatch())
                 return "unknown message or window " + message;
@@ -124,7 +128,9 @@ private slots:
                    "Fixed1 Fixed2 Fixed3 Share1 Share2 Share3 Command1 Command2");
             within(watcher, "Form7",
                    "Combo1 Combo2 Combo3 Text1 Odds1 Odds2 Odds3 Odds5 Mine1 Mine2 Mine3 Mine5 Command2");
-            within(watcher, "Form6", "Combo1 Combo2 Grid1 Grid1 Command1 Command3 Command4 Command5 Command2");
+            within(watcher, "Form6",
+                   "Combo1 Combo2 Combo3 Grid1 Grid1 Command1 Command3 Command4 Command5 Command6 Command2");
+            within(watcher, "Form12", "Combo1 Option1 Option2 Text1 Text1 Text2 Command1 Command3 Command2");
             within(watcher, "Form9",
                    "Combo1 Text1 Combo2 Market1 Market2 Market3 Line1 Line2 Line3 Odds1 Odds2 Odds3 Commission1 "
                    "Commission2 Lay1 Lay2 Stake1 Stake2 Fixed1 Fixed2 Text2 Text3 Command3 Command1 Command2");

@@ -4,7 +4,6 @@
 #include "ui/journal_window/journal_window.h"
 
 #include "core/exact_decimal.h"
-#include "ui/movements_window/movements_window.h"
 #include "ui/toolkit/clock.h"
 #include "ui/toolkit/file_dialog.h"
 #include "ui/toolkit/message_box.h"
@@ -52,8 +51,9 @@ int compareClv(const BetFigures& x, const BetFigures& y)
 
 } // namespace
 
-JournalWindow::JournalWindow(JournalAccess& journal, BetEditor editor)
-    : Form("Form6", "Журнал ставок", 11400, 8400, Sizing::Resizable), journal_(journal), editor_(std::move(editor))
+JournalWindow::JournalWindow(JournalAccess& journal, BetEditor editor, MovementsOpener movements)
+    : Form("Form6", "Журнал ставок", 11400, 8400, Sizing::Resizable), journal_(journal), editor_(std::move(editor)),
+      openMovements_(std::move(movements))
 {
     // Whichever window changed the journal, what is shown follows.
     journal_.onChange([this] {
@@ -419,12 +419,7 @@ void JournalWindow::Command1_Click()
         MsgBox(window(), store->message(), MsgBoxIcon::Warning);
 }
 
-void JournalWindow::Command6_Click()
-{
-    if (!movementsWindow_)
-        movementsWindow_ = std::make_unique<MovementsWindow>(journal_);
-    movementsWindow_->showMovements(window());
-}
+void JournalWindow::Command6_Click() { openMovements_(window()); }
 
 void JournalWindow::Command3_Click() { journal_.removeAsked(selectedIds(), window()); }
 

@@ -15,28 +15,27 @@
 
 #include <cstdint>
 #include <functional>
-#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace zoret::ui {
 
-class MovementsWindow;
-
 // Opens a bet of the journal to be changed; a change is saved through the
 // journal's access, which announces it.
 using BetEditor = std::function<void(const JournalBet& bet, bool writable, QWidget* parent)>;
+// Opens the deposits and withdrawals over `parent`.
+using MovementsOpener = std::function<void(QWidget* parent)>;
 
 // Form6: every bet of the journal, newest first, filtered by period (a
 // fixed one or from one day to another), bookmaker and status, with the
 // statistics and the profit curve of what the filter keeps and the balance
 // of the bookmaker chosen (or of all) over all time. Deposits and
-// withdrawals are kept in Form12, opened from here. A bet opens in `editor`, where it is changed and saved again; the
-// window reads the journal again after every change announced.
+// withdrawals are kept in Form12, which `movements` opens. A bet opens in `editor`, where it is changed and saved
+// again; the window reads the journal again after every change announced.
 class JournalWindow : public Form {
 public:
-    JournalWindow(JournalAccess& journal, BetEditor editor);
+    JournalWindow(JournalAccess& journal, BetEditor editor, MovementsOpener movements);
     ~JournalWindow() override;
 
     // Opens the journal first: a journal the user cannot read shows no window.
@@ -69,6 +68,7 @@ private:
 
     JournalAccess& journal_;
     BetEditor editor_;
+    MovementsOpener openMovements_;
     bool reading_ = false; // a change announced while reading is read with it
     std::vector<BetSummary> bets_; // newest first; a bet is read whole only to open it
     std::vector<BetFigures> figures_; // of bets_, in the same order
@@ -79,7 +79,6 @@ private:
     JournalFilter filter_;
     bool writable_ = false;
     bool whole_ = false; // every bet read, not only the newest
-    std::unique_ptr<MovementsWindow> movementsWindow_; // made on first use
 
     Label lbPeriodCaption, lbFromCaption, lbToCaption, lbBookmakerCaption, lbStatusCaption;
     ComboBox Combo1, Combo2, Combo3;

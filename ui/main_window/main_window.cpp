@@ -16,6 +16,7 @@
 #include "ui/journal_access/journal_access.h"
 #include "ui/journal_window/journal_window.h"
 #include "ui/match_model_window/match_model_window.h"
+#include "ui/movements_window/movements_window.h"
 #include "ui/settlement_window/settlement_window.h"
 
 #include <QIcon>
@@ -356,7 +357,12 @@ void MainWindow::openJournal()
                 *window = std::make_unique<SettlementWindow>();
             (*window)->showBet(bet, journal(), writable, parent);
         };
-        journalWindow_ = std::make_unique<JournalWindow>(journal(), std::move(editor));
+        auto movements = [this, window = std::make_shared<std::unique_ptr<MovementsWindow>>()](QWidget* parent) {
+            if (!*window)
+                *window = std::make_unique<MovementsWindow>(journal());
+            (*window)->showMovements(parent);
+        };
+        journalWindow_ = std::make_unique<JournalWindow>(journal(), std::move(editor), std::move(movements));
     }
     journalWindow_->showJournal(window());
 }
