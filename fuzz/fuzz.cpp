@@ -7,7 +7,8 @@
 // regular expression, CDbl/CInt, number-text round trips, half-even rounding, textbook sums,
 // the fork split, settlement against every line and every ending of the open events, the
 // fork calculator's rounding against every choice of rounding each stake down or up, the
-// fair odds of every margin method, the journal's CSV files, odds in every format,
+// fair odds of every margin method, the journal's CSV files and the encodings they come
+// in, odds in every format,
 // (fuzz/match_model_fuzz.cpp) the match model's fit of its own 1X2 and total, and
 // (fuzz/line_fork_fuzz.cpp) the fork on lines against every vertex of its split and every
 // choice of rounding its stakes.
@@ -25,6 +26,7 @@
 #include "core/runtime_error.h"
 #include "core/settlement.h"
 #include "core/system_bet.h"
+#include "core/text_encoding.h"
 #include "core/typed_number.h"
 #include "fuzz/line_fork_fuzz.h"
 #include "fuzz/match_model_fuzz.h"
@@ -502,8 +504,10 @@ zoret::JournalBet journalBet(Input& in)
     int bankers = 0;
     for (int i = 1 + in.byte() % 6; i > 0; --i) {
         const auto marks = in.byte();
+        const auto closing = in.byte(); // none, or 1 and decimals after a point or a comma
         bet.events.push_back({" " + digits(1 + marks % 3) + "." + digits(in.byte() % 3), zoret::Outcome(marks % 6),
-                              (marks & 0x80) != 0, in.text(8, 0)});
+                              (marks & 0x80) != 0, in.text(8, 0),
+                              closing % 3 == 0 ? "" : "1" + std::string(closing % 3 == 1 ? "." : ",") + digits(2)});
         bankers += bet.events.back().banker;
     }
     const auto offered = zoret::offeredBets(int(bet.events.size()), bankers);
@@ -521,13 +525,15 @@ bool sameValues(const zoret::JournalBet& a, const zoret::JournalBet& b)
     for (std::size_t i = 0; same && i < a.events.size(); ++i)
         same = zoret::readListNumber(a.events[i].coefficientText) == zoret::readListNumber(b.events[i].coefficientText)
                && a.events[i].outcome == b.events[i].outcome && a.events[i].banker == b.events[i].banker
-               && a.events[i].description == b.events[i].description;
+               && a.events[i].description == b.events[i].description
+               && zoret::closingOdds(a.events[i].closingText) == zoret::closingOdds(b.events[i].closingText);
     return same;
 }
 
 // The journal's CSV. An odd first byte: random bets the journal keeps go through a file and
 // come back with the same texts and values, and the file they write again is the same. An
-// even one: rows of any bytes under the header of two events are read all or nothing, a fault
+// even one: rows of any bytes under a header of two events, of this version or the one
+// before it, are read all or nothing, a fault
 // named at a line of the file, and whatever reads writes a file that reads and writes alike.
 void journalCsvFile(Input in)
 {
@@ -539,9 +545,12 @@ void journalCsvFile(Input in)
                 bets.push_back(std::move(bet));
         file = zoret::journalCsv(bets);
     } else {
-        file = "Дата;Букмекер;Заметка;Вид;Система;Сумма;Режим суммы;Коэффициент 1;Результат 1;Банкер 1;Описание 1;"
-               "Коэффициент 2;Результат 2;Банкер 2;Описание 2\r\n"
-               + in.text();
+        file = in.byte() % 2 ? "Дата;Букмекер;Заметка;Вид;Система;Сумма;Режим суммы;Коэффициент 1;Результат 1;Банкер 1;"
+                               "Описание 1;Коэффициент 2;Результат 2;Банкер 2;Описание 2\r\n"
+                             : "Дата;Букмекер;Заметка;Вид;Система;Сумма;Режим суммы;Статус;Выплата;Прибыль;CLV;"
+                               "Коэффициент 1;Результат 1;Банкер 1;Описание 1;Закрытие 1;Коэффициент 2;Результат 2;"
+                               "Банкер 2;Описание 2;Закрытие 2\r\n";
+        file += in.text();
         const auto read = zoret::readJournalCsv(file);
         const auto lines = 1 + std::count(file.begin(), file.end(), '\n') + std::count(file.begin(), file.end(), '\r');
         check(read.error.empty() ? read.line == 0 : read.bets.empty() && read.line >= 1 && read.line <= lines,
@@ -555,6 +564,17 @@ void journalCsvFile(Input in)
     for (std::size_t i = 0; i < bets.size(); ++i)
         check(sameValues(bets[i], back.bets[i]), "every bet reads back with its texts and values");
     check(zoret::journalCsv(back.bets) == file, "a file read and written again is the same");
+}
+
+// Any bytes as a file a spreadsheet saved: refused, or UTF-8 without a NUL that reads as
+// itself again.
+void spreadsheetFile(Input in)
+{
+    const auto text = zoret::spreadsheetText(in.text());
+    if (!text)
+        return;
+    check(text->find('\0') == std::string::npos && zoret::spreadsheetText(*text).has_value(), "UTF-8 without a NUL");
+    check(text->starts_with("\xEF\xBB\xBF") || zoret::spreadsheetText(*text) == text, "a text read reads as itself");
 }
 
 // The settlement the journal keeps beside a bet, as any bytes for a bet of any sizes: refused,
@@ -642,6 +662,7 @@ auto targetNamed(const std::string& name)
              {"fuzz_settlement", settlement}, {"fuzz_readers", readers},
              {"fuzz_fork_rounding", forkRounding}, {"fuzz_fair_odds", fairOdds},
              {"fuzz_journal_csv", journalCsvFile}, {"fuzz_settled_record", settledRecord},
+             {"fuzz_spreadsheet_text", spreadsheetFile},
              {"fuzz_odds_formats", oddsFormats},
              {"fuzz_match_model", [](Input in) { zoret::fuzz::matchModel({in.data, in.size}); }},
              {"fuzz_line_fork", [](Input in) { zoret::fuzz::lineFork({in.data, in.size}); }}})
