@@ -7,8 +7,7 @@
 // regular expression, CDbl/CInt, number-text round trips, half-even rounding, textbook sums,
 // the fork split, settlement against every line and every ending of the open events, the
 // fork calculator's rounding against every choice of rounding each stake down or up, the
-// fair odds of every margin method, the journal's CSV files and the encodings they come
-// in, odds in every format,
+// fair odds of every margin method, the journal's CSV files, odds in every format,
 // (fuzz/match_model_fuzz.cpp) the match model's fit of its own 1X2 and total, and
 // (fuzz/line_fork_fuzz.cpp) the fork on lines against every vertex of its split and every
 // choice of rounding its stakes.
@@ -26,7 +25,6 @@
 #include "core/runtime_error.h"
 #include "core/settlement.h"
 #include "core/system_bet.h"
-#include "core/text_encoding.h"
 #include "core/typed_number.h"
 #include "fuzz/line_fork_fuzz.h"
 #include "fuzz/match_model_fuzz.h"
@@ -566,17 +564,6 @@ void journalCsvFile(Input in)
     check(zoret::journalCsv(back.bets) == file, "a file read and written again is the same");
 }
 
-// Any bytes as a file a spreadsheet saved: refused, or UTF-8 without a NUL that reads as
-// itself again.
-void spreadsheetFile(Input in)
-{
-    const auto text = zoret::spreadsheetText(in.text());
-    if (!text)
-        return;
-    check(text->find('\0') == std::string::npos && zoret::spreadsheetText(*text).has_value(), "UTF-8 without a NUL");
-    check(text->starts_with("\xEF\xBB\xBF") || zoret::spreadsheetText(*text) == text, "a text read reads as itself");
-}
-
 // The settlement the journal keeps beside a bet, as any bytes for a bet of any sizes: refused,
 // or read as figures that show, with a positive stake, and that are written and read again
 // alike.
@@ -662,7 +649,6 @@ auto targetNamed(const std::string& name)
              {"fuzz_settlement", settlement}, {"fuzz_readers", readers},
              {"fuzz_fork_rounding", forkRounding}, {"fuzz_fair_odds", fairOdds},
              {"fuzz_journal_csv", journalCsvFile}, {"fuzz_settled_record", settledRecord},
-             {"fuzz_spreadsheet_text", spreadsheetFile},
              {"fuzz_odds_formats", oddsFormats},
              {"fuzz_match_model", [](Input in) { zoret::fuzz::matchModel({in.data, in.size}); }},
              {"fuzz_line_fork", [](Input in) { zoret::fuzz::lineFork({in.data, in.size}); }}})

@@ -55,14 +55,10 @@ std::string windows1251(std::string_view utf8)
 {
     std::string out;
     for (std::size_t i = 0; i < utf8.size(); ++i) {
-        const auto c = static_cast<unsigned char>(utf8[i]);
-        if (c < 0x80) {
-            out += char(c);
-            continue;
-        }
-        const unsigned code = c == 0xE2 ? 0x2013 : (c & 0x1Fu) << 6 | (static_cast<unsigned char>(utf8[i + 1]) & 0x3Fu);
-        i += c == 0xE2 ? 2 : 1;
-        out += char(code == 0x2013 ? 0x96 : code == 0x401 ? 0xA8 : code == 0x451 ? 0xB8 : code - 0x410 + 0xC0);
+        const unsigned c = static_cast<unsigned char>(utf8[i]);
+        const unsigned code = c < 0x80 ? c : (c & 0x1Fu) << 6 | (utf8[i + 1] & 0x3Fu);
+        out += char(c < 0x80 ? c : c == 0xE2 ? 0x96 : code == 0x401 ? 0xA8 : code == 0x451 ? 0xB8 : code - 0x350);
+        i += c < 0x80 ? 0 : c == 0xE2 ? 2 : 1;
     }
     return out;
 }
@@ -111,18 +107,13 @@ TEST(JournalBank, Table)
         {"BalanceOfOne", [&] { return bank(moves, bets, "Лига"); }, "799.50"},
         {"BalanceOfAnother", [&] { return bank(moves, bets, "Фонбет"); }, "70.25"},
         {"BalanceOfTheBlankBookmaker", [&] { return bank(moves, bets, ""); }, "-3.00"},
-        {"BalanceOfNothing", [&] { return bank({}, {}, {}); }, "0.00"},
         {"MovementDate", [] { return problem(move("", deposit, "1", "", "2026-02-30 10:00:00")); }, "Дата движения должна быть вида ГГГГ-ММ-ДД ЧЧ:ММ:СС"},
         {"MovementZero", [] { return problem(move("", deposit, "0")); }, "Сумма движения должна быть положительным числом"},
-        {"MovementNegative", [] { return problem(move("", withdrawal, "-5")); }, "Сумма движения должна быть положительным числом"},
         {"MovementNotUtf8", [] { return problem(move("", deposit, "5", "\xC1")); }, "Текст не в кодировке UTF-8"},
         {"MovementKinds", [] { return std::string(movementKindCode(*movementKindOf("Вывод"))) + " " + std::string(movementKindCaption(*movementKindOf("deposit"))); }, "withdrawal Пополнение"},
-        {"MovementKindUnknown", [] { return exact(int(movementKindOf("Deposit").has_value())); }, "0"},
         {"DuplicateAmountCommaOrPoint", [] { return same(move("a", deposit, "250,50"), move("a", deposit, "250.5")); }, "same"},
         {"DuplicateBookmakerAndNoteApart", [] { return same(move("ab", deposit, "1", "c"), move("a", deposit, "1", "bc")); }, "differ"},
-        {"DuplicateOtherKind", [] { return same(move("a", deposit, "1"), move("a", withdrawal, "1")); }, "differ"},
         {"Utf8WithMark", [] { return text("\xEF\xBB\xBF" "Дата;x"); }, "Дата;x"},
-        {"Utf8WithoutMark", [] { return text("Дата;x\r\n"); }, "Дата;x\r\n"},
         {"Utf8KeepsAControl", [] { return text("a\x01" "Б"); }, "a\x01" "Б"},
         {"Windows1251", [] { return text(windows1251("Спартак – ЦСКА, Ёё")); }, "Спартак – ЦСКА, Ёё"},
         {"Windows1251UpperHalf", [] { return text("\x80\x88\x97\x99\xA0\xB9\xBF"); }, "Ђ€—™\xC2\xA0№ї"},
@@ -133,11 +124,9 @@ TEST(JournalBank, Table)
         {"Utf16WithoutMark", [] { return text(std::string("D\0a\0;\0", 6)); }, "refused"},
         {"Journal1251Reads", [&] { const auto r = readJournalCsv(*spreadsheetText(windows1251(journal.substr(3)))); return r.error + r.bets.at(0).bookmaker + r.bets.at(0).note + r.bets.at(0).events.at(0).description + r.bets.at(0).events.at(0).closingText; }, "ЛигаЁлкиСпартак – ЦСКА1,9"},
         {"MovementsRoundTrip", [&] { return movements(moved); }, "0||2026-12-07 10:00:00,Лига,deposit,1000,|2026-12-07 10:00:00,Лига,withdrawal,250,50,|2026-12-07 10:00:00,Фонбет,deposit,100,25,"},
-        {"MovementsSavedAgain", [] { return movements("Дата;Букмекер;Движение;Сумма;Заметка\n\n2026-01-02 03:04:05;b;withdrawal;7.5\n"); }, "0||2026-01-02 03:04:05,b,withdrawal,7.5,"},
         {"MovementsBadKind", [&] { return movements(moved.substr(0, moved.find("Вывод")) + "Снятие" + moved.substr(moved.find("Вывод") + 10)); }, "3|Строка 3. Неизвестное движение средств"},
         {"MovementsBadAmount", [&] { return movements(moved.substr(0, moved.find("250,50")) + "0" + moved.substr(moved.find("250,50") + 6)); }, "3|Строка 3. Сумма движения должна быть положительным числом"},
         {"MovementsNotOurHeader", [&] { return movements(journal); }, "1|Строка 1. Это не движения средств: заголовок не тот"},
-        {"MovementsTooManyFields", [] { return movements("Дата;Букмекер;Движение;Сумма;Заметка\r\n2026-01-02 03:04:05;b;Вывод;7;;x\r\n"); }, "2|Строка 2. Полей больше, чем в заголовке"},
     });
     // clang-format on
 }
