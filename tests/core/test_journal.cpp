@@ -374,6 +374,7 @@ TEST(Journal, Depth)
         {"AverageLeavesSystemsOut", [&] { return statistics({fourOfTwo, dated("2026-01-01 10:00:00", "1", W)}).substr(0, 44); }, "2|2|7.00|21.16|302.29 %|100.00 %|2.00 2026-0"},
         {"DrawdownRisesFallsAndPeaksAgain", [&] { return depth(profits({"W", "L", "L", "W", "W", "W"})); }, "—|—|200.00"},
         {"DrawdownBelowTheStart", [&] { return depth(profits({"L"})); }, "—|—|100.00"},
+        {"DrawdownInHalvesAndQuarters", [&] { return depth({dated("2026-01-03 10:00:00", "0,25", L), dated("2026-01-02 10:00:00", "0,5", L), dated("2026-01-01 10:00:00", "100", W)}); }, "—|—|0.75"},
         {"DrawdownNeverFalls", [&] { return depth(profits({"W", "W"})); }, "—|—|0.00"},
         {"DrawdownInTheOrderPlaced", [&] { return depth({dated("2026-01-03 10:00:00", "100", L), dated("2026-01-01 10:00:00", "100", W), dated("2026-01-04 10:00:00", "100", L), dated("2026-01-02 10:00:00", "100", W)}); }, "—|—|200.00"},
         {"CurveOfOneDayIsAPointABet", [&] { return statistics({dated("2026-01-01 12:00:00", "1", L), dated("2026-01-01 09:30:00", "1", W)}); }, "2|2|2.00|0.00|0.00 %|50.00 %|2.00 2026-01-01 09:30:00:1.00:1 2026-01-01 12:00:00:0.00:0"},
