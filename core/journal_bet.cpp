@@ -5,7 +5,10 @@
 
 #include "core/civil_date.h"
 #include "core/exact_decimal.h"
+#include "core/number_text.h"
 #include "core/settlement_captions.h"
+#include "core/typed_number.h"
+#include "core/utf8_text.h"
 
 #include <algorithm>
 #include <array>
@@ -41,47 +44,26 @@ constexpr std::array<std::pair<Outcome, std::string_view>, 6> outcomeCodes{{{Out
                                                                             {Outcome::Void, "void"},
                                                                             {Outcome::HalfWon, "half-won"},
                                                                             {Outcome::HalfLost, "half-lost"}}};
+constexpr std::array<std::pair<BetKind, std::string_view>, 3> kindCaptions{
+    {{BetKind::Single, "Ординар"}, {BetKind::Accumulator, "Экспресс"}, {BetKind::System, "Система"}}};
 constexpr std::array<std::pair<SumMode, std::string_view>, 2> sumModeCodes{
     {{SumMode::PerLine, "per-line"}, {SumMode::WholeBet, "whole-bet"}}};
-
-// Well-formed UTF-8 as Unicode defines it: no overlong forms, no surrogates,
-// nothing above U+10FFFF. The store and the window hold texts as UTF-16,
-// which anything else would not survive.
-bool isUtf8(std::string_view text)
-{
-    for (std::size_t i = 0; i < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        const std::size_t length = lead < 0x80   ? 1
-                                   : lead < 0xC2 ? 0
-                                   : lead < 0xE0 ? 2
-                                   : lead < 0xF0 ? 3
-                                   : lead < 0xF5 ? 4
-                                                 : 0;
-        if (length == 0 || i + length > text.size())
-            return false;
-        char32_t code = length == 1 ? lead : lead & (0x7F >> length);
-        for (std::size_t k = 1; k < length; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + k]);
-            if ((next & 0xC0) != 0x80)
-                return false;
-            code = code << 6 | (next & 0x3F);
-        }
-        constexpr char32_t least[] = {0, 0, 0x80, 0x800, 0x10000};
-        if (code < least[length] || (code >= 0xD800 && code <= 0xDFFF) || code > 0x10FFFF)
-            return false;
-        i += length;
-    }
-    return true;
-}
 
 bool textsAreUtf8(const JournalBet& bet)
 {
     return isUtf8(bet.bookmaker) && isUtf8(bet.note) && isUtf8(bet.sumText)
-           && std::all_of(bet.events.begin(), bet.events.end(),
-                          [](const auto& e) { return isUtf8(e.coefficientText) && isUtf8(e.description); });
+           && std::all_of(bet.events.begin(), bet.events.end(), [](const auto& e) {
+                  return isUtf8(e.coefficientText) && isUtf8(e.description) && isUtf8(e.closingText);
+              });
 }
 
 } // namespace
+
+std::optional<mpq_class> closingOdds(std::string_view closingText)
+{
+    auto odds = readTypedOdds(closingText);
+    return odds && *odds > 1 ? odds : std::nullopt;
+}
 
 std::string_view kindCode(BetKind kind) { return codeOfValue(kindCodes, kind); }
 std::optional<BetKind> kindOfCode(std::string_view code) { return valueOfCode(kindCodes, code); }
@@ -89,6 +71,22 @@ std::string_view outcomeCode(Outcome outcome) { return codeOfValue(outcomeCodes,
 std::optional<Outcome> outcomeOfCode(std::string_view code) { return valueOfCode(outcomeCodes, code); }
 std::string_view sumModeCode(SumMode mode) { return codeOfValue(sumModeCodes, mode); }
 std::optional<SumMode> sumModeOfCode(std::string_view code) { return valueOfCode(sumModeCodes, code); }
+
+std::string_view kindCaption(BetKind kind) { return codeOfValue(kindCaptions, kind); }
+
+std::optional<BetKind> kindOfCaptionOrCode(std::string_view text)
+{
+    const auto kind = valueOfCode(kindCaptions, text);
+    return kind ? kind : kindOfCode(text);
+}
+
+std::optional<Outcome> outcomeOfCaptionOrCode(std::string_view text)
+{
+    for (const Outcome outcome : outcomeOrder)
+        if (outcomeCaption(outcome) == text)
+            return outcome;
+    return outcomeOfCode(text);
+}
 
 std::optional<std::string> betProblem(const JournalBet& bet)
 {
@@ -106,6 +104,8 @@ std::optional<std::string> betProblem(const JournalBet& bet)
             return "Коэффициент события " + countText(static_cast<long long>(i) + 1) + " не читается";
         if (*coefficient < 1)
             return std::string(coefficientBelowOneText);
+        if (!isBlankText(event.closingText) && !closingOdds(event.closingText))
+            return "Коэф. закрытия события " + countText(static_cast<long long>(i) + 1) + " не читается";
         bankers += event.banker ? 1 : 0;
     }
     const auto sum = readSum(bet.sumText);
@@ -124,6 +124,21 @@ std::vector<SlipEvent> slipEvents(const JournalBet& bet)
     for (const auto& event : bet.events)
         events.push_back({readListNumber(event.coefficientText).value_or(0), event.outcome, event.banker});
     return events;
+}
+
+std::string duplicateKey(const JournalBet& bet)
+{
+    // Each part ends in a byte no text of a bet that settles holds where
+    // it stands, so that no two bets run together into one key.
+    const auto value = [](const std::optional<mpq_class>& number, std::string_view text) {
+        return number ? number->get_str() : "?" + std::string(text);
+    };
+    std::string key = bet.placedAt + '\n' + std::string(kindCode(bet.bet.kind)) + ' ' + countText(bet.bet.size) + ' '
+                      + value(readSum(bet.sumText), bet.sumText) + ' ' + std::string(sumModeCode(bet.sumMode));
+    for (const auto& event : bet.events)
+        key += '\n' + value(readListNumber(event.coefficientText), event.coefficientText) + ' '
+               + std::string(outcomeCode(event.outcome)) + (event.banker ? " b" : "");
+    return key;
 }
 
 } // namespace zoret

@@ -196,7 +196,7 @@ std::optional<std::string> readEvents(const std::vector<std::string>& fields, Jo
             return event + "неизвестный результат";
         if (group[2] != "1" && group[2] != "0")
             return event + "банкер должен быть 1 или 0";
-        bet.events.push_back({*coefficient, *outcome, group[2] == "1", group[3]});
+        bet.events.push_back({*coefficient, *outcome, group[2] == "1", group[3], {}});
     }
     return std::nullopt;
 }

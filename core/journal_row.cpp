@@ -7,14 +7,17 @@
 #include "core/journal_summary.h"
 
 #include <algorithm>
+#include <span>
 #include <stdexcept>
 
 namespace zoret {
 
 namespace {
 
-// A system's lines pay differently, so its full win is settled; a single or
-// an accumulator multiplies its coefficients.
+// A single's or an accumulator's odds multiply; a system's figure is the
+// main window's, the sum over its accumulators (bankers in each): with
+// every event won each line pays its stake times its accumulator, so the
+// whole payout over one line's stake is that sum.
 mpq_class fullWinCoefficient(std::vector<SlipEvent> events, const JournalBet& bet, const mpq_class& sum)
 {
     mpq_class product = 1;
@@ -25,7 +28,24 @@ mpq_class fullWinCoefficient(std::vector<SlipEvent> events, const JournalBet& be
     if (bet.bet.kind != BetKind::System)
         return product;
     const Settlement won = settle(events, bet.bet, sum, bet.sumMode);
-    return won.payout.most / won.totalStake;
+    return won.payout.most / won.lineStake;
+}
+
+// The odds taken over the closing odds, less 1, for a bet of one line whose
+// every event has closing odds.
+std::optional<mpq_class> closingLineValue(const JournalBet& bet, std::span<const SlipEvent> events)
+{
+    if (bet.bet.kind == BetKind::System)
+        return std::nullopt;
+    mpq_class taken = 1, closing = 1;
+    for (std::size_t i = 0; i < events.size(); ++i) {
+        const auto odds = closingOdds(bet.events[i].closingText);
+        if (!odds)
+            return std::nullopt;
+        taken *= events[i].coefficient;
+        closing *= *odds;
+    }
+    return mpq_class(taken / closing - 1);
 }
 
 BetStatus statusOf(const JournalBet& bet, const Settlement& s)
@@ -68,8 +88,10 @@ BetFigures betFigures(const JournalBet& bet)
     auto events = slipEvents(bet);
     const mpq_class sum = *readSum(bet.sumText);
     const Settlement s = settle(events, bet.bet, sum, bet.sumMode);
-    return BetFigures{statusOf(bet, s), fullWinCoefficient(std::move(events), bet, sum), s.totalStake, s.payout,
-                      s.profit};
+    auto clv = closingLineValue(bet, events);
+    return BetFigures{statusOf(bet, s), fullWinCoefficient(std::move(events), bet, sum),
+                      s.totalStake,     s.payout,
+                      s.profit,         std::move(clv)};
 }
 
 BetTexts betTexts(const JournalBet& bet, const BetFigures& figures) { return summaryTexts(summaryOf(bet), figures); }

@@ -5,6 +5,7 @@
 
 #include "core/civil_date.h"
 #include "core/exact_decimal.h"
+#include "core/fraction_sum.h"
 #include "core/percent_text.h"
 
 #include <algorithm>
@@ -25,9 +26,9 @@ struct DateSpan {
     std::string last;
 };
 
-std::optional<DateSpan> spanOf(JournalPeriod period, CivilDate today)
+std::optional<DateSpan> spanOf(const JournalFilter& filter, CivilDate today)
 {
-    switch (period) {
+    switch (filter.period) {
     case JournalPeriod::AllTime:
         return std::nullopt;
     case JournalPeriod::ThisMonth:
@@ -35,9 +36,51 @@ std::optional<DateSpan> spanOf(JournalPeriod period, CivilDate today)
     case JournalPeriod::Last30Days:
         return DateSpan{dateText(daysBefore(today, 29)), dateText(today)};
     case JournalPeriod::ThisYear:
+        return DateSpan{dateText({today.year, 1, 1}), dateText({today.year, 12, 31})};
+    case JournalPeriod::Dates:
         break;
     }
-    return DateSpan{dateText({today.year, 1, 1}), dateText({today.year, 12, 31})};
+    if (!readDate(filter.from) || !readDate(filter.to))
+        throw std::invalid_argument("filteredBets: the period's dates are not dates");
+    return DateSpan{filter.from, filter.to};
+}
+
+bool keptStatus(StatusFilter status, const BetFigures& figures)
+{
+    return status == StatusFilter::All || (status == StatusFilter::Settled) == figures.settled();
+}
+
+// The settled bets of `kept` in the order they were placed, ties by id:
+// the journal lists the newest first, so most often the list turned round.
+std::vector<std::size_t> settledInOrder(std::span<const BetSummary> bets, std::span<const BetFigures> figures,
+                                        std::span<const std::size_t> kept)
+{
+    std::vector<std::size_t> settled;
+    settled.reserve(kept.size());
+    std::copy_if(kept.begin(), kept.end(), std::back_inserter(settled), [&](auto i) { return figures[i].settled(); });
+    const auto before = [&](std::size_t a, std::size_t b) {
+        const int order = bets[a].placedAt.compare(bets[b].placedAt);
+        return order < 0 || (order == 0 && bets[a].id < bets[b].id);
+    };
+    if (std::is_sorted(settled.rbegin(), settled.rend(), before))
+        std::reverse(settled.begin(), settled.end());
+    else if (!std::is_sorted(settled.begin(), settled.end(), before))
+        std::sort(settled.begin(), settled.end(), before);
+    return settled;
+}
+
+// The largest fall of the running profit below a peak before it.
+mpq_class drawdownOf(std::span<const BetFigures> figures, std::span<const std::size_t> inOrder)
+{
+    mpq_class running, peak, largest;
+    for (const auto i : inOrder) {
+        running += figures[i].profit.least;
+        if (running > peak)
+            peak = running;
+        else if (peak - running > largest)
+            largest = peak - running;
+    }
+    return largest;
 }
 
 // To a billionth, near enough for a chart: the billionths, rounded halves
@@ -69,38 +112,6 @@ private:
     mpz_class twice_; // the denominator twice: halves round away from zero
 };
 
-// Adds fractions over one common denominator, the least multiple of
-// every denominator added so far, and reduces the sum only when it is
-// read: the journal's denominators are a few (cents, the odds' decimals, a
-// system's lines), so the common one stays small, and no term costs a
-// greatest common divisor of the whole sum.
-class FractionSum {
-public:
-    void add(const mpq_class& value)
-    {
-        const mpz_srcptr denominator = value.get_den_mpz_t();
-        if (!mpz_divisible_p(common_.get_mpz_t(), denominator)) {
-            mpz_gcd(scale_.get_mpz_t(), common_.get_mpz_t(), denominator);
-            mpz_divexact(scale_.get_mpz_t(), denominator, scale_.get_mpz_t());
-            numerator_ *= scale_;
-            common_ *= scale_;
-        }
-        mpz_divexact(scale_.get_mpz_t(), common_.get_mpz_t(), denominator);
-        mpz_addmul(numerator_.get_mpz_t(), value.get_num_mpz_t(), scale_.get_mpz_t());
-    }
-    mpq_class total() const
-    {
-        mpq_class sum(numerator_, common_);
-        sum.canonicalize();
-        return sum;
-    }
-
-private:
-    mpz_class numerator_;
-    mpz_class common_ = 1;
-    mpz_class scale_;
-};
-
 std::string percentFigure(const std::optional<mpq_class>& percent)
 {
     return percent ? percentText(*percent / 100) : std::string(noFigureText);
@@ -118,18 +129,33 @@ std::string_view periodCaption(JournalPeriod period)
     case JournalPeriod::Last30Days:
         return "Последние 30 дней";
     case JournalPeriod::ThisYear:
+        return "Этот год";
+    case JournalPeriod::Dates:
         break;
     }
-    return "Этот год";
+    return "С … по …";
 }
 
-std::vector<std::size_t> filteredBets(std::span<const BetSummary> bets, const JournalFilter& filter,
-                                      std::string_view today)
+std::string_view statusFilterCaption(StatusFilter status)
+{
+    switch (status) {
+    case StatusFilter::All:
+        return "Все";
+    case StatusFilter::Open:
+        return "Открытые";
+    case StatusFilter::Settled:
+        break;
+    }
+    return "Рассчитанные";
+}
+
+std::vector<std::size_t> filteredBets(std::span<const BetSummary> bets, std::span<const BetFigures> figures,
+                                      const JournalFilter& filter, std::string_view today)
 {
     const auto date = readDate(today);
     if (!date)
         throw std::invalid_argument("filteredBets: today is not a date");
-    const auto span = spanOf(filter.period, *date);
+    const auto span = spanOf(filter, *date);
     std::vector<std::size_t> kept;
     kept.reserve(bets.size());
     for (std::size_t i = 0; i < bets.size(); ++i) {
@@ -137,6 +163,8 @@ std::vector<std::size_t> filteredBets(std::span<const BetSummary> bets, const Jo
         if (span && (day < span->first || day > span->last))
             continue;
         if (filter.bookmaker && bets[i].bookmaker != *filter.bookmaker)
+            continue;
+        if (!keptStatus(filter.status, figures[i]))
             continue;
         kept.push_back(i);
     }
@@ -154,30 +182,43 @@ std::vector<std::string> bookmakersUsed(std::span<const BetSummary> bets)
     return names;
 }
 
-JournalStatistics journalStatistics(std::span<const BetFigures> figures, std::span<const std::size_t> kept)
+JournalStatistics journalStatistics(std::span<const BetSummary> bets, std::span<const BetFigures> figures,
+                                    std::span<const std::size_t> kept)
 {
     JournalStatistics s;
     s.count = static_cast<long long>(kept.size());
-    long long struck = 0;
-    FractionSum turnover, profit, coefficients;
+    long long struck = 0, oneLine = 0, withClv = 0, beatClose = 0;
+    FractionSum turnover, profit, coefficients, clvStakes, clvWeighted;
     for (const auto i : kept) {
         const BetFigures& f = figures[i];
+        if (f.clv) {
+            ++withClv;
+            beatClose += *f.clv > 0 ? 1 : 0;
+            clvStakes.add(f.stake);
+            clvWeighted.add(f.stake * *f.clv);
+        }
         if (!f.settled())
             continue;
         ++s.settled;
         turnover.add(f.stake);
         profit.add(f.profit.least);
         struck += f.profit.least > 0 ? 1 : 0;
-        coefficients.add(f.coefficient);
+        if (bets[i].bet.kind != BetKind::System)
+            ++oneLine, coefficients.add(f.coefficient);
     }
     s.turnover = turnover.total();
     s.profit = profit.total();
+    s.drawdown = drawdownOf(figures, settledInOrder(bets, figures, kept));
+    if (withClv > 0) {
+        s.clvPercent = mpq_class(100 * clvWeighted.total() / clvStakes.total());
+        s.beatClosePercent = mpq_class(100 * mpq_class(static_cast<long>(beatClose)) / static_cast<long>(withClv));
+    }
+    if (oneLine > 0)
+        s.averageCoefficient = mpq_class(coefficients.total() / static_cast<long>(oneLine));
     if (s.settled == 0)
         return s;
-    const mpq_class settled(static_cast<long>(s.settled));
     s.roiPercent = mpq_class(100 * s.profit / s.turnover);
-    s.strikePercent = mpq_class(100 * mpq_class(static_cast<long>(struck)) / settled);
-    s.averageCoefficient = mpq_class(coefficients.total() / settled);
+    s.strikePercent = mpq_class(100 * mpq_class(static_cast<long>(struck)) / static_cast<long>(s.settled));
     return s;
 }
 
@@ -189,33 +230,31 @@ StatisticsTexts statisticsTexts(const JournalStatistics& s)
                            moneyText(s.profit),
                            percentFigure(s.roiPercent),
                            percentFigure(s.strikePercent),
-                           s.averageCoefficient ? moneyText(*s.averageCoefficient) : std::string(noFigureText)};
+                           s.averageCoefficient ? moneyText(*s.averageCoefficient) : std::string(noFigureText),
+                           s.clvPercent ? signedPercentText(*s.clvPercent / 100) : std::string(noFigureText),
+                           percentFigure(s.beatClosePercent),
+                           moneyText(s.drawdown)};
 }
 
 std::vector<ProfitPoint> profitCurve(std::span<const BetSummary> bets, std::span<const BetFigures> figures,
                                      std::span<const std::size_t> kept)
 {
-    std::vector<std::size_t> settled;
-    settled.reserve(kept.size());
-    std::copy_if(kept.begin(), kept.end(), std::back_inserter(settled), [&](auto i) { return figures[i].settled(); });
+    const std::vector<std::size_t> settled = settledInOrder(bets, figures, kept);
     const auto dayOf = [&](std::size_t i) { return std::string_view(bets[i].placedAt).substr(0, 10); };
-    const auto later = [&](std::size_t a, std::size_t b) { return dayOf(a) > dayOf(b); };
-    // The journal lists the newest first: turned round, its days ascend.
-    // The order within a day does not change the day's sum.
-    if (std::is_sorted(settled.begin(), settled.end(), later))
-        std::reverse(settled.begin(), settled.end());
-    else
-        std::sort(settled.begin(), settled.end(), [&](auto a, auto b) { return later(b, a); });
+    // Bets of one day are a point each, at the time placed.
+    const bool oneDay = !settled.empty() && dayOf(settled.front()) == dayOf(settled.back());
+    const auto pointOf = [&](std::size_t i) { return oneDay ? std::string_view(bets[i].placedAt) : dayOf(i); };
     std::vector<ProfitPoint> curve;
     FractionSum running;
     Plotter plotted;
     for (auto bet = settled.begin(); bet != settled.end();) {
-        const std::string_view day = dayOf(*bet);
-        for (; bet != settled.end() && dayOf(*bet) == day; ++bet)
+        const std::string_view at = pointOf(*bet);
+        running.add(figures[*bet].profit.least);
+        for (++bet; bet != settled.end() && !oneDay && pointOf(*bet) == at; ++bet)
             running.add(figures[*bet].profit.least);
         mpq_class profit = running.total();
         const double point = plotted(profit);
-        curve.push_back({std::string(day), std::move(profit), point});
+        curve.push_back({std::string(at), std::move(profit), point});
     }
     return curve;
 }

@@ -5,6 +5,7 @@
 
 #include "core/civil_date.h"
 #include "core/exact_decimal.h"
+#include "core/percent_text.h"
 #include "core/settlement_captions.h"
 
 #include <algorithm>
@@ -40,6 +41,33 @@ std::string betDescription(const BetSummary& s)
         break;
     }
     return betCaption(s.bet, s.events - s.bankers);
+}
+
+// The descriptions written, on one line joined by "; " for the cell and one
+// a line for its tooltip; empty ones are left out.
+std::pair<std::string, std::string> eventsTexts(std::string_view descriptions)
+{
+    std::string cell, tip;
+    while (!descriptions.empty() || !tip.empty()) {
+        const auto end = descriptions.find('\n');
+        const std::string_view one = descriptions.substr(0, end);
+        if (!one.empty()) {
+            cell += (cell.empty() ? "" : "; ") + std::string(one);
+            tip += (tip.empty() ? "" : "\n") + std::string(one);
+        }
+        if (end == std::string_view::npos)
+            break;
+        descriptions.remove_prefix(end + 1);
+    }
+    return {std::move(cell), std::move(tip)};
+}
+
+std::string_view clvTipOf(const BetSummary& summary, const BetFigures& figures)
+{
+    if (figures.clv)
+        return {};
+    return summary.bet.kind == BetKind::System ? "У системы нет одной линии закрытия"
+                                               : "Не у всех событий есть коэф. закрытия";
 }
 
 void appendFraction(std::string& out, const mpq_class& value)
@@ -81,6 +109,16 @@ public:
         const auto slash = field.find('/');
         return slash != std::string_view::npos && integer(field.substr(0, slash), value.get_num_mpz_t(), true)
                && integer(field.substr(slash + 1), value.get_den_mpz_t(), false) && value.get_den() > 0;
+    }
+
+    // "-" for none, else a fraction above -1 (the odds taken are above 0),
+    // never a system's.
+    bool closingLineValue(std::optional<mpq_class>& value, BetKind kind)
+    {
+        if (rest_.starts_with("- ") || rest_ == "-")
+            return next(), value.reset(), true;
+        value.emplace();
+        return kind != BetKind::System && fraction(*value) && *value > -1;
     }
 
 private:
@@ -125,6 +163,9 @@ std::string_view statusCode(BetStatus status)
 BetSummary summaryOf(const JournalBet& bet)
 {
     const auto bankers = std::count_if(bet.events.begin(), bet.events.end(), [](const auto& e) { return e.banker; });
+    std::string descriptions;
+    for (const auto& event : bet.events)
+        descriptions += (&event == &bet.events.front() ? "" : "\n") + oneLineText(event.description);
     return BetSummary{bet.id,
                       bet.placedAt,
                       bet.bookmaker,
@@ -132,20 +173,26 @@ BetSummary summaryOf(const JournalBet& bet)
                       bet.bet,
                       static_cast<int>(bet.events.size()),
                       static_cast<int>(bankers),
-                      bet.events.empty() ? std::string() : withoutBlanks(bet.events.front().coefficientText)};
+                      bet.events.empty() ? std::string() : withoutBlanks(bet.events.front().coefficientText),
+                      std::move(descriptions)};
 }
 
 BetTexts summaryTexts(const BetSummary& summary, const BetFigures& figures)
 {
+    auto [events, eventsTip] = eventsTexts(summary.descriptions);
     return BetTexts{summary.placedAt.substr(0, 16),
                     oneLineText(summary.bookmaker),
                     oneLineText(summary.note),
                     betDescription(summary),
+                    std::move(events),
+                    std::move(eventsTip),
                     moneyText(figures.coefficient),
                     moneyText(figures.stake),
                     std::string(statusCaption(figures.status)),
                     rangeText(figures.payout),
-                    rangeText(figures.profit)};
+                    rangeText(figures.profit),
+                    figures.clv ? signedPercentText(*figures.clv) : std::string(noFigureText),
+                    std::string(clvTipOf(summary, figures))};
 }
 
 std::string settledRecord(const BetSummary& summary, const BetFigures& figures)
@@ -155,6 +202,10 @@ std::string settledRecord(const BetSummary& summary, const BetFigures& figures)
     for (const mpq_class* value : {&figures.coefficient, &figures.stake, &figures.payout.least, &figures.payout.most,
                                    &figures.profit.least, &figures.profit.most})
         appendFraction(out, *value);
+    if (figures.clv)
+        appendFraction(out, *figures.clv);
+    else
+        out += "- ";
     return out + summary.firstCoefficient;
 }
 
@@ -167,6 +218,8 @@ bool readSettledRecord(std::string_view record, BetSummary& summary, BetFigures&
                              &figures.profit.least, &figures.profit.most})
         if (!fields.fraction(*value))
             return false;
+    if (!fields.closingLineValue(figures.clv, summary.bet.kind))
+        return false;
     summary.firstCoefficient = fields.rest();
     if (figures.stake <= 0 || summary.events == 0 || !isDateTimeText(summary.placedAt))
         return false;

@@ -5,6 +5,7 @@
 #include "core/journal_csv.h"
 #include "core/journal_statistics.h"
 #include "core/journal_summary.h"
+#include "core/system_bet.h"
 #include "tests/core/rows.h"
 
 #include <stdexcept>
@@ -19,9 +20,10 @@ constexpr auto O = Outcome::Open, W = Outcome::Won, L = Outcome::Lost, V = Outco
 const Bet single{BetKind::Single, 0}, acc{BetKind::Accumulator, 0};
 constexpr Bet systemOf(int size) { return {BetKind::System, size}; }
 
-JournalEvent ev(const char* coefficient, Outcome outcome, bool banker = false, std::string description = "")
+JournalEvent ev(const char* coefficient, Outcome outcome, bool banker = false, std::string description = "",
+                std::string closing = "")
 {
-    return {coefficient, outcome, banker, std::move(description)};
+    return {coefficient, outcome, banker, std::move(description), std::move(closing)};
 }
 JournalBet bet(Bet kind, const char* sum, std::vector<JournalEvent> events, SumMode mode = SumMode::PerLine,
                const char* placedAt = "2026-12-07 10:15:30", std::string bookmaker = "", std::string note = "")
@@ -59,28 +61,56 @@ std::vector<BetSummary> summariesOf(const std::vector<JournalBet>& bets)
     return summaries;
 }
 
-std::string statistics(const std::vector<JournalBet>& bets, std::vector<std::size_t> kept = {})
+std::vector<BetFigures> figuresOf(const std::vector<JournalBet>& bets)
 {
     std::vector<BetFigures> figures;
     for (const auto& b : bets)
         figures.push_back(betFigures(b));
+    return figures;
+}
+std::vector<std::size_t> every(const std::vector<JournalBet>& bets)
+{
+    std::vector<std::size_t> kept;
+    for (std::size_t i = 0; i < bets.size(); ++i)
+        kept.push_back(i);
+    return kept;
+}
+
+std::string statistics(const std::vector<JournalBet>& bets, std::vector<std::size_t> kept = {})
+{
+    const auto figures = figuresOf(bets);
     if (kept.empty())
-        for (std::size_t i = 0; i < bets.size(); ++i)
-            kept.push_back(i);
-    const auto t = statisticsTexts(journalStatistics(figures, kept));
+        kept = every(bets);
+    const auto t = statisticsTexts(journalStatistics(summariesOf(bets), figures, kept));
     std::string out = t.count + "|" + t.settled + "|" + t.turnover + "|" + t.profit + "|" + t.roi + "|" + t.strike + "|"
                       + t.averageCoefficient;
     for (const auto& p : profitCurve(summariesOf(bets), figures, kept))
-        out += " " + p.day + ":" + moneyText(p.profit) + ":" + exact(p.plotted);
+        out += " " + p.at + ":" + moneyText(p.profit) + ":" + exact(p.plotted);
+    return out;
+}
+// CLV|better than the close|drawdown of every bet.
+std::string depth(const std::vector<JournalBet>& bets)
+{
+    const auto t = statisticsTexts(journalStatistics(summariesOf(bets), figuresOf(bets), every(bets)));
+    return t.clv + "|" + t.beatClose + "|" + t.drawdown;
+}
+std::string kept(const std::vector<JournalBet>& bets, JournalFilter filter, const char* today)
+{
+    std::string out;
+    for (auto i : filteredBets(summariesOf(bets), figuresOf(bets), filter, today))
+        out += exact(i);
     return out;
 }
 std::string kept(const std::vector<JournalBet>& bets, JournalPeriod period, const char* today,
                  std::optional<std::string> bookmaker = {})
 {
-    std::string out;
-    for (auto i : filteredBets(summariesOf(bets), {period, std::move(bookmaker)}, today))
-        out += exact(i);
-    return out;
+    return kept(bets, JournalFilter{period, std::move(bookmaker), StatusFilter::All, {}, {}}, today);
+}
+// The closing-line value's text and tooltip.
+std::string clv(const JournalBet& b)
+{
+    const auto t = betTexts(b, betFigures(b));
+    return t.clv + "|" + t.clvTip;
 }
 
 std::string reading(std::string_view file)
@@ -132,7 +162,8 @@ std::string stored(const JournalBet& b)
         return "refused " + record;
     const auto t = summaryTexts(back, read), u = betTexts(b, figures);
     const bool same = settledRecord(back, read) == record && t.bet == u.bet && t.coefficient == u.coefficient
-                      && t.stake == u.stake && t.status == u.status && t.payout == u.payout && t.profit == u.profit;
+                      && t.stake == u.stake && t.status == u.status && t.payout == u.payout && t.profit == u.profit
+                      && t.clv == u.clv;
     return record + (same ? "" : " differs");
 }
 // Whether a record reads for a bet of this kind placed at this time.
@@ -146,11 +177,7 @@ std::string readable(std::string_view record, Bet kind, const char* placedAt = "
 // The exact profit of the kept bets.
 std::string profitOf(const std::vector<JournalBet>& bets)
 {
-    std::vector<BetFigures> figures;
-    std::vector<std::size_t> kept;
-    for (const auto& b : bets)
-        kept.push_back(figures.size()), figures.push_back(betFigures(b));
-    return journalStatistics(figures, kept).profit.get_str();
+    return journalStatistics(summariesOf(bets), figuresOf(bets), every(bets)).profit.get_str();
 }
 
 TEST(Journal, Summaries)
@@ -159,38 +186,42 @@ TEST(Journal, Summaries)
     std::string coefficient = " 1.1";
     for (int k = 1; k <= 20; ++k, coefficient.insert(3, "0"))
         tenths.push_back(bet(single, "1", {ev(coefficient.c_str(), W)}));
-    const std::string good = "won 1 0 2/1 1/1 2/1 2/1 1/1 1/1 2";
+    const std::string good = "won 1 0 2/1 1/1 2/1 2/1 1/1 1/1 - 2";
     // clang-format off
     checkRows({
-        {"RecordOfASystem", [&] { return stored(bet(systemOf(2), "10", {ev(" 2", L), ev(" 3", W), ev(" 4 ", W)})); }, "partial 3 0 26/3 30/1 120/1 120/1 90/1 90/1 2"},
-        {"RecordOfAnOpenBankerSystem", [&] { return stored(bet(systemOf(2), "90", {ev(" 2", W, true), ev(" 1.5", O), ev(" 2", O), ev(" 3", O)}, SumMode::WholeBet)); }, "open 4 1 9/1 90/1 0/1 810/1 -90/1 720/1 2"},
-        {"RecordBeyondALong", [&] { return stored(bet(acc, "0,01", {ev(" 1.23456789012346E+15", W), ev(" 1E+10", HL)})); }, "won 2 0 12345678901234600000000000/1 1/100 61728394506173/10 61728394506173/10 617283945061729/100 617283945061729/100 1.23456789012346E+15"},
+        {"RecordOfASystem", [&] { return stored(bet(systemOf(2), "10", {ev(" 2", L), ev(" 3", W), ev(" 4 ", W)})); }, "partial 3 0 26/1 30/1 120/1 120/1 90/1 90/1 - 2"},
+        {"RecordOfAnOpenBankerSystem", [&] { return stored(bet(systemOf(2), "90", {ev(" 2", W, true), ev(" 1.5", O), ev(" 2", O), ev(" 3", O)}, SumMode::WholeBet)); }, "open 4 1 27/1 90/1 0/1 810/1 -90/1 720/1 - 2"},
+        {"RecordBeyondALong", [&] { return stored(bet(acc, "0,01", {ev(" 1.23456789012346E+15", W), ev(" 1E+10", HL)})); }, "won 2 0 12345678901234600000000000/1 1/100 61728394506173/10 61728394506173/10 617283945061729/100 617283945061729/100 - 1.23456789012346E+15"},
         {"RecordOfASingle", [&] { return readable(good, single); }, "ok"},
         {"RecordOfAnotherKindRefused", [&] { return readable(good, acc); }, "refused"},
         {"RecordOfAnotherSizeRefused", [&] { return readable(good, {BetKind::Single, 1}); }, "refused"},
         {"RecordOfABadDateRefused", [&] { return readable(good, single, "2026-02-29 10:00:00"); }, "refused"},
-        {"RecordWithoutTheAverage", [&] { return readable("won 1 0 2/1 1/1 2/1 2/1 1/1 1/1", single); }, "ok"},
-        {"RecordMissingAFigureRefused", [&] { return readable("won 1 0 2/1 1/1 2/1 2/1 1/1", single); }, "refused"},
-        {"RecordCapitalStatusRefused", [&] { return readable("Won 1 0 2/1 1/1 2/1 2/1 1/1 1/1 2", single); }, "refused"},
-        {"RecordZeroDenominatorRefused", [&] { return readable("won 1 0 2/1 1/0 2/1 2/1 1/1 1/1 2", single); }, "refused"},
-        {"RecordZeroStakeRefused", [&] { return readable("won 1 0 2/1 0/1 2/1 2/1 1/1 1/1 2", single); }, "refused"},
-        {"RecordNegativeStakeRefused", [&] { return readable("won 1 0 2/1 -1/1 2/1 2/1 1/1 1/1 2", single); }, "refused"},
-        {"RecordNegativeDenominatorRefused", [&] { return readable("won 1 0 2/1 1/-1 2/1 2/1 1/1 1/1 2", single); }, "refused"},
-        {"RecordPlusSignRefused", [&] { return readable("won 1 0 2/1 +1/1 2/1 2/1 1/1 1/1 2", single); }, "refused"},
-        {"RecordDecimalFractionRefused", [&] { return readable("won 1 0 2/1 1.5/1 2/1 2/1 1/1 1/1 2", single); }, "refused"},
-        {"RecordFigureWithoutDenominatorRefused", [&] { return readable("won 1 0 2/1 1 2/1 2/1 1/1 1/1 2", single); }, "refused"},
-        {"RecordFigureWithoutNumeratorRefused", [&] { return readable("won 1 0 2/1 /1 2/1 2/1 1/1 1/1 2", single); }, "refused"},
-        {"RecordFigureTrailingLetterRefused", [&] { return readable("won 1 0 2/1 1/1x 2/1 2/1 1/1 1/1 2", single); }, "refused"},
-        {"RecordHugeNumerator", [&] { return readable("won 1 0 2/1 99999999999999999999999/3 2/1 2/1 1/1 1/1 2", single); }, "ok"},
-        {"RecordHugeDenominator", [&] { return readable("won 1 0 2/1 1/99999999999999999999999 2/1 2/1 1/1 1/1 2", single); }, "ok"},
-        {"RecordNoEventsRefused", [&] { return readable("won 0 0 2/1 1/1 2/1 2/1 1/1 1/1 2", single); }, "refused"},
-        {"RecordSingleOfTwoEventsRefused", [&] { return readable("won 2 0 2/1 1/1 2/1 2/1 1/1 1/1 2", single); }, "refused"},
-        {"RecordNegativeEventsRefused", [&] { return readable("won -1 0 2/1 1/1 2/1 2/1 1/1 1/1 2", single); }, "refused"},
-        {"RecordNegativeBankersRefused", [&] { return readable("won 1 -1 2/1 1/1 2/1 2/1 1/1 1/1 2", single); }, "refused"},
-        {"RecordBankersNotANumberRefused", [&] { return readable("won 1 x 2/1 1/1 2/1 2/1 1/1 1/1 2", single); }, "refused"},
-        {"RecordSystemNotOfferedRefused", [&] { return readable("won 3 1 2/1 1/1 2/1 2/1 1/1 1/1 2", systemOf(2)); }, "refused"},
-        {"RecordSystemWithABanker", [&] { return readable("won 4 1 2/1 1/1 2/1 2/1 1/1 1/1 2", systemOf(2)); }, "ok"},
-        {"RecordAccumulatorOfThree", [&] { return readable("won 3 0 2/1 1/1 2/1 2/1 1/1 1/1 2", acc); }, "ok"},
+        {"RecordWithoutTheAverage", [&] { return readable("won 1 0 2/1 1/1 2/1 2/1 1/1 1/1 -", single); }, "ok"},
+        {"RecordMissingAFigureRefused", [&] { return readable("won 1 0 2/1 1/1 2/1 2/1 1/1 -", single); }, "refused"},
+        {"RecordWithoutTheClvRefused", [&] { return readable("won 1 0 2/1 1/1 2/1 2/1 1/1 1/1", single); }, "refused"},
+        {"RecordWithTheClv", [&] { return stored(bet(single, "10", {ev(" 2.10", W, false, "", "1,95")})); }, "won 1 0 21/10 10/1 21/1 21/1 11/1 11/1 1/13 2.10"},
+        {"RecordClvOfASystemRefused", [&] { return readable("won 3 0 2/1 1/1 2/1 2/1 1/1 1/1 1/13 2", systemOf(2)); }, "refused"},
+        {"RecordClvOfMinusOneRefused", [&] { return readable("won 1 0 2/1 1/1 2/1 2/1 1/1 1/1 -1/1 2", single); }, "refused"},
+        {"RecordCapitalStatusRefused", [&] { return readable("Won 1 0 2/1 1/1 2/1 2/1 1/1 1/1 - 2", single); }, "refused"},
+        {"RecordZeroDenominatorRefused", [&] { return readable("won 1 0 2/1 1/0 2/1 2/1 1/1 1/1 - 2", single); }, "refused"},
+        {"RecordZeroStakeRefused", [&] { return readable("won 1 0 2/1 0/1 2/1 2/1 1/1 1/1 - 2", single); }, "refused"},
+        {"RecordNegativeStakeRefused", [&] { return readable("won 1 0 2/1 -1/1 2/1 2/1 1/1 1/1 - 2", single); }, "refused"},
+        {"RecordNegativeDenominatorRefused", [&] { return readable("won 1 0 2/1 1/-1 2/1 2/1 1/1 1/1 - 2", single); }, "refused"},
+        {"RecordPlusSignRefused", [&] { return readable("won 1 0 2/1 +1/1 2/1 2/1 1/1 1/1 - 2", single); }, "refused"},
+        {"RecordDecimalFractionRefused", [&] { return readable("won 1 0 2/1 1.5/1 2/1 2/1 1/1 1/1 - 2", single); }, "refused"},
+        {"RecordFigureWithoutDenominatorRefused", [&] { return readable("won 1 0 2/1 1 2/1 2/1 1/1 1/1 - 2", single); }, "refused"},
+        {"RecordFigureWithoutNumeratorRefused", [&] { return readable("won 1 0 2/1 /1 2/1 2/1 1/1 1/1 - 2", single); }, "refused"},
+        {"RecordFigureTrailingLetterRefused", [&] { return readable("won 1 0 2/1 1/1x 2/1 2/1 1/1 1/1 - 2", single); }, "refused"},
+        {"RecordHugeNumerator", [&] { return readable("won 1 0 2/1 99999999999999999999999/3 2/1 2/1 1/1 1/1 - 2", single); }, "ok"},
+        {"RecordHugeDenominator", [&] { return readable("won 1 0 2/1 1/99999999999999999999999 2/1 2/1 1/1 1/1 - 2", single); }, "ok"},
+        {"RecordNoEventsRefused", [&] { return readable("won 0 0 2/1 1/1 2/1 2/1 1/1 1/1 - 2", single); }, "refused"},
+        {"RecordSingleOfTwoEventsRefused", [&] { return readable("won 2 0 2/1 1/1 2/1 2/1 1/1 1/1 - 2", single); }, "refused"},
+        {"RecordNegativeEventsRefused", [&] { return readable("won -1 0 2/1 1/1 2/1 2/1 1/1 1/1 - 2", single); }, "refused"},
+        {"RecordNegativeBankersRefused", [&] { return readable("won 1 -1 2/1 1/1 2/1 2/1 1/1 1/1 - 2", single); }, "refused"},
+        {"RecordBankersNotANumberRefused", [&] { return readable("won 1 x 2/1 1/1 2/1 2/1 1/1 1/1 - 2", single); }, "refused"},
+        {"RecordSystemNotOfferedRefused", [&] { return readable("won 3 1 2/1 1/1 2/1 2/1 1/1 1/1 - 2", systemOf(2)); }, "refused"},
+        {"RecordSystemWithABanker", [&] { return readable("won 4 1 2/1 1/1 2/1 2/1 1/1 1/1 - 2", systemOf(2)); }, "ok"},
+        {"RecordAccumulatorOfThree", [&] { return readable("won 3 0 2/1 1/1 2/1 2/1 1/1 1/1 - 2", acc); }, "ok"},
         {"ManyDenominatorsSumExactly", [&] { return profitOf(tenths); }, "11111111111111111111/100000000000000000000"},
         {"CurveOnePointADay", [&] { return statistics({dated("2026-01-03 00:00:00", "1", W), dated("2026-01-02 23:59:59", "1", W), dated("2026-01-02 00:00:00", "2", L), dated("2026-01-01 00:00:00", "1", W)}); },
             "4|4|5.00|1.00|20.00 %|75.00 %|2.00 2026-01-01:1.00:1 2026-01-02:0.00:0 2026-01-03:1.00:1"},
@@ -232,10 +263,10 @@ TEST(Journal, Table)
         {"ShortSumModeCode", [] { return exact(int(sumModeOfCode("whole").has_value())); }, "0"},
         {"SingleWon", [&] { return row(bet(single, "100,50", {ev(" 1.85", W)})); }, "2026-12-07 10:15|||Ординар 1.85|1.85|100.50|Выигрыш|185.93|85.43"},
         {"AccumulatorOpen", [&] { return row(bet(acc, "10", {ev(" 1.5", W), ev(" 2", W), ev(" 3", O)})); }, "2026-12-07 10:15|||Экспресс из 3|9.00|10.00|Ожидается|0.00 – 90.00|-10.00 – 80.00"},
-        {"SystemWon", [&] { return row(bet(systemOf(2), "10", {ev(" 1.5", W), ev(" 2", W), ev(" 3", W)})); }, "2026-12-07 10:15|||Система 3/2|4.50|30.00|Выигрыш|135.00|105.00"},
-        {"SystemLineLostPaysTheStake", [&] { return row(bet(systemOf(2), "10", {ev(" 1.5", W), ev(" 2", W), ev(" 3", L)})); }, "2026-12-07 10:15|||Система 3/2|4.50|30.00|Возврат|30.00|0.00"},
-        {"SystemLineLostPaysMore", [&] { return row(bet(systemOf(2), "10", {ev(" 2", L), ev(" 3", W), ev(" 4", W)})); }, "2026-12-07 10:15|||Система 3/2|8.67|30.00|Частично|120.00|90.00"},
-        {"SystemBankerWholeBet", [&] { return row(bet(systemOf(2), "90", {ev(" 2", W, true), ev(" 1.5", O), ev(" 2", O), ev(" 3", O)}, whole)); }, "2026-12-07 10:15|||Система 3/2|9.00|90.00|Ожидается|0.00 – 810.00|-90.00 – 720.00"},
+        {"SystemWon", [&] { return row(bet(systemOf(2), "10", {ev(" 1.5", W), ev(" 2", W), ev(" 3", W)})); }, "2026-12-07 10:15|||Система 3/2|13.50|30.00|Выигрыш|135.00|105.00"},
+        {"SystemLineLostPaysTheStake", [&] { return row(bet(systemOf(2), "10", {ev(" 1.5", W), ev(" 2", W), ev(" 3", L)})); }, "2026-12-07 10:15|||Система 3/2|13.50|30.00|Возврат|30.00|0.00"},
+        {"SystemLineLostPaysMore", [&] { return row(bet(systemOf(2), "10", {ev(" 2", L), ev(" 3", W), ev(" 4", W)})); }, "2026-12-07 10:15|||Система 3/2|26.00|30.00|Частично|120.00|90.00"},
+        {"SystemBankerWholeBet", [&] { return row(bet(systemOf(2), "90", {ev(" 2", W, true), ev(" 1.5", O), ev(" 2", O), ev(" 3", O)}, whole)); }, "2026-12-07 10:15|||Система 3/2|27.00|90.00|Ожидается|0.00 – 810.00|-90.00 – 720.00"},
         {"SingleLost", [&] { return row(bet(single, "100", {ev(" 2", L)})); }, "2026-12-07 10:15|||Ординар 2|2.00|100.00|Проигрыш|0.00|-100.00"},
         {"SingleVoid", [&] { return row(bet(single, "100", {ev(" 2", V)})); }, "2026-12-07 10:15|||Ординар 2|2.00|100.00|Возврат|100.00|0.00"},
         {"HalfLostPaysPart", [&] { return row(bet(single, "100", {ev(" 3", HL)})); }, "2026-12-07 10:15|||Ординар 3|3.00|100.00|Частично|50.00|-50.00"},
@@ -306,6 +337,61 @@ TEST(Journal, Table)
         {"EmptyFileIsNotAJournal", [&] { return reading(""); }, "1|Строка 1. Это не журнал ставок: заголовок не тот|0"},
         {"NotOurHeaderColumns", [&] { return reading(replaced(file, "Описание 2", "Описание 3")); }, "1|Строка 1. Это не журнал ставок: заголовок не тот|0"},
         {"LoneCarriageReturnsCountAsLines", [&] { auto lone = file; for (auto at = lone.find("\r\n"); at != std::string::npos; at = lone.find("\r\n", at)) lone.erase(at + 1, 1); return reading(replaced(lone, "3;lost", "3;loss")); }, "5|Строка 5. Событие 1: неизвестный результат|0"},
+    });
+    // clang-format on
+}
+
+TEST(Journal, Depth)
+{
+    const auto whole = SumMode::WholeBet;
+    const JournalBet closedSingle = bet(single, "100", {ev(" 2.10", W, false, "", "1,95")});
+    const JournalBet closedAcc = bet(acc, "300", {ev(" 1.80", O, false, "", "1.70"), ev(" 2", W, false, "", "2.05")});
+    const JournalBet fourOfTwo = bet(systemOf(2), "1", {ev(" 1.85", W), ev(" 2.1", W), ev(" 1.5", W), ev(" 3", W)});
+    const std::vector<std::string> fourOdds{" 1.85", " 2.1", " 1.5", " 3"};
+    const auto profits = [](std::vector<const char*> outcomes) {
+        std::vector<JournalBet> bets;
+        for (const char* o : outcomes) // newest first, as the journal lists them
+            bets.insert(bets.begin(), dated("2026-01-01 10:00:00", "100", *o == 'W' ? W : L));
+        return bets;
+    };
+    const auto key = [](const JournalBet& b) { return duplicateKey(b); };
+    const std::vector<JournalBet> mixed{dated("2026-01-05 10:00:00", "1", O), dated("2026-01-04 10:00:00", "1", W),
+                                        dated("2026-01-03 10:00:00", "1", L), dated("2026-01-02 10:00:00", "1", O)};
+    const auto dates = [](const char* from, const char* to) {
+        return JournalFilter{JournalPeriod::Dates, {}, StatusFilter::All, from, to};
+    };
+    // clang-format off
+    checkRows({
+        {"ClvOfASingle", [&] { return clv(closedSingle); }, "+7.69 %|"},
+        {"ClvOfAnAccumulator", [&] { return clv(closedAcc); }, "+3.30 %|"},
+        {"ClvWeightedByStakes", [&] { return depth({closedSingle, closedAcc}); }, "+4.40 %|100.00 %|0.00"},
+        {"ClvBelowTheClose", [&] { return depth({closedSingle, bet(single, "100", {ev(" 1.5", O, false, "", "-200")})}); }, "+3.85 %|50.00 %|0.00"},
+        {"ClvOfASystem", [&] { return clv(bet(systemOf(2), "1", {ev(" 2", W, false, "", "2"), ev(" 2", W, false, "", "2"), ev(" 2", W, false, "", "2")})); }, "—|У системы нет одной линии закрытия"},
+        {"ClvMissingAClosing", [&] { return clv(bet(acc, "1", {ev(" 2", W, false, "", "2"), ev(" 2", W)})); }, "—|Не у всех событий есть коэф. закрытия"},
+        {"NoClvNoFigure", [&] { return depth({dated("2026-01-01 10:00:00", "1", O)}); }, "—|—|0.00"},
+        {"ClosingNotOdds", [&] { return problem(bet(acc, "1", {ev(" 2", W, false, "", "2"), ev(" 2", W, false, "", "1")})); }, "Коэф. закрытия события 2 не читается"},
+        {"ClosingNotANumber", [&] { return problem(bet(single, "1", {ev(" 2", W, false, "", "1,9,5")})); }, "Коэф. закрытия события 1 не читается"},
+        {"SystemIsTheMainWindowsFigure", [&] { return betTexts(fourOfTwo, betFigures(fourOfTwo)).coefficient + "|" + systemTotalText(2, evaluateSystem(fourOdds, 2).total); }, "26.16| 26.16"},
+        {"AverageLeavesSystemsOut", [&] { return statistics({fourOfTwo, dated("2026-01-01 10:00:00", "1", W)}).substr(0, 44); }, "2|2|7.00|21.16|302.29 %|100.00 %|2.00 2026-0"},
+        {"DrawdownRisesFallsAndPeaksAgain", [&] { return depth(profits({"W", "L", "L", "W", "W", "W"})); }, "—|—|200.00"},
+        {"DrawdownBelowTheStart", [&] { return depth(profits({"L", "W", "L"})); }, "—|—|100.00"},
+        {"DrawdownNeverFalls", [&] { return depth(profits({"W", "W"})); }, "—|—|0.00"},
+        {"DrawdownInTheOrderPlaced", [&] { return depth({dated("2026-01-03 10:00:00", "100", L), dated("2026-01-01 10:00:00", "100", W), dated("2026-01-04 10:00:00", "100", L), dated("2026-01-02 10:00:00", "100", W)}); }, "—|—|200.00"},
+        {"CurveOfOneDayIsAPointABet", [&] { return statistics({dated("2026-01-01 12:00:00", "1", L), dated("2026-01-01 09:30:00", "1", W)}); }, "2|2|2.00|0.00|0.00 %|50.00 %|2.00 2026-01-01 09:30:00:1.00:1 2026-01-01 12:00:00:0.00:0"},
+        {"StatusOpen", [&] { return kept(mixed, {JournalPeriod::AllTime, {}, StatusFilter::Open, {}, {}}, "2026-01-05"); }, "03"},
+        {"StatusSettled", [&] { return kept(mixed, {JournalPeriod::AllTime, {}, StatusFilter::Settled, {}, {}}, "2026-01-05"); }, "12"},
+        {"DatesBothKept", [&] { return kept(mixed, dates("2026-01-03", "2026-01-04"), "2026-01-05"); }, "12"},
+        {"DatesTheWrongWayRound", [&] { return kept(mixed, dates("2026-01-04", "2026-01-03"), "2026-01-05"); }, ""},
+        {"DatesNotADate", [&] { try { return kept(mixed, dates("2026-01-32", "2026-02-01"), "2026-01-05"); } catch (const std::invalid_argument&) { return std::string("refused"); } }, "refused"},
+        {"PeriodCaption", [] { return std::string(periodCaption(JournalPeriod::Dates)); }, "С … по …"},
+        {"EventsOnOneLine", [&] { const auto b = bet(acc, "1", {ev(" 2", W, false, "Спартак – ЦСКА, П1"), ev(" 2", W), ev(" 3", W, false, "a\nb")}); const auto t = betTexts(b, betFigures(b)); return t.events + "|" + t.eventsTip; }, "Спартак – ЦСКА, П1; a␊b|Спартак – ЦСКА, П1\na␊b"},
+        {"DuplicateSumCommaOrPoint", [&] { return exact(int(key(bet(single, "1,85", {ev(" 1.85", W)})) == key(bet(single, "1.850", {ev("1.850", W)})))); }, "1"},
+        {"DuplicateOtherMark", [&] { return exact(int(key(bet(single, "1", {ev(" 1.85", W)})) == key(bet(single, "1", {ev(" 1.85", L)})))); }, "0"},
+        {"DuplicateOtherBanker", [&] { return exact(int(key(bet(systemOf(1), "1", {ev(" 2", W, true), ev(" 2", W), ev(" 2", W)})) == key(bet(systemOf(1), "1", {ev(" 2", W), ev(" 2", W, true), ev(" 2", W)})))); }, "0"},
+        {"DuplicateOtherMode", [&] { return exact(int(key(bet(acc, "1", {ev(" 2", W), ev(" 2", W)})) == key(bet(acc, "1", {ev(" 2", W), ev(" 2", W)}, whole)))); }, "0"},
+        {"DuplicateDescriptionsDoNotCount", [&] { return exact(int(key(bet(single, "1", {ev(" 2", W, false, "a", "1.9")}, SumMode::PerLine, "2026-12-07 10:15:30", "x", "y")) == key(bet(single, "1", {ev(" 2", W, false, "b")})))); }, "1"},
+        {"DuplicateOtherTime", [&] { return exact(int(key(dated("2026-01-01 10:00:00", "1", W)) == key(dated("2026-01-01 10:00:01", "1", W)))); }, "0"},
+        {"CaptionsOrCodes", [] { return std::string(kindCaption(*kindOfCaptionOrCode("Экспресс"))) + std::string(kindCaption(*kindOfCaptionOrCode("system"))) + std::string(outcomeCode(*outcomeOfCaptionOrCode("Половина проигрыша"))) + std::string(outcomeCode(*outcomeOfCaptionOrCode("void"))); }, "ЭкспрессСистемаhalf-lostvoid"},
     });
     // clang-format on
 }
