@@ -16,6 +16,10 @@ class FractionSum {
 public:
     void add(const mpq_class& value);
     mpq_class total() const;
+    // The sum is numerator() / common(), not reduced; the common
+    // denominator only grows, each time by a whole factor.
+    const mpz_class& numerator() const { return numerator_; }
+    const mpz_class& common() const { return common_; }
 
 private:
     mpz_class numerator_;

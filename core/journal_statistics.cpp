@@ -69,18 +69,30 @@ std::vector<std::size_t> settledInOrder(std::span<const BetSummary> bets, std::s
     return settled;
 }
 
-// The largest fall of the running profit below a peak before it.
+// The largest fall of the running profit below a peak before it, in
+// integers over the running sum's common denominator: a hundred thousand
+// bets take no greatest common divisor of the sums.
 mpq_class drawdownOf(std::span<const BetFigures> figures, std::span<const std::size_t> inOrder)
 {
-    mpq_class running, peak, largest;
+    FractionSum running;
+    mpz_class peak, fall, largest, common = 1, scale;
     for (const auto i : inOrder) {
-        running += figures[i].profit.least;
-        if (running > peak)
-            peak = running;
-        else if (peak - running > largest)
-            largest = peak - running;
+        running.add(figures[i].profit.least);
+        if (running.common() != common) {
+            mpz_divexact(scale.get_mpz_t(), running.common().get_mpz_t(), common.get_mpz_t());
+            peak *= scale, largest *= scale, common = running.common();
+        }
+        if (running.numerator() > peak) {
+            peak = running.numerator();
+            continue;
+        }
+        fall = peak - running.numerator();
+        if (fall > largest)
+            swap(fall, largest);
     }
-    return largest;
+    mpq_class value(largest, common);
+    value.canonicalize();
+    return value;
 }
 
 // To a billionth, near enough for a chart: the billionths, rounded halves
@@ -189,13 +201,15 @@ JournalStatistics journalStatistics(std::span<const BetSummary> bets, std::span<
     s.count = static_cast<long long>(kept.size());
     long long struck = 0, oneLine = 0, withClv = 0, beatClose = 0;
     FractionSum turnover, profit, coefficients, clvStakes, clvWeighted;
+    mpq_class weighted;
     for (const auto i : kept) {
         const BetFigures& f = figures[i];
         if (f.clv) {
             ++withClv;
             beatClose += *f.clv > 0 ? 1 : 0;
             clvStakes.add(f.stake);
-            clvWeighted.add(f.stake * *f.clv);
+            mpq_mul(weighted.get_mpq_t(), f.stake.get_mpq_t(), f.clv->get_mpq_t());
+            clvWeighted.add(weighted);
         }
         if (!f.settled())
             continue;

@@ -48,16 +48,16 @@ std::string betDescription(const BetSummary& s)
 std::pair<std::string, std::string> eventsTexts(std::string_view descriptions)
 {
     std::string cell, tip;
-    while (!descriptions.empty() || !tip.empty()) {
-        const auto end = descriptions.find('\n');
-        const std::string_view one = descriptions.substr(0, end);
+    for (std::size_t start = 0;;) {
+        const auto end = descriptions.find('\n', start);
+        const std::string_view one = descriptions.substr(start, end - start);
         if (!one.empty()) {
             cell += (cell.empty() ? "" : "; ") + std::string(one);
             tip += (tip.empty() ? "" : "\n") + std::string(one);
         }
         if (end == std::string_view::npos)
             break;
-        descriptions.remove_prefix(end + 1);
+        start = end + 1;
     }
     return {std::move(cell), std::move(tip)};
 }

@@ -502,8 +502,10 @@ zoret::JournalBet journalBet(Input& in)
     int bankers = 0;
     for (int i = 1 + in.byte() % 6; i > 0; --i) {
         const auto marks = in.byte();
+        const auto closing = in.byte(); // none, or 1 and decimals after a point or a comma
         bet.events.push_back({" " + digits(1 + marks % 3) + "." + digits(in.byte() % 3), zoret::Outcome(marks % 6),
-                              (marks & 0x80) != 0, in.text(8, 0)});
+                              (marks & 0x80) != 0, in.text(8, 0),
+                              closing % 3 == 0 ? "" : "1" + std::string(closing % 3 == 1 ? "." : ",") + digits(2)});
         bankers += bet.events.back().banker;
     }
     const auto offered = zoret::offeredBets(int(bet.events.size()), bankers);
@@ -521,13 +523,15 @@ bool sameValues(const zoret::JournalBet& a, const zoret::JournalBet& b)
     for (std::size_t i = 0; same && i < a.events.size(); ++i)
         same = zoret::readListNumber(a.events[i].coefficientText) == zoret::readListNumber(b.events[i].coefficientText)
                && a.events[i].outcome == b.events[i].outcome && a.events[i].banker == b.events[i].banker
-               && a.events[i].description == b.events[i].description;
+               && a.events[i].description == b.events[i].description
+               && zoret::closingOdds(a.events[i].closingText) == zoret::closingOdds(b.events[i].closingText);
     return same;
 }
 
 // The journal's CSV. An odd first byte: random bets the journal keeps go through a file and
 // come back with the same texts and values, and the file they write again is the same. An
-// even one: rows of any bytes under the header of two events are read all or nothing, a fault
+// even one: rows of any bytes under a header of two events, of this version or the one
+// before it, are read all or nothing, a fault
 // named at a line of the file, and whatever reads writes a file that reads and writes alike.
 void journalCsvFile(Input in)
 {
@@ -539,9 +543,12 @@ void journalCsvFile(Input in)
                 bets.push_back(std::move(bet));
         file = zoret::journalCsv(bets);
     } else {
-        file = "Дата;Букмекер;Заметка;Вид;Система;Сумма;Режим суммы;Коэффициент 1;Результат 1;Банкер 1;Описание 1;"
-               "Коэффициент 2;Результат 2;Банкер 2;Описание 2\r\n"
-               + in.text();
+        file = in.byte() % 2 ? "Дата;Букмекер;Заметка;Вид;Система;Сумма;Режим суммы;Коэффициент 1;Результат 1;Банкер 1;"
+                               "Описание 1;Коэффициент 2;Результат 2;Банкер 2;Описание 2\r\n"
+                             : "Дата;Букмекер;Заметка;Вид;Система;Сумма;Режим суммы;Статус;Выплата;Прибыль;CLV;"
+                               "Коэффициент 1;Результат 1;Банкер 1;Описание 1;Закрытие 1;Коэффициент 2;Результат 2;"
+                               "Банкер 2;Описание 2;Закрытие 2\r\n";
+        file += in.text();
         const auto read = zoret::readJournalCsv(file);
         const auto lines = 1 + std::count(file.begin(), file.end(), '\n') + std::count(file.begin(), file.end(), '\r');
         check(read.error.empty() ? read.line == 0 : read.bets.empty() && read.line >= 1 && read.line <= lines,
