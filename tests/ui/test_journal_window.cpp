@@ -245,13 +245,13 @@ private slots:
         storeThreeBets();
         run(QString(R"(
             menu actionJournal ; within Form6 ; pick Combo1 Этот месяц ; click Command4
-            information В файл %1 записано ставок: 2 ; pick Combo1 Всё время ; answer Да ; shortcut Grid1 Ctrl+A ; click Command3
+            information В файл %1 записано ставок: 2, движений средств в %2: 0 ; pick Combo1 Всё время ; answer Да ; shortcut Grid1 Ctrl+A ; click Command3
             question Удалить из журнала 3 ставки? ; click Command5
-            information Из файла %1 добавлено ставок: 2, пропущено уже бывших в журнале: 0 ; is lbCount 2
+            information Импорт из %1. Добавлено ставок: 2, пропущено уже бывших в журнале: 0 ; is lbCount 2
             is lbProfit 100.00 ; items Combo2 Все|Лига|Марафон ; click Command5
-            information Из файла %1 добавлено ставок: 0, пропущено уже бывших в журнале: 2 ; click Command2 ; end
+            information Импорт из %1. Добавлено ставок: 0, пропущено уже бывших в журнале: 2 ; click Command2 ; end
         )")
-                .arg(csv));
+                .arg(csv, data->filePath("bets.movements.csv")));
         QFile file(csv);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("\xEF\xBB\xBFwhat;is;this\r\nno;bet;here\r\n");

@@ -87,8 +87,10 @@ class RandomUse : public QObject {
             "|Модели ещё нет: подберите её в окне «Расчёты → Модель матча\\.\\.\\.»\\. \\(information\\)"
             "|Удалить из журнала \\d+ (ставк(у|и|ок)|движени(е|я|й) средств)\\? \\(question\\)"
             "|Движение средств не сохранено: Сумма движения должна быть положительным числом \\(warning\\)"
-            "|В файл .*/export\\.csv записано ставок: \\d+ \\(information\\)"
-            "|Из файла .*/bets\\.csv добавлено ставок: \\d+, пропущено уже бывших в журнале: \\d+ \\(information\\))$");
+            "|В файл .*/export\\.csv записано ставок: \\d+, движений средств в .*/export\\.movements\\.csv: \\d+ "
+            "\\(information\\)"
+            "|Импорт из .*/bets\\.csv\\. Добавлено ставок: \\d+, пропущено уже бывших в журнале: \\d+"
+            "(; добавлено движений средств: \\d+, пропущено уже бывших в журнале: \\d+)? \\(information\\))$");
         for (const QString& message : watcher.takeMessages())
             if (!known.match(message).hasMatch())
                 return "unknown message or window " + message;

@@ -8,6 +8,7 @@
 #include "ui/bet_details_window/bet_details_window.h"
 #include "ui/toolkit/clock.h"
 #include "ui/toolkit/message_box.h"
+#include "journal/journal_command.h"
 
 #include <utility>
 
@@ -133,9 +134,12 @@ bool JournalAccess::removeAsked(std::span<const std::int64_t> ids, QWidget* pare
 void JournalAccess::exportFile(const QString& path, std::span<const std::int64_t> ids, QWidget* parent)
 {
     journal::JournalStore* store = open(parent);
-    const auto exported = store ? store->exportCsv(path, ids) : std::nullopt;
+    const auto movements = store ? store->movements() : std::nullopt;
+    const auto exported = movements ? store->exportCsv(path, ids) : std::nullopt;
     if (exported)
-        MsgBox(parent, "В файл " + path.toStdString() + " записано ставок: " + countOf(*exported),
+        MsgBox(parent,
+               "В файл " + path.toStdString() + " записано ставок: " + countOf(*exported) + ", движений средств в "
+                   + journal::movementsPath(path).toStdString() + ": " + countOf(movements->size()),
                MsgBoxIcon::Information);
     else if (store)
         MsgBox(parent, store->message(), MsgBoxIcon::Warning);
@@ -148,12 +152,7 @@ void JournalAccess::importFile(const QString& path, QWidget* parent)
     const auto added = store_->importCsv(path);
     if (!written(added.has_value(), parent))
         return;
-    std::string told = "Из файла " + path.toStdString() + " добавлено ставок: " + countOf(added->bets)
-                       + ", пропущено уже бывших в журнале: " + countOf(added->betsSkipped);
-    if (added->movements + added->movementsSkipped > 0)
-        told += "\nДобавлено движений средств: " + countOf(added->movements)
-                + ", пропущено уже бывших в журнале: " + countOf(added->movementsSkipped);
-    MsgBox(parent, told, MsgBoxIcon::Information);
+    MsgBox(parent, "Импорт из " + path.toStdString() + ". " + journal::importedText(*added), MsgBoxIcon::Information);
 }
 
 bool JournalAccess::addMovement(const BankMovement& movement, QWidget* parent)
