@@ -79,6 +79,9 @@ JournalWindow::JournalWindow(JournalAccess& journal, BetEditor editor, Movements
     lbStatusCaption.names(Combo3);
     lbFromCaption.names(DateFrom);
     lbToCaption.names(DateTo);
+    // "с" and "по" alone would tell a screen reader's user nothing.
+    DateFrom.setReaderName("Период с");
+    DateTo.setReaderName("Период по");
     lbCountCaption.names(lbCount);
     lbSettledCaption.names(lbSettled);
     lbTurnoverCaption.names(lbTurnover);
