@@ -6,6 +6,8 @@
 #include "ui/toolkit/error_boundary.h"
 
 #include <QDateTimeEdit>
+#include <QEvent>
+#include <QLineEdit>
 #include <QSignalBlocker>
 
 namespace zoret::ui {
@@ -17,11 +19,26 @@ QString storedFormat(DateBox::Shows shows)
     return shows == DateBox::Shows::Date ? QStringLiteral("yyyy-MM-dd") : QStringLiteral("yyyy-MM-dd HH:mm:ss");
 }
 
+// A click in a part of the date selects it, so that the digits typed next
+// replace it: Qt's own box takes them only over a selection.
+class DateTimeEdit : public QDateTimeEdit {
+public:
+    explicit DateTimeEdit(QWidget* parent) : QDateTimeEdit(parent) { lineEdit()->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == lineEdit() && event->type() == QEvent::MouseButtonRelease && !lineEdit()->hasSelectedText())
+            setSelectedSection(currentSection());
+        return QDateTimeEdit::eventFilter(watched, event);
+    }
+};
+
 } // namespace
 
 QWidget* DateBox::makeWidget(QWidget* parent, Style)
 {
-    auto* edit = new QDateTimeEdit(parent);
+    auto* edit = new DateTimeEdit(parent);
     edit->setDisplayFormat(shows_ == Shows::Date ? QStringLiteral("dd.MM.yyyy") : QStringLiteral("dd.MM.yyyy HH:mm"));
     edit->setCalendarPopup(true);
     QObject::connect(edit, &QDateTimeEdit::dateTimeChanged, edit, [this, edit] {
