@@ -14,13 +14,6 @@ namespace {
 
 constexpr std::size_t firstOutcomes = 3;
 
-// The entry of `value` in `order`, as a combo box lists them.
-template <typename Value, std::size_t N>
-int entryOf(const Value (&order)[N], Value value)
-{
-    return static_cast<int>(std::distance(order, std::find(order, order + N, value)));
-}
-
 } // namespace
 
 FairOddsWindow::FairOddsWindow()

@@ -21,13 +21,6 @@ constexpr int firstRows = 200;
 
 constexpr const char* averageTip = "Средний коэффициент рассчитанных ординаров и экспрессов; системы не входят";
 
-// The entry of `value` in `order`, as a combo box lists them.
-template <typename Value, std::size_t N>
-int entryOf(const Value (&order)[N], Value value)
-{
-    return static_cast<int>(std::find(std::begin(order), std::end(order), value) - std::begin(order));
-}
-
 enum Column {
     DateColumn,
     BookmakerColumn,

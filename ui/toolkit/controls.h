@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QString>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -238,6 +239,14 @@ public:
 protected:
     QWidget* makeWidget(QWidget* parent, Style style) override;
 };
+
+// The entry of `value` in `order`, as a combo box lists the values in that
+// order; past the end for a value not in it.
+template <typename Value, std::size_t N>
+int entryOf(const Value (&order)[N], Value value)
+{
+    return static_cast<int>(std::find(order, order + N, value) - order);
+}
 
 // Puts the text on the clipboard, as Ctrl+C in a box would.
 void copyToClipboard(std::string_view text);
