@@ -45,13 +45,14 @@ private slots:
         QTest::newRow("over twenty events only the accumulator") << repeated("2", 21) << R"(
             click Command11 ; within Form3 ; items Combo1 Экспресс ; click Command1 ; end
         )";
-        QTest::newRow("the same list keeps marks, bet and sum; a changed one starts afresh")
+        QTest::newRow("the same list keeps marks, names, bet and sum; a changed one starts afresh")
             << QStringList{"2", "3", "4", "5"} << R"(
             click Command11 ; within Form3 ; pick Result1 Выигрыш ; click Fix4 ; pick Combo1 Система 3/2
-            type Text1 10 ; click Option2 ; click Command1 ; end ; click Command11 ; within Form3 ; is Result1 Выигрыш
-            is Fix4 1 ; is Combo1 Система 3/2 ; is Text1 10 ; is Option2 1 ; is lbLines 3 ; click Command1 ; end
-            type Text1 6 ; key Text1 Enter ; click Command11 ; within Form3 ; is Result1 Ожидается ; is Fix4 0
-            is Combo1 Экспресс ; is Text1 ; is Option1 1 ; key Text1 Esc ; end
+            type Event2 Зенит – Спартак, П2 ; type Text1 10 ; click Option2 ; click Command1 ; end ; click Command11
+            within Form3 ; is Result1 Выигрыш ; is Fix4 1 ; is Combo1 Система 3/2 ; is Text1 10 ; is Option2 1
+            is lbLines 3 ; is Event2 Зенит – Спартак, П2 ; click Command1 ; end ; type Text1 6 ; key Text1 Enter
+            click Command11 ; within Form3 ; is Result1 Ожидается ; is Fix4 0 ; is Event2 ; is Combo1 Экспресс ; is Text1
+            is Option1 1 ; key Text1 Esc ; end
         )";
         // clang-format on
     }
