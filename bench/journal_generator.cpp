@@ -176,7 +176,8 @@ int main(int argc, char* argv[])
     std::size_t sink = rows.size();
     const double everything = timed([&] { sink += summed(journal, movements, {}); });
     const double filtered = timed([&] {
-        sink += summed(journal, movements, {zoret::JournalPeriod::ThisYear, std::string("Лига")});
+        sink += summed(journal, movements,
+                       {zoret::JournalPeriod::ThisYear, std::string("Лига"), zoret::StatusFilter::All, {}, {}});
         sink += zoret::bookmakersUsed(journal.bets).size();
     });
     std::vector<zoret::BetTexts> allRows;

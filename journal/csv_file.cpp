@@ -131,12 +131,14 @@ std::optional<Imported> JournalStore::importCsv(const QString& path)
     for (const auto& movement : movements.movements)
         if (auto refused = refusal(movement))
             return failed<Imported>(std::move(*refused));
+    const auto failure = [&] { return failed<Imported>("Ставки не сохранены: " + described(connection_->error())); };
     Transaction transaction(*connection_, true);
     Imported imported;
-    if (!transaction.began() || !addNew(*connection_, reading.bets, movements.movements, imported)
-        || !transaction.commit())
-        return failed<Imported>("Ставки не сохранены: " + described(connection_->error()));
-    return imported;
+    if (!transaction.began())
+        return failure();
+    if (auto problem = addNew(*connection_, reading.bets, movements.movements, imported))
+        return failed<Imported>(std::move(*problem));
+    return transaction.commit() ? std::optional(imported) : failure();
 }
 
 } // namespace zoret::journal

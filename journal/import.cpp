@@ -3,6 +3,7 @@
 
 #include "journal/import.h"
 
+#include "journal/messages.h"
 #include "journal/rows.h"
 
 #include <set>
@@ -56,25 +57,28 @@ std::vector<Item> newOnes(std::span<const Item> all, const Keys& stored)
 
 } // namespace
 
-bool addNew(Connection& connection, std::span<const JournalBet> bets, std::span<const BankMovement> movements,
-            Imported& imported)
+std::optional<std::string> addNew(Connection& connection, std::span<const JournalBet> bets,
+                                  std::span<const BankMovement> movements, Imported& imported)
 {
+    const auto failure = [&] { return "Ставки не сохранены: " + described(connection.error()); };
     Keys betKeys, movementKeys;
     if (!storedBetKeys(connection, bets, betKeys))
-        return false;
+        return failure();
     const MovementRows stored = movements.empty() ? MovementRows{} : readMovements(connection);
+    if (stored.unreadable)
+        return unreadableMovement(*stored.unreadable);
     if (stored.failed)
-        return false;
+        return failure();
     for (const auto& movement : stored.movements)
         movementKeys.insert(duplicateKey(movement));
     const auto newBets = newOnes(bets, betKeys);
     const auto newMovements = newOnes(movements, movementKeys);
     std::vector<std::int64_t> ids;
     if (!insertBets(connection, newBets, ids) || !insertMovements(connection, newMovements, ids))
-        return false;
+        return failure();
     imported = {newBets.size(), bets.size() - newBets.size(), newMovements.size(),
                 movements.size() - newMovements.size()};
-    return true;
+    return std::nullopt;
 }
 
 } // namespace zoret::journal

@@ -42,14 +42,11 @@ JournalBet sample(std::string note, std::string description = "П1")
 BankMovement deposit(std::string at) { return {0, std::move(at), "Лига", MovementKind::Deposit, "1000", "первый"}; }
 
 // What an import added and passed over: "bets skipped movements skipped".
-std::string counts(const std::optional<zoret::journal::Imported>& imported)
+std::string counts(const std::optional<zoret::journal::Imported>& in)
 {
-    if (!imported)
-        return "failed";
-    return countText(static_cast<long long>(imported->bets)) + " "
-           + countText(static_cast<long long>(imported->betsSkipped)) + " "
-           + countText(static_cast<long long>(imported->movements)) + " "
-           + countText(static_cast<long long>(imported->movementsSkipped));
+    const auto n = [](std::size_t k) { return countText(static_cast<long long>(k)); };
+    return in ? n(in->bets) + " " + n(in->betsSkipped) + " " + n(in->movements) + " " + n(in->movementsSkipped)
+              : "failed";
 }
 
 // UTF-8 text in Windows-1251, as a spreadsheet saves it: Russian letters,
@@ -154,17 +151,11 @@ const std::vector<std::vector<const char*>> releasedSteps = {
 TEST_F(Journal, OlderVersionsAreBroughtUpWithTheirBetsSettledAgain)
 {
     auto accumulator = sample("старая");
-    accumulator.id = 7, accumulator.events[0].closingText = accumulator.events[1].closingText = "";
-    JournalBet system{9,
-                      "2026-12-08 09:00:00",
-                      "",
-                      "система",
-                      {BetKind::System, 2},
-                      "10",
-                      SumMode::WholeBet,
-                      {{" 2", Outcome::Won, false, "a", ""},
-                       {" 3", Outcome::Lost, false, "b", ""},
-                       {" 1.5", Outcome::Void, false, "c", ""}}};
+    accumulator.id = 7, accumulator.events[0].closingText.clear();
+    // clang-format off
+    const JournalBet system{9, "2026-12-08 09:00:00", "", "система", {BetKind::System, 2}, "10", SumMode::WholeBet,
+        {{" 2", Outcome::Won, false, "a", ""}, {" 3", Outcome::Lost, false, "b", ""}, {" 1.5", Outcome::Void, false, "c", ""}}};
+    // clang-format on
     for (std::size_t version = 1; version <= releasedSteps.size(); ++version) {
         QTemporaryDir folder;
         const QString old = folder.filePath("journal.sqlite");
@@ -179,11 +170,8 @@ TEST_F(Journal, OlderVersionsAreBroughtUpWithTheirBetsSettledAgain)
         ASSERT_EQ(store.open(old), JournalState::Ready) << version << ": " << store.message();
         EXPECT_EQ(store.bets(), (std::vector{system, accumulator})) << version;
         EXPECT_EQ(valueOn(store, "PRAGMA user_version"), "4");
+        // Settled again: the system's coefficient now the sum over its accumulators (6 + 3 + 4.5).
         EXPECT_EQ(summaryRows(store), (std::vector{settledRow(system), settledRow(accumulator)})) << version;
-        // A system's coefficient is the sum over its accumulators: 6 + 3 + 4.5.
-        const auto read = store.summaries();
-        ASSERT_TRUE(read) << version << ": " << store.message();
-        EXPECT_EQ(read->figures.front().coefficient, mpq_class(27, 2)) << version;
     }
 }
 
