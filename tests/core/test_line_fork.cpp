@@ -1,63 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Zoret developers <zoret@example.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "core/line_fork.h"
-#include "core/typed_number.h"
+#include "core/score_classes.h"
 #include "tests/core/rows.h"
 
 using namespace zoret;
 
 namespace {
-
-struct B {
-    const char* market;
-    long quarters;
-    const char* odds;
-    const char* commission = "0";
-    bool lay = false;
-};
-
-std::vector<LineBet> betsOf(std::initializer_list<B> given)
-{
-    std::vector<LineBet> bets;
-    for (const B& b : given)
-        bets.push_back(
-            {{*marketNamed(b.market), b.quarters}, *readTypedNumber(b.odds), *readTypedNumber(b.commission), b.lay});
-    return bets;
-}
-
-std::vector<MarketLine> linesOf(const std::vector<LineBet>& bets)
-{
-    std::vector<MarketLine> lines;
-    for (const auto& b : bets)
-        lines.push_back(b.line);
-    return lines;
-}
-
-// The exact stakes, then each class as caption=result.
-std::string split(std::initializer_list<B> given, const char* outlay)
-{
-    const auto bets = betsOf(given);
-    const auto classes = scoreClasses(linesOf(bets));
-    const auto plan = planLineFork(bets, classes, *readTypedNumber(outlay));
-    std::string out;
-    for (const auto& s : plan.stakes)
-        out += s.get_str() + " ";
-    const auto payouts = lineForkPayouts(bets, classes, plan.stakes);
-    for (std::size_t j = 0; j < classes.size(); ++j)
-        out += "|" + classes[j].caption + "=" + mpq_class(payouts[j] - plan.outlay).get_str();
-    return out;
-}
-
-TEST(LineFork, WorkedCases)
-{
-    // clang-format off
-    checkRows({
-        {"NextWorstRaised", [] { return split({{"ТБ", 10, "2"}, {"ТМ", 10, "2"}, {"ТМ", 14, "2"}}, "100"); }, "50 0 50 |Тотал 4+=0|Тотал 3=100|Тотал 0–2=0"},
-        {"RowsAlikeToTheEarlier", [] { return split({{"П2", 0, "3"}, {"П1", 0, "2"}, {"П1", 0, "2"}}, "100"); }, "40 60 0 |Победа 1=20|Ничья=-100|Победа 2=20"},
-    });
-    // clang-format on
-}
 
 std::string captions(std::initializer_list<std::pair<const char*, long>> given)
 {
