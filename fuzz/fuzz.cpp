@@ -605,9 +605,6 @@ void oddsFormats(Input in)
         const mpq_class figure = zoret::formatValue(format, *read.decimal);
         check(*read.decimal > 1 && written && (figure == *written || figure == -*written), "the typed figure exactly");
     }
-    const OddsFormat boxFormat = zoret::typedOddsFormat(typed);
-    check(boxFormat == OddsFormat::Decimal || zoret::readTypedOdds(typed) == zoret::readOdds(boxFormat, typed).decimal,
-          "an odds box reads a fraction and American odds as the converter does");
 }
 
 auto targetNamed(const std::string& name)

@@ -10,7 +10,6 @@ using namespace zoret;
 namespace {
 
 using enum OddsFormat;
-const std::string tenThousandDigits(10000, '7');
 
 // Every format's text of decimal odds typed as `format`, then the note.
 std::string shown(OddsFormat format, const std::string& text)
@@ -37,7 +36,6 @@ TEST(OddsFormats, Table)
 {
     const std::string fractionNote =
         "none: Дробный коэффициент — два целых числа больше 0 через косую черту, например 5/2";
-    const std::string americanNote = "none: Американский коэффициент не бывает между -100 и +100";
     // clang-format off
     checkRows({
         {"Worked2.50", [] { return shown(Decimal, "2.50"); }, "2.500|3/2|+150|1.50|-0.667|1.500|40.00 %|"},
@@ -53,25 +51,17 @@ TEST(OddsFormats, Table)
         {"DecimalWithComma", [] { return read(Decimal, " 2,5 "); }, "5/2"},
         {"DecimalOfOne", [] { return read(Decimal, "1"); }, "none: Десятичный коэффициент должен быть больше 1"},
         {"DecimalNotANumber", [] { return read(Decimal, "2.5.0"); }, "none: Не число"},
-        {"DecimalTenThousandDigits", [&] { return read(Decimal, tenThousandDigits); }, "none: Не число"},
         {"FractionSpaced", [] { return read(Fractional, " 10 / 11 "); }, "21/11"},
         {"FractionOverZero", [&] { return read(Fractional, "5/0"); }, fractionNote},
         {"FractionOfZero", [&] { return read(Fractional, "0/5"); }, fractionNote},
-        {"FractionSlashAlone", [&] { return read(Fractional, "/"); }, fractionNote},
-        {"FractionTwoSlashes", [&] { return read(Fractional, "1/2/3"); }, fractionNote},
-        {"FractionSigned", [&] { return read(Fractional, "-5/2"); }, fractionNote},
         {"FractionOfDecimals", [&] { return read(Fractional, "2.5/1"); }, fractionNote},
-        {"FractionTenThousandDigits", [&] { return read(Fractional, "1/" + tenThousandDigits); }, fractionNote},
+        {"FractionTenThousandDigits", [&] { return read(Fractional, "1/" + std::string(10000, '7')); }, fractionNote},
         {"AmericanPlus", [] { return read(American, "+150"); }, "5/2"},
-        {"AmericanUnsignedIsPlus", [] { return read(American, "150"); }, "5/2"},
         {"AmericanMinus", [] { return read(American, "-200"); }, "3/2"},
-        {"AmericanTypographicMinus", [] { return read(American, "\xE2\x88\x92" "110"); }, "21/11"},
         {"AmericanDecimals", [] { return read(American, "-109,89"); }, "20989/10989"},
         {"AmericanMinusHundredIsEven", [] { return read(American, "-100"); }, "2"},
         {"AmericanPlusHundredIsEven", [] { return read(American, "+100"); }, "2"},
-        {"AmericanPlusFifty", [&] { return read(American, "+50"); }, americanNote},
-        {"AmericanJustAboveMinusHundred", [&] { return read(American, "-99.99"); }, americanNote},
-        {"AmericanSignAlone", [] { return read(American, "+"); }, "none: Не число"},
+        {"AmericanJustAboveMinusHundred", [&] { return read(American, "-99.99"); }, "none: Американский коэффициент не бывает между -100 и +100"},
         {"HongKong", [] { return read(HongKong, "1.5"); }, "5/2"},
         {"HongKongZero", [] { return read(HongKong, "0"); }, "none: Гонконгский коэффициент должен быть больше 0"},
         {"MalayPositive", [] { return read(Malay, "0.91"); }, "191/100"},
