@@ -40,7 +40,6 @@ TEST(LinePayoff, MarketsAcrossScores)
         {"HandicapMinusQuarter", [] { return across("Ф1", -1); }, "lWLlWLWLl"},
         {"HandicapPlusQuarter", [] { return across("Ф1", 1); }, "wWLwWLWLw"},
         {"HandicapMinusOne", [] { return across("Ф1", -4); }, "LRLLRLWLL"},
-        {"AwayHandicapPlusQuarter", [] { return across("Ф2", 1); }, "wLWwLWLWw"},
         {"AwayHandicapMinusOneAndQuarter", [] { return across("Ф2", -5); }, "LLlLLlLWL"},
         {"OverTwoAndQuarter", [] { return across("ТБ", 9); }, "LLLlWWWWW"},
         {"OverZero", [] { return across("ТБ", 0); }, "RWWWWWWWW"},
