@@ -71,7 +71,6 @@ TEST(FairOdds, Table)
         {"KellyTogether", [&] { return bets({{"2.10", "50"}, {"3.40", "30"}, {"3.60", "20"}}, "8200"); }, "+5.00 %/8.54 %/700.00|+2.00 %/4.39 %/360.00|-28.00 %/не ставить/|4.81 %|"},
         {"KellyNotPastCertainty", [&] { return bets({{"3", "60"}, {"3", "60"}}, "100"); }, "+80.00 %/40.00 %/40.00|+80.00 %/не ставить/|-33.33 %|" + noMargin + "\nВаши вероятности в сумме 120.00 %, больше 100 %"},
         {"BadBank", [&] { return bets({{"2", "60"}, {"2", ""}}, "-5"); }, "+20.00 %/20.00 %/|0.00 %/не ставить/|0.00 %|" + noMargin + "\nНеверная сумма банка\nВаши вероятности в сумме 110.00 %, больше 100 %"},
-        {"MethodCaptions", [&] { std::string out; for (auto m : marginMethodOrder) out += marginMethodCaption(m) + " "; return out; }, "Пропорциональный Аддитивный Степенной Шина "},
         {"ShareCaptions", [&] { std::string out; for (auto s : kellyShareOrder) out += kellyShareCaption(s) + " "; return out; }, "1 1/2 1/4 1/8 "},
     });
     // clang-format on
