@@ -26,6 +26,7 @@
 #include "core/settlement.h"
 #include "core/system_bet.h"
 #include "core/typed_number.h"
+#include "fuzz/fuzz_input.h"
 #include "fuzz/line_fork_fuzz.h"
 #include "fuzz/match_model_fuzz.h"
 
@@ -49,25 +50,7 @@
 
 namespace {
 
-struct Input {
-    const std::uint8_t* data;
-    std::size_t size, pos = 0;
-    std::size_t remaining() const { return size - pos; }
-    std::uint8_t byte() { return pos < size ? data[pos++] : 0; }
-    template <typename T>
-    T raw()
-    {
-        std::array<unsigned char, sizeof(T)> bytes;
-        return std::generate(bytes.begin(), bytes.end(), [&] { return byte(); }), std::bit_cast<T>(bytes);
-    }
-    std::string text(std::size_t limit = ~std::size_t{}, int stop = -1) // `stop` is consumed
-    {
-        std::string out;
-        while (pos < size && out.size() < limit && data[pos] != stop)
-            out += char(data[pos++]);
-        return pos += pos < size && data[pos] == stop, out;
-    }
-};
+using zoret::fuzz::check, zoret::fuzz::Input, zoret::fuzz::trying;
 
 struct Outcome { // a number, or the code of the run-time error raised
     bool ok = false;
@@ -83,13 +66,6 @@ Outcome attempt(F f)
     } catch (const zoret::RuntimeError& error) {
         return {false, error.code(), 0};
     }
-}
-
-std::string trying = "this input"; // named when a property fails
-void check(bool holds, const char* property)
-{
-    if (!holds)
-        std::fprintf(stderr, "property violated on %s: %s\n", trying.c_str(), property), std::abort();
 }
 
 using zoret::ErrorCode;
@@ -636,9 +612,6 @@ void oddsFormats(Input in)
         const mpq_class figure = zoret::formatValue(format, *read.decimal);
         check(*read.decimal > 1 && written && (figure == *written || figure == -*written), "the typed figure exactly");
     }
-    const OddsFormat boxFormat = zoret::typedOddsFormat(typed);
-    check(boxFormat == OddsFormat::Decimal || zoret::readTypedOdds(typed) == zoret::readOdds(boxFormat, typed).decimal,
-          "an odds box reads a fraction and American odds as the converter does");
 }
 
 auto targetNamed(const std::string& name)

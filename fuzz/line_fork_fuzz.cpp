@@ -4,35 +4,16 @@
 #include "fuzz/line_fork_fuzz.h"
 
 #include "core/line_fork.h"
+#include "fuzz/fuzz_input.h"
 
 #include <algorithm>
 #include <bit>
-#include <cstdio>
-#include <cstdlib>
 #include <optional>
 #include <vector>
 
 namespace zoret::fuzz {
 
 namespace {
-
-// The bytes read in order; zeros once they run out.
-struct Bytes {
-    std::span<const std::uint8_t> data;
-    std::size_t pos = 0;
-    std::uint8_t byte() { return pos < data.size() ? data[pos++] : 0; }
-    std::uint16_t u16()
-    {
-        const std::uint8_t low = byte();
-        return std::uint16_t(low | byte() << 8);
-    }
-};
-
-void check(bool holds, const char* property)
-{
-    if (!holds)
-        std::fprintf(stderr, "property violated: %s\n", property), std::abort();
-}
 
 // The solution of a square system, the right side as its last column;
 // nothing when it is singular.
@@ -151,7 +132,7 @@ void lineForkRounding(const std::vector<LineBet>& bets, const std::vector<ScoreC
 
 void lineFork(std::span<const std::uint8_t> bytes)
 {
-    Bytes in{bytes};
+    Input in{bytes.data(), bytes.size()};
     static const mpq_class steps[] = {mpq_class(1, 100), mpq_class(1, 10), 1, 5, 10, 50};
     const std::uint8_t flags = in.byte();
     std::vector<LineBet> bets(2 + in.byte() % 3);
@@ -159,7 +140,7 @@ void lineFork(std::span<const std::uint8_t> bytes)
     for (auto& bet : bets) {
         const Market market = allMarkets[in.byte() % allMarkets.size()];
         const long quarters = long(in.byte() % 25) - (marketIsTotal(market) ? 0 : 12);
-        const mpq_class odds = 1 + mpq_class(1 + in.u16() % 2000) / 100;
+        const mpq_class odds = 1 + mpq_class(1 + in.raw<std::uint16_t>() % 2000) / 100;
         const std::uint8_t marks = in.byte();
         bet = {{market, quarters}, odds, marks & 16 ? mpq_class(marks % 8) : mpq_class(0), (marks & 32) != 0};
         lines.push_back(bet.line);
@@ -190,7 +171,7 @@ void lineFork(std::span<const std::uint8_t> bytes)
         for (std::size_t i = 0; i < bets.size(); ++i)
             check(plan.stakes[i] * outlayPerStake(bets[i]) == weights[i], "the split of every vertex");
     }
-    const mpq_class amount = mpq_class(1 + in.u16()) / 4;
+    const mpq_class amount = mpq_class(1 + in.raw<std::uint16_t>()) / 4;
     const auto fixedRow = flags & 8 ? std::optional<std::size_t>((flags >> 4) % bets.size()) : std::nullopt;
     const auto exact = fixedRow ? planLineForkAround(bets, classes, *fixedRow, amount)
                                 : std::optional(planLineFork(bets, classes, amount));

@@ -7,51 +7,33 @@
 #include "core/line_value.h"
 #include "core/match_model.h"
 #include "core/match_model_captions.h"
+#include "fuzz/fuzz_input.h"
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
-#include <string>
 
 namespace zoret::fuzz {
 
 namespace {
 
-// The bytes read in order; zeros once they run out.
-struct Bytes {
-    std::span<const std::uint8_t> data;
-    std::size_t pos = 0;
-    std::uint8_t next() { return pos < data.size() ? data[pos++] : 0; }
-    // A number in (low, high) from two bytes, never at either end.
-    double between(double low, double high) { return low + (high - low) * ((next() << 8 | next()) + 0.5) / 65536; }
-    std::string line(std::size_t limit)
-    {
-        std::string out;
-        while (pos < data.size() && data[pos] != '\n' && out.size() < limit)
-            out += char(data[pos++]);
-        return pos += pos < data.size() && data[pos] == '\n', out;
-    }
-};
-
-void check(bool holds, const char* property)
+// A number in (low, high) from two bytes, never at either end.
+double between(Input& in, double low, double high)
 {
-    if (!holds)
-        std::fprintf(stderr, "property violated: %s\n", property), std::abort();
+    return low + (high - low) * ((in.byte() << 8 | in.byte()) + 0.5) / 65536;
 }
 
 // A total line a bookmaker would open: a quarter or a half either side of
 // the expected goals.
-void fitOwnOdds(Bytes& in)
+void fitOwnOdds(Input& in)
 {
-    ScoreModel m{in.between(0.05, 6), in.between(0.05, 6), 0};
+    ScoreModel m{between(in, 0.05, 6), between(in, 0.05, 6), 0};
     const RhoRange rho = allowedRho(m.lambda1, m.lambda2);
     // Inside the allowed range by a thousandth, so that no corrected score
     // keeps less than a thousandth of its Poisson probability: nearer the
     // ends ρ moves the odds by less than doubles resolve, and no fit can
     // tell it to 1e-9.
-    m.rho = (1 - 1e-3) * in.between(rho.low, rho.high);
-    const long line = std::max(2L, 4 * long(m.lambda1 + m.lambda2) + in.next() % 5);
+    m.rho = (1 - 1e-3) * between(in, rho.low, rho.high);
+    const long line = std::max(2L, 4 * long(m.lambda1 + m.lambda2) + in.byte() % 5);
     const auto grid = scoreProbabilities(m);
     const auto shares = [&](Market market, long q) { return lineShares(lineOutcomes(grid, market, q)); };
     const LineShares over = shares(Market::Over, line);
@@ -67,15 +49,15 @@ void fitOwnOdds(Bytes& in)
 
 void matchModel(std::span<const std::uint8_t> bytes)
 {
-    Bytes model{bytes};
+    Input model{bytes.data(), bytes.size()};
     fitOwnOdds(model);
-    Bytes typed{bytes};
+    Input typed{bytes.data(), bytes.size()};
     MatchModelEntry e;
-    e.method = marginMethodOrder[typed.next() % 4];
-    e.market = allMarkets[typed.next() % allMarkets.size()];
+    e.method = marginMethodOrder[typed.byte() % 4];
+    e.market = allMarkets[typed.byte() % allMarkets.size()];
     for (std::string* text :
          {&e.home, &e.draw, &e.away, &e.totalLine, &e.over, &e.under, &e.lambda1, &e.lambda2, &e.line, &e.offered})
-        *text = typed.line(24);
+        *text = typed.text(24, '\n');
     matchModelCaptions(e);
 }
 

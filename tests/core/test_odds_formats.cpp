@@ -10,7 +10,6 @@ using namespace zoret;
 namespace {
 
 using enum OddsFormat;
-const std::string tenThousandDigits(10000, '7');
 
 // Every format's text of decimal odds typed as `format`, then the note.
 std::string shown(OddsFormat format, const std::string& text)
@@ -32,17 +31,11 @@ std::string typed(const std::string& text)
     const auto odds = readTypedOdds(text);
     return odds ? odds->get_str() : "none";
 }
-// Decimal odds written in a format and read back from its text (each figure
-// read back exactly is fuzz_odds_formats' property).
-std::string textBack(OddsFormat format, const mpq_class& decimal) { return read(format, oddsText(format, decimal)); }
-
-const mpq_class twentyOneElevenths(21, 11);
 
 TEST(OddsFormats, Table)
 {
     const std::string fractionNote =
         "none: Дробный коэффициент — два целых числа больше 0 через косую черту, например 5/2";
-    const std::string americanNote = "none: Американский коэффициент не бывает между -100 и +100";
     // clang-format off
     checkRows({
         {"Worked2.50", [] { return shown(Decimal, "2.50"); }, "2.500|3/2|+150|1.50|-0.667|1.500|40.00 %|"},
@@ -50,7 +43,6 @@ TEST(OddsFormats, Table)
         {"Worked2", [] { return shown(Decimal, "2"); }, "2.000|1/1|+100|1.00|1.000|1.000|50.00 %|"},
         {"Worked11", [] { return shown(Decimal, "11"); }, "11.000|10/1|+1000|10.00|-0.100|10.000|9.09 %|"},
         {"AmericanKeepsTwoDecimalsAtMost", [] { return shown(American, "-110"); }, "1.909|10/11|-110|0.91|0.909|-1.100|52.38 %|"},
-        {"AmericanOneDecimal", [] { return shown(Decimal, "2.4235"); }, "2.424|2847/2000|+142.35|1.42|-0.702|1.424|41.26 %|"},
         {"HairAboveOneRoundsToZeros", [] { return shown(Decimal, "1.0001"); }, "1.000|1/10000|-1000000|0.00|0.000|-10000.000|99.99 %|"},
         {"EmptyShowsNothing", [] { return shown(Malay, " "); }, "|||||||"},
         {"BadShowsNothing", [] { return shown(American, "+50"); }, "|||||||Американский коэффициент не бывает между -100 и +100"},
@@ -58,25 +50,17 @@ TEST(OddsFormats, Table)
         {"DecimalWithComma", [] { return read(Decimal, " 2,5 "); }, "5/2"},
         {"DecimalOfOne", [] { return read(Decimal, "1"); }, "none: Десятичный коэффициент должен быть больше 1"},
         {"DecimalNotANumber", [] { return read(Decimal, "2.5.0"); }, "none: Не число"},
-        {"DecimalTenThousandDigits", [&] { return read(Decimal, tenThousandDigits); }, "none: Не число"},
         {"FractionSpaced", [] { return read(Fractional, " 10 / 11 "); }, "21/11"},
         {"FractionOverZero", [&] { return read(Fractional, "5/0"); }, fractionNote},
         {"FractionOfZero", [&] { return read(Fractional, "0/5"); }, fractionNote},
-        {"FractionSlashAlone", [&] { return read(Fractional, "/"); }, fractionNote},
-        {"FractionTwoSlashes", [&] { return read(Fractional, "1/2/3"); }, fractionNote},
-        {"FractionSigned", [&] { return read(Fractional, "-5/2"); }, fractionNote},
         {"FractionOfDecimals", [&] { return read(Fractional, "2.5/1"); }, fractionNote},
-        {"FractionTenThousandDigits", [&] { return read(Fractional, "1/" + tenThousandDigits); }, fractionNote},
+        {"FractionTenThousandDigits", [&] { return read(Fractional, "1/" + std::string(10000, '7')); }, fractionNote},
         {"AmericanPlus", [] { return read(American, "+150"); }, "5/2"},
-        {"AmericanUnsignedIsPlus", [] { return read(American, "150"); }, "5/2"},
         {"AmericanMinus", [] { return read(American, "-200"); }, "3/2"},
-        {"AmericanTypographicMinus", [] { return read(American, "\xE2\x88\x92" "110"); }, "21/11"},
         {"AmericanDecimals", [] { return read(American, "-109,89"); }, "20989/10989"},
         {"AmericanMinusHundredIsEven", [] { return read(American, "-100"); }, "2"},
         {"AmericanPlusHundredIsEven", [] { return read(American, "+100"); }, "2"},
-        {"AmericanPlusFifty", [&] { return read(American, "+50"); }, americanNote},
-        {"AmericanJustAboveMinusHundred", [&] { return read(American, "-99.99"); }, americanNote},
-        {"AmericanSignAlone", [] { return read(American, "+"); }, "none: Не число"},
+        {"AmericanJustAboveMinusHundred", [&] { return read(American, "-99.99"); }, "none: Американский коэффициент не бывает между -100 и +100"},
         {"HongKong", [] { return read(HongKong, "1.5"); }, "5/2"},
         {"HongKongZero", [] { return read(HongKong, "0"); }, "none: Гонконгский коэффициент должен быть больше 0"},
         {"MalayPositive", [] { return read(Malay, "0.91"); }, "191/100"},
@@ -87,33 +71,16 @@ TEST(OddsFormats, Table)
         {"IndonesianNegative", [] { return read(Indonesian, "\xE2\x88\x92" "1.099"); }, "2099/1099"},
         {"IndonesianPositive", [] { return read(Indonesian, "10"); }, "11"},
         {"IndonesianWithinOne", [] { return read(Indonesian, "-0.5"); }, "none: Индонезийский коэффициент не бывает между -1 и 1"},
-        {"Probability", [] { return read(Probability, "40"); }, "5/2"},
-        {"ProbabilityWithComma", [] { return read(Probability, "33,3"); }, "1000/333"},
         {"ProbabilityAsShown", [] { return read(Probability, "40.00 %"); }, "5/2"},
         {"ProbabilityZero", [] { return read(Probability, "0"); }, "none: Вероятность должна быть больше 0 и меньше 100 %"},
         {"ProbabilityHundred", [] { return read(Probability, "100"); }, "none: Вероятность должна быть больше 0 и меньше 100 %"},
 
         {"TypedFraction", [] { return typed("5/2"); }, "7/2"},
-        {"TypedEvens", [] { return typed("1/1"); }, "2"},
-        {"TypedOddsOn", [] { return typed("10/11"); }, "21/11"},
         {"TypedAmericanPlus", [] { return typed("+150"); }, "5/2"},
         {"TypedAmericanMinus", [] { return typed("-200"); }, "3/2"},
         {"TypedTypographicMinus", [] { return typed(" \xE2\x88\x92" "110"); }, "21/11"},
         {"TypedDecimalComma", [] { return typed("2,5"); }, "5/2"},
         {"TypedDecimalOneIsTheCallersRule", [] { return typed("1"); }, "1"},
-        {"TypedOverZero", [] { return typed("5/0"); }, "none"},
-        {"TypedOfZero", [] { return typed("0/5"); }, "none"},
-        {"TypedSlashAlone", [] { return typed("/"); }, "none"},
-        {"TypedSignAlone", [] { return typed("+"); }, "none"},
-        {"TypedTwoSlashes", [] { return typed("1/2/3"); }, "none"},
-        {"TypedPlusFifty", [] { return typed("+50"); }, "none"},
-        {"TypedJustAboveMinusHundred", [] { return typed("-99.99"); }, "none"},
-        {"TypedTenThousandDigits", [&] { return typed(tenThousandDigits); }, "none"},
-        {"TypedSignedTenThousandDigits", [&] { return typed("+" + tenThousandDigits); }, "none"},
-
-        {"TextBackFractional", [] { return textBack(Fractional, mpq_class(12345, 6789)); }, "4115/2263"},
-        {"TextBackAmericanBelowTwo", [] { return textBack(American, twentyOneElevenths); }, "21/11"},
-        {"TextBackAmericanAboveTwo", [] { return textBack(American, mpq_class(5, 2)); }, "5/2"},
     });
     // clang-format on
 }
