@@ -58,7 +58,8 @@ std::string randomTime(std::mt19937& random)
 // "1.85" from 185; `blank` puts the odds list's leading blank.
 std::string oddsText(int hundredths, bool blank)
 {
-    return (blank ? " " : "") + zoret::countText(hundredths / 100) + "." + twoDigits(hundredths % 100);
+    std::string text = blank ? " " : "";
+    return text + zoret::countText(hundredths / 100) + "." + twoDigits(hundredths % 100);
 }
 
 // What was bet on: two teams and a market.

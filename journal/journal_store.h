@@ -121,6 +121,7 @@ private:
     JournalState fail(JournalState state, std::string message);
     bool connect(bool readOnly);
     bool canRead();
+    bool removeRows(const char* deletion, std::span<const std::int64_t> ids, const char* failure);
     template <typename T>
     std::optional<T> failed(std::string message)
     {

@@ -49,21 +49,7 @@ std::optional<std::int64_t> JournalStore::addMovement(const BankMovement& moveme
 
 bool JournalStore::removeMovements(std::span<const std::int64_t> ids)
 {
-    if (!canWrite())
-        return false;
-    const auto failure = [&] {
-        return message_ = "Движения средств не удалены: " + described(connection_->error()), false;
-    };
-    Transaction transaction(*connection_, true);
-    if (!transaction.began())
-        return failure();
-    Statement removal(*connection_, "DELETE FROM movements WHERE id = ?1");
-    for (const auto id : ids) {
-        removal.bind(1, id);
-        if (!removal.run())
-            return failure();
-    }
-    return transaction.commit() || failure();
+    return removeRows("DELETE FROM movements WHERE id = ?1", ids, "Движения средств не удалены: ");
 }
 
 } // namespace zoret::journal

@@ -63,19 +63,25 @@ bool JournalStore::update(const JournalBet& bet)
 
 bool JournalStore::remove(std::span<const std::int64_t> ids)
 {
+    return removeRows("DELETE FROM bets WHERE id = ?1", ids, "Ставки не удалены: ");
+}
+
+// `deletion` takes one id; all of them go, or none.
+bool JournalStore::removeRows(const char* deletion, std::span<const std::int64_t> ids, const char* failure)
+{
     if (!canWrite())
         return false;
-    const auto failure = [&] { return message_ = "Ставки не удалены: " + described(connection_->error()), false; };
+    const auto undone = [&] { return message_ = failure + described(connection_->error()), false; };
     Transaction transaction(*connection_, true);
     if (!transaction.began())
-        return failure();
-    Statement removal(*connection_, "DELETE FROM bets WHERE id = ?1");
+        return undone();
+    Statement removal(*connection_, deletion);
     for (const auto id : ids) {
         removal.bind(1, id);
         if (!removal.run())
-            return failure();
+            return undone();
     }
-    return transaction.commit() || failure();
+    return transaction.commit() || undone();
 }
 
 } // namespace zoret::journal
