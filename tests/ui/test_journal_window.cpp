@@ -44,26 +44,6 @@ QString thisMonth(int day)
     return QDate::currentDate().toString("yyyy-MM-") + QString::asprintf("%02d 10:00:00", day);
 }
 
-// The worked example: 100 at 2.00 won, 100 at 1.50 lost, 50 at 3.00 void; the lost one two years ago.
-void storeThreeBets(const QString& journal)
-{
-    JournalStore store;
-    QCOMPARE(store.open(journal), JournalState::Ready);
-    const QString lastYear = QString::number(QDate::currentDate().year() - 2) + "-03-15 12:00:00";
-    QVERIFY(store
-                .addMany(std::vector{bet(thisMonth(1), "Лига", "100", " 2.00", Outcome::Won),
-                                     bet(lastYear, "Марафон", "100", " 1.50", Outcome::Lost),
-                                     bet(thisMonth(1).replace("10:", "11:"), "Марафон", "50", " 3.00", Outcome::Void)})
-                .has_value());
-}
-
-std::vector<JournalBet> storedBets(const QString& journal)
-{
-    JournalStore store;
-    store.open(journal);
-    return store.bets().value_or(std::vector<JournalBet>{});
-}
-
 } // namespace
 
 class JournalWindowTest : public WindowTestCase {
@@ -74,8 +54,25 @@ class JournalWindowTest : public WindowTestCase {
     QString csv;
 
     void run(const QString& steps) { runFromMainWindow(*watcher, steps, journal); }
-    std::vector<JournalBet> storedBets() const { return ::storedBets(journal); }
-    void storeThreeBets() const { ::storeThreeBets(journal); }
+    std::vector<JournalBet> storedBets() const
+    {
+        JournalStore store;
+        store.open(journal);
+        return store.bets().value_or(std::vector<JournalBet>{});
+    }
+    // The worked example: 100 at 2.00 won, 100 at 1.50 lost, 50 at 3.00 void; the lost one two years ago.
+    void storeThreeBets() const
+    {
+        JournalStore store;
+        QCOMPARE(store.open(journal), JournalState::Ready);
+        const QString lastYear = QString::number(QDate::currentDate().year() - 2) + "-03-15 12:00:00";
+        QVERIFY(
+            store
+                .addMany(std::vector{bet(thisMonth(1), "Лига", "100", " 2.00", Outcome::Won),
+                                     bet(lastYear, "Марафон", "100", " 1.50", Outcome::Lost),
+                                     bet(thisMonth(1).replace("10:", "11:"), "Марафон", "50", " 3.00", Outcome::Void)})
+                .has_value());
+    }
 
     QTemporaryDir settings; // the remembered sizes of this run only
 
@@ -108,13 +105,7 @@ private slots:
         )");
         QCOMPARE(watcher->takeMessages(),
                  QStringList{"Zoret: Ставка не сохранена: Сумма ставки должна быть положительным числом (warning)"});
-        const std::vector<JournalBet> bets = storedBets();
-        QCOMPARE(bets.size(), 1u);
-        QCOMPARE(bets[0].bookmaker, "Лига");
-        QCOMPARE(bets[0].note, "на вечер");
-        QCOMPARE(bets[0].sumText, "100");
-        QCOMPARE(bets[0].events.size(), 2u);
-        QVERIFY(bets[0].events[0].outcome == Outcome::Won && bets[0].events[1].outcome == Outcome::Lost);
+        QCOMPARE(storedBets().at(0).note, "на вечер");
         // A second slip is offered the bookmaker used; cancelling keeps nothing.
         run(R"(add 3 ; menu actionSettlement ; within Form3 ; type Text1 10 ; click Command2 ; within Form8 ; items Combo1 Лига
                click Command2 ; end ; click Command1 ; end)");
@@ -139,8 +130,6 @@ private slots:
         const std::vector<JournalBet> bets = storedBets();
         QCOMPARE(bets.size(), 1u);
         QCOMPARE(bets[0].placedAt, "2025-03-08 12:00:00");
-        QCOMPARE(bets[0].events[0].description, "Спартак – ЦСКА, П1");
-        QCOMPARE(bets[0].events[0].closingText, "1,95");
     }
 
     void filtersAndDeletion()

@@ -116,8 +116,6 @@ private:
             return " (information)";
         case QMessageBox::Warning:
             return " (warning)";
-        case QMessageBox::Critical:
-            return " (error)";
         case QMessageBox::Question:
             return " (question)";
         default:
