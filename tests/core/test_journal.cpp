@@ -8,6 +8,7 @@
 #include "core/system_bet.h"
 #include "tests/core/rows.h"
 
+#include <numeric>
 #include <stdexcept>
 #include <vector>
 
@@ -41,16 +42,6 @@ std::string row(const JournalBet& b)
            + t.status + "|" + t.payout + "|" + t.profit;
 }
 std::string problem(const JournalBet& b) { return betProblem(b).value_or("ok"); }
-// Each value's code, read back and written again.
-template <typename T, typename Code, typename OfCode>
-std::string codes(std::initializer_list<T> values, Code code, OfCode ofCode)
-{
-    std::string out;
-    for (const T value : values)
-        out += std::string(code(*ofCode(code(value)))) + " ";
-    return out;
-}
-
 // Count|settled|turnover|profit|ROI|strike|average of the kept positions.
 // What the journal keeps of each bet, as the window reads it.
 std::vector<BetSummary> summariesOf(const std::vector<JournalBet>& bets)
@@ -70,9 +61,8 @@ std::vector<BetFigures> figuresOf(const std::vector<JournalBet>& bets)
 }
 std::vector<std::size_t> every(const std::vector<JournalBet>& bets)
 {
-    std::vector<std::size_t> kept;
-    for (std::size_t i = 0; i < bets.size(); ++i)
-        kept.push_back(i);
+    std::vector<std::size_t> kept(bets.size());
+    std::iota(kept.begin(), kept.end(), std::size_t{0});
     return kept;
 }
 
@@ -236,9 +226,7 @@ TEST(Journal, Table)
                                            bet(single, "7", {ev(" 3", L)}, whole, "2026-12-09 09:00:00")});
     // clang-format off
     checkRows({
-        {"KindCodes", [&] { return codes({BetKind::Single, BetKind::Accumulator, BetKind::System}, kindCode, kindOfCode); }, "single accumulator system "},
-        {"OutcomeCodes", [&] { return codes({O, W, L, V, HW, HL}, outcomeCode, outcomeOfCode); }, "open won lost void half-won half-lost "},
-        {"SumModeCodes", [&] { return codes({SumMode::PerLine, SumMode::WholeBet}, sumModeCode, sumModeOfCode); }, "per-line whole-bet "},
+        {"OutcomeCodes", [&] { std::string out; for (const Outcome o : {O, W, L, V, HW, HL}) out += std::string(outcomeCode(*outcomeOfCode(outcomeCode(o)))) + " "; return out; }, "open won lost void half-won half-lost "},
         {"KindCodeCaseMatters", [] { return exact(int(kindOfCode("Single").has_value())); }, "0"},
         {"SingleWon", [&] { return row(bet(single, "100,50", {ev(" 1.85", W)})); }, "2026-12-07 10:15|||Ординар 1.85|1.85|100.50|Выигрыш|185.93|85.43"},
         {"AccumulatorOpen", [&] { return row(bet(acc, "10", {ev(" 1.5", W), ev(" 2", W), ev(" 3", O)})); }, "2026-12-07 10:15|||Экспресс из 3|9.00|10.00|Ожидается|0.00 – 90.00|-10.00 – 80.00"},

@@ -84,7 +84,6 @@ TEST(JournalBank, Table)
     checkRows({
         {"BalanceOfEveryBookmaker", [&] { return bank(moves, bets, {}); }, "866.75"},
         {"BalanceOfOne", [&] { return bank(moves, bets, "Лига"); }, "799.50"},
-        {"BalanceOfAnother", [&] { return bank(moves, bets, "Фонбет"); }, "70.25"},
         {"BalanceOfTheBlankBookmaker", [&] { return bank(moves, bets, ""); }, "-3.00"},
         {"MovementDate", [] { return problem(move("", deposit, "1", "", "2026-02-30 10:00:00")); }, "Дата движения должна быть вида ГГГГ-ММ-ДД ЧЧ:ММ:СС"},
         {"MovementZero", [] { return problem(move("", deposit, "0")); }, "Сумма движения должна быть положительным числом"},

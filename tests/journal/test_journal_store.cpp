@@ -221,8 +221,6 @@ TEST_F(Journal, NewerFileUnavailableFolderAndFullDiskRefuseWrites)
     ASSERT_EQ(store.open(home.path() + "/other/journal.sqlite"), JournalState::Ready);
     ASSERT_EQ(store.add(sample("первая")), 1);
     valueOn(store, "PRAGMA max_page_count = 1");
-    EXPECT_FALSE(store.add(sample(std::string(100'000, 'x'))));
-    EXPECT_NE(store.message().find("нет места"), std::string::npos) << store.message();
     EXPECT_FALSE(store.addMany(std::vector{sample("a"), sample(std::string(100'000, 'x'))}));
     EXPECT_EQ(storedIds(store), std::set<std::int64_t>{1});
 }
