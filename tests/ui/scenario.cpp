@@ -95,7 +95,7 @@ QString listCoefficients(const Step& s)
 {
     QStringList listed;
     for (const QString& word : s.rest.split(' ', Qt::SkipEmptyParts))
-        listed << (word.contains('*') ? repeated(word.section('*', 1), word.section('*', 0, 0).toInt())
+        listed << (word.contains('*') ? QStringList(word.section('*', 0, 0).toInt(), word.section('*', 1))
                                       : QStringList{word});
     addOdds(s.window, listed);
     return {};

@@ -35,3 +35,15 @@ QString temporaryJournal();
 // Loads the program's main window, runs the scenario from it and closes the window again; the journal is the one at
 // `journalPath`.
 bool runFromMainWindow(ModalWatcher& watcher, const QString& script, const QString& journalPath = temporaryJournal());
+
+// Base of the tests whose rows (a "steps" column) are each a scenario run from the program's main window.
+class MainWindowScenarios : public WindowTestCase {
+    Q_OBJECT
+
+private slots:
+    void scenarios()
+    {
+        QFETCH(QString, steps);
+        runFromMainWindow(*watcher, steps);
+    }
+};

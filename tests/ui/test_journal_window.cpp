@@ -35,7 +35,7 @@ JournalBet bet(const QString& placedAt, const char* bookmaker, const char* sum, 
     b.bookmaker = bookmaker;
     b.bet = {zoret::BetKind::Single, 0};
     b.sumText = sum;
-    b.events = {{coefficient, outcome, false, ""}};
+    b.events = {{coefficient, outcome, false, "", ""}};
     return b;
 }
 

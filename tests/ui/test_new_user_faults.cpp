@@ -6,11 +6,11 @@
 // What a first-time user runs into: numbers too long for their frame,
 // answers under another caption, pasted columns of odds, copying results,
 // deleting with the keyboard, and the names a screen reader gives the boxes.
-class NewUserScenarios : public WindowTestCase {
+class NewUserScenarios : public MainWindowScenarios {
     Q_OBJECT
 
 private slots:
-    void mainWindow_data()
+    void scenarios_data()
     {
         QTest::addColumn<QString>("steps");
         // clang-format off
@@ -47,12 +47,6 @@ private slots:
             reader Combo1 Кол-во событий системы ; reader lbRezultSum Результат ; reader Label1 Коэффициент экспресса
         )";
         // clang-format on
-    }
-
-    void mainWindow()
-    {
-        QFETCH(QString, steps);
-        runFromMainWindow(*watcher, steps);
     }
 };
 
