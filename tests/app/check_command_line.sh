@@ -48,11 +48,10 @@ code=$?
 
 # The journal without a display, in a data folder of its own: an empty journal exports its header and an empty
 # movements file; a file of two bets as an earlier version wrote it (a quoted note with a line break, a system) and a
-# movement beside it are imported, then again, all passed over; exported, imported into a new journal and exported
-# again byte for byte; a file with a bad third line adds nothing and names the line; a second journal command at
-# once is refused.
+# movement beside it are imported, then again, all passed over, and exported; a file that does not open fails with
+# the reason; a second journal command at once is refused.
 data=$(mktemp -d)
-journal() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_DATA_HOME="${home:-$data}" "$1" "${@:2}" 2>"$data/err"; }
+journal() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_DATA_HOME="$data" "$1" "${@:2}" 2>"$data/err"; }
 header=$'\xEF\xBB\xBFДата;Букмекер;Заметка;Вид;Система;Сумма;Режим суммы'
 events=$';Коэффициент 1;Результат 1;Банкер 1;Описание 1;Коэффициент 2;Результат 2;Банкер 2;Описание 2'
 events+=$';Коэффициент 3;Результат 3;Банкер 3;Описание 3'
@@ -61,8 +60,6 @@ printf '%s\r\n' "$header$events" \
     '2026-12-07 10:15:30;Фонбет;;system;2;10;whole-bet;2,1;open;0;;1,5;lost;0;;3;void;0;' >"$data/good.csv"
 printf '%s\r\n' $'\xEF\xBB\xBFДата;Букмекер;Движение;Сумма;Заметка' '2026-11-30 20:00:00;Лига;Пополнение;1000;' \
     >"$data/good.movements.csv"
-printf '%s\r\n' "$header$events" "$(sed -n 4p "$data/good.csv" | tr -d '\r')" \
-    '2026-13-01 10:00:00;Лига;;single;0;100;per-line;1,5;won;0;;;;;;;;;' >"$data/bad.csv"
 out=$(journal "$1" --export-journal "$data/empty.csv")
 [ $? = 0 ] && [ "$out" = "Ставок выгружено из журнала в $data/empty.csv: 0, движений средств в $data/empty.movements.csv: 0" ] \
     && [ ! -s "$data/err" ] && [[ "$(cat "$data/empty.csv")" == "$header;"* ]] && [ -s "$data/empty.movements.csv" ] \
@@ -74,20 +71,11 @@ out=$(journal "$1" --import-journal "$data/good.csv")
 out=$(journal "$1" --import-journal "$data/good.csv")
 [ $? = 0 ] && [ "$out" = "$imported: 0, пропущено уже бывших в журнале: 2; добавлено движений средств: 0, пропущено уже бывших в журнале: 1" ] \
     || fail "import again: '$out' '$(cat "$data/err")'"
-out=$(journal "$1" --import-journal "$data/bad.csv")
-code=$?
-[ "$code" = 1 ] && [ -z "$out" ] && grep -q "Строка 3\." "$data/err" || fail "bad import: $code '$out' '$(cat "$data/err")'"
 out=$(journal "$1" -platform offscreen --export-journal "$data/again.csv")
 [ $? = 0 ] && [ "$out" = "Ставок выгружено из журнала в $data/again.csv: 2, движений средств в $data/again.movements.csv: 1" ] \
     || fail "export of the imported journal: '$out' '$(cat "$data/err")'"
-home=$(mktemp -d)
-journal "$1" --import-journal "$data/again.csv" >/dev/null && journal "$1" --export-journal "$data/copy.csv" >/dev/null \
-    && cmp -s "$data/again.csv" "$data/copy.csv" && cmp -s "$data/again.movements.csv" "$data/copy.movements.csv" \
-    || fail "export, import, export: '$(cat "$data/err")' $(diff "$data/again.csv" "$data/copy.csv" | head -5)"
-rm -rf "$home"
-unset home
 out=$(journal "$1" --import-journal "$data/missing.csv")
-[ $? = 1 ] && grep -qx "Файл $data/missing.csv не открывается: файла нет" "$data/err" \
+[ $? = 1 ] && [ -z "$out" ] && grep -qx "Файл $data/missing.csv не открывается: файла нет" "$data/err" \
     || fail "import of a missing file: '$(cat "$data/err")'"
 out=$(journal "$1" --export-journal "$data/no-folder/out.csv")
 [ $? = 1 ] && grep -qx "Файл $data/no-folder/out.csv не записан: папки $data/no-folder нет" "$data/err" \

@@ -8,6 +8,7 @@
 #include "core/system_bet.h"
 #include "tests/core/rows.h"
 
+#include <numeric>
 #include <stdexcept>
 #include <vector>
 
@@ -41,16 +42,6 @@ std::string row(const JournalBet& b)
            + t.status + "|" + t.payout + "|" + t.profit;
 }
 std::string problem(const JournalBet& b) { return betProblem(b).value_or("ok"); }
-// Each value's code, read back and written again.
-template <typename T, typename Code, typename OfCode>
-std::string codes(std::initializer_list<T> values, Code code, OfCode ofCode)
-{
-    std::string out;
-    for (const T value : values)
-        out += std::string(code(*ofCode(code(value)))) + " ";
-    return out;
-}
-
 // Count|settled|turnover|profit|ROI|strike|average of the kept positions.
 // What the journal keeps of each bet, as the window reads it.
 std::vector<BetSummary> summariesOf(const std::vector<JournalBet>& bets)
@@ -70,9 +61,8 @@ std::vector<BetFigures> figuresOf(const std::vector<JournalBet>& bets)
 }
 std::vector<std::size_t> every(const std::vector<JournalBet>& bets)
 {
-    std::vector<std::size_t> kept;
-    for (std::size_t i = 0; i < bets.size(); ++i)
-        kept.push_back(i);
+    std::vector<std::size_t> kept(bets.size());
+    std::iota(kept.begin(), kept.end(), std::size_t{0});
     return kept;
 }
 
@@ -124,25 +114,14 @@ std::string reading(std::string_view file)
     }
     return out;
 }
-// What an export, its reading and a second export change: "" when nothing.
+// What an export, its reading and a second export change: "" when nothing. The values read back are the fuzz
+// target's to compare over random bets; a field lost on reading changes the second export.
 std::string roundTrip(const std::vector<JournalBet>& bets)
 {
     const std::string first = journalCsv(bets);
     const auto back = readJournalCsv(first);
     if (!back.error.empty() || back.bets.size() != bets.size())
         return "read " + back.error;
-    for (std::size_t i = 0; i < bets.size(); ++i) {
-        const auto &a = bets[i], &b = back.bets[i];
-        if (a.placedAt != b.placedAt || a.bookmaker != b.bookmaker || a.note != b.note || a.bet != b.bet
-            || a.sumMode != b.sumMode || readSum(a.sumText) != readSum(b.sumText) || a.events.size() != b.events.size())
-            return "bet " + exact(i);
-        for (std::size_t k = 0; k < a.events.size(); ++k)
-            if (readListNumber(a.events[k].coefficientText) != readListNumber(b.events[k].coefficientText)
-                || a.events[k].outcome != b.events[k].outcome || a.events[k].banker != b.events[k].banker
-                || a.events[k].description != b.events[k].description
-                || closingOdds(a.events[k].closingText) != closingOdds(b.events[k].closingText))
-                return "event " + exact(k) + " of bet " + exact(i);
-    }
     return journalCsv(back.bets) == first ? "" : "second export";
 }
 std::string replaced(std::string text, std::string_view from, std::string_view to)
@@ -150,22 +129,16 @@ std::string replaced(std::string text, std::string_view from, std::string_view t
     return text.replace(text.find(from), from.size(), to);
 }
 
-// A bet's settlement as the journal keeps it, then " differs" when reading
-// it back changes the record or a text the table shows.
+// A bet's settlement as the journal keeps it, then " differs" when reading it back and writing it again changes it.
 std::string stored(const JournalBet& b)
 {
-    const BetFigures figures = betFigures(b);
-    const std::string record = settledRecord(summaryOf(b), figures);
+    const std::string record = settledRecord(summaryOf(b), betFigures(b));
     BetSummary back;
-    back.placedAt = b.placedAt, back.bookmaker = b.bookmaker, back.note = b.note, back.bet = b.bet;
+    back.placedAt = b.placedAt, back.bet = b.bet;
     BetFigures read;
     if (!readSettledRecord(record, back, read))
         return "refused " + record;
-    const auto t = summaryTexts(back, read), u = betTexts(b, figures);
-    const bool same = settledRecord(back, read) == record && t.bet == u.bet && t.coefficient == u.coefficient
-                      && t.stake == u.stake && t.status == u.status && t.payout == u.payout && t.profit == u.profit
-                      && t.clv == u.clv;
-    return record + (same ? "" : " differs");
+    return record + (settledRecord(back, read) == record ? "" : " differs");
 }
 // Whether a record reads for a bet of this kind placed at this time.
 std::string readable(std::string_view record, Bet kind, const char* placedAt = "2026-12-07 10:15:30")
@@ -208,13 +181,10 @@ TEST(Journal, Summaries)
         {"RecordZeroStakeRefused", [&] { return readable("won 1 0 2/1 0/1 2/1 2/1 1/1 1/1 - 2", single); }, "refused"},
         {"RecordNegativeStakeRefused", [&] { return readable("won 1 0 2/1 -1/1 2/1 2/1 1/1 1/1 - 2", single); }, "refused"},
         {"RecordNegativeDenominatorRefused", [&] { return readable("won 1 0 2/1 1/-1 2/1 2/1 1/1 1/1 - 2", single); }, "refused"},
-        {"RecordPlusSignRefused", [&] { return readable("won 1 0 2/1 +1/1 2/1 2/1 1/1 1/1 - 2", single); }, "refused"},
-        {"RecordDecimalFractionRefused", [&] { return readable("won 1 0 2/1 1.5/1 2/1 2/1 1/1 1/1 - 2", single); }, "refused"},
         {"RecordFigureWithoutDenominatorRefused", [&] { return readable("won 1 0 2/1 1 2/1 2/1 1/1 1/1 - 2", single); }, "refused"},
         {"RecordFigureWithoutNumeratorRefused", [&] { return readable("won 1 0 2/1 /1 2/1 2/1 1/1 1/1 - 2", single); }, "refused"},
         {"RecordFigureTrailingLetterRefused", [&] { return readable("won 1 0 2/1 1/1x 2/1 2/1 1/1 1/1 - 2", single); }, "refused"},
         {"RecordHugeNumerator", [&] { return readable("won 1 0 2/1 99999999999999999999999/3 2/1 2/1 1/1 1/1 - 2", single); }, "ok"},
-        {"RecordHugeDenominator", [&] { return readable("won 1 0 2/1 1/99999999999999999999999 2/1 2/1 1/1 1/1 - 2", single); }, "ok"},
         {"RecordNoEventsRefused", [&] { return readable("won 0 0 2/1 1/1 2/1 2/1 1/1 1/1 - 2", single); }, "refused"},
         {"RecordSingleOfTwoEventsRefused", [&] { return readable("won 2 0 2/1 1/1 2/1 2/1 1/1 1/1 - 2", single); }, "refused"},
         {"RecordNegativeEventsRefused", [&] { return readable("won -1 0 2/1 1/1 2/1 2/1 1/1 1/1 - 2", single); }, "refused"},
@@ -256,12 +226,8 @@ TEST(Journal, Table)
                                            bet(single, "7", {ev(" 3", L)}, whole, "2026-12-09 09:00:00")});
     // clang-format off
     checkRows({
-        {"KindCodes", [&] { return codes({BetKind::Single, BetKind::Accumulator, BetKind::System}, kindCode, kindOfCode); }, "single accumulator system "},
-        {"OutcomeCodes", [&] { return codes({O, W, L, V, HW, HL}, outcomeCode, outcomeOfCode); }, "open won lost void half-won half-lost "},
-        {"SumModeCodes", [&] { return codes({SumMode::PerLine, SumMode::WholeBet}, sumModeCode, sumModeOfCode); }, "per-line whole-bet "},
+        {"OutcomeCodes", [&] { std::string out; for (const Outcome o : {O, W, L, V, HW, HL}) out += std::string(outcomeCode(*outcomeOfCode(outcomeCode(o)))) + " "; return out; }, "open won lost void half-won half-lost "},
         {"KindCodeCaseMatters", [] { return exact(int(kindOfCode("Single").has_value())); }, "0"},
-        {"EmptyOutcomeCode", [] { return exact(int(outcomeOfCode("").has_value())); }, "0"},
-        {"ShortSumModeCode", [] { return exact(int(sumModeOfCode("whole").has_value())); }, "0"},
         {"SingleWon", [&] { return row(bet(single, "100,50", {ev(" 1.85", W)})); }, "2026-12-07 10:15|||Ординар 1.85|1.85|100.50|Выигрыш|185.93|85.43"},
         {"AccumulatorOpen", [&] { return row(bet(acc, "10", {ev(" 1.5", W), ev(" 2", W), ev(" 3", O)})); }, "2026-12-07 10:15|||Экспресс из 3|9.00|10.00|Ожидается|0.00 – 90.00|-10.00 – 80.00"},
         {"SystemWon", [&] { return row(bet(systemOf(2), "10", {ev(" 1.5", W), ev(" 2", W), ev(" 3", W)})); }, "2026-12-07 10:15|||Система 3/2|13.50|30.00|Выигрыш|135.00|105.00"},
@@ -313,7 +279,6 @@ TEST(Journal, Table)
         {"RoundTrip", [&] { return roundTrip({bet(systemOf(1), "0,01", {ev(" 1.23456789012346E+15", HW, true), ev(" 1.001", HL, false, hostile), ev(" 7", V, false, "", "+150"), ev(" 1", O, false, "\r", "19/20")}, whole, "2026-12-07 10:15:00", controls, std::string(100000, 'x') + "\"\n;"),
                                            bet(single, "100,50", {ev(" 1.85", W, false, "", " 1.5 ")}, SumMode::PerLine, "2026-12-08 00:00:00", " ", ";"), bet(acc, "2.", {ev(" 2", L), ev(" 3", O)})}); }, ""},
         {"RoundTripOfNothing", [&] { return roundTrip({}); }, ""},
-        {"ReadingOfNothing", [&] { return reading(journalCsv({})); }, "0||0"},
         {"SavedAgain", [&] { return reading("Дата;Букмекер;Заметка;Вид;Система;Сумма;Режим суммы;Коэффициент 1;Результат 1;Банкер 1;Описание 1;Коэффициент 2;Результат 2;Банкер 2;Описание 2\n\n"
                                            "2026-01-02 03:04:05;b;n;single;0;10.5;per-line;1.50;won;0\n;;;\n2026-01-02 03:04:06;;;accumulator;0;1;whole-bet;2,5;lost;0;;001,20;void;0;\n"); },
             "0||2|2026-01-02 03:04:05,b,n,10.5, 1.5/won|2026-01-02 03:04:06,,,1, 2.5/lost, 1.2/void"},
@@ -322,14 +287,10 @@ TEST(Journal, Table)
         {"BadSizeAboveTwenty", [&] { return reading(replaced(file, "Ординар;0;7", "single;21;7")); }, "5|Строка 5. Размер системы не число от 0 до 20|0"},
         {"BadMode", [&] { return reading(replaced(file, "7;whole-bet", "7;whole")); }, "5|Строка 5. Неизвестный режим суммы|0"},
         {"BadCoefficientTwoMarks", [&] { return reading(replaced(file, "1,5;Выигрыш", "1,5,0;won")); }, "2|Строка 2. Событие 1: коэффициент не число|0"},
-        {"BadCoefficientExponent", [&] { return reading(replaced(file, "1,5;Выигрыш", "1e5;won")); }, "2|Строка 2. Событие 1: коэффициент не число|0"},
         {"BadResult", [&] { return reading(replaced(file, "3;Проигрыш", "3;loss")); }, "5|Строка 5. Событие 1: неизвестный результат|0"},
         {"BadBanker", [&] { return reading(replaced(file, "2;Ожидается;0", "2;Ожидается;да")); }, "2|Строка 2. Событие 2: банкер должен быть 1 или 0|0"},
         {"EventAfterAGap", [&] { return reading(replaced(file, "1,5;Выигрыш;0;;", ";;;;")); }, "2|Строка 2. Событие 2: идёт после пустого|0"},
         {"SumChecked", [&] { return reading(replaced(file, ";7;", ";0;")); }, "5|Строка 5. Сумма ставки должна быть положительным числом|0"},
-        {"DateChecked", [&] { return reading(replaced(file, "2026-12-09", "2026-13-09")); }, "5|Строка 5. Дата ставки должна быть вида ГГГГ-ММ-ДД ЧЧ:ММ:СС|0"},
-        {"NotUtf8", [&] { return reading(replaced(file, "\"a\r\nb\"", "\xC1\xEA")); }, "3|Строка 3. Текст не в кодировке UTF-8|0"},
-        {"NotOffered", [&] { return reading(replaced(file, "Экспресс", "Ординар")); }, "2|Строка 2. Такой ставки на эти события нет|0"},
         {"TooManyFields", [&] { return reading(replaced(file, "3;Проигрыш;0;", "3;Проигрыш;0;;x")); }, "5|Строка 5. Полей больше, чем в заголовке|0"},
         {"QuotesNotClosed", [&] { return reading(replaced(file, "\"a\r\nb\"", "\"a\r\nb")); }, "3|Строка 3. Кавычки не закрыты|0"},
         {"TextAfterClosingQuote", [&] { return reading(replaced(file, "\"a\r\nb\"", "\"a\r\nb\"x")); }, "4|Строка 4. После закрывающей кавычки идёт текст|0"},

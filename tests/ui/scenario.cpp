@@ -91,22 +91,11 @@ QString copyWhole(const Step& s)
     return {};
 }
 
-// The caption in view with its glyphs inside the frame, or marked elided with the caption in the tooltip.
-QString wholeOrElided(const Step& s)
-{
-    auto* label = control<QLabel>(s.window, qPrintable(s.name));
-    const QString caption = label->property("caption").toString();
-    const bool fits = QFontMetricsF(label->font()).horizontalAdvance(caption) <= label->contentsRect().width();
-    const bool whole =
-        label->text() == caption ? fits : label->text().contains(QChar(0x2026)) && label->toolTip() == caption;
-    return whole ? "" : "shows \"" + label->text() + "\", tooltip \"" + label->toolTip() + "\"";
-}
-
 QString listCoefficients(const Step& s)
 {
     QStringList listed;
     for (const QString& word : s.rest.split(' ', Qt::SkipEmptyParts))
-        listed << (word.contains('*') ? repeated(word.section('*', 1), word.section('*', 0, 0).toInt())
+        listed << (word.contains('*') ? QStringList(word.section('*', 0, 0).toInt(), word.section('*', 1))
                                       : QStringList{word});
     addOdds(s.window, listed);
     return {};
@@ -152,9 +141,9 @@ const QHash<QString, Verb> verbs{
     {"clipboard", [](const Step& s) { return differs(QApplication::clipboard()->text(), s.rest); }},
     {"reader", [](const Step& s) { return differs(s.named()->accessibleName(), s.argument); }},
     {"answer", [](const Step& s) { s.watcher.answerNext(s.rest); return QString(); }},
-    {"add", listCoefficients}, {"select", clickRow}, {"dblclick", clickRow}, {"copy", copyWhole}, {"whole", wholeOrElided},
+    {"add", listCoefficients}, {"select", clickRow}, {"dblclick", clickRow}, {"copy", copyWhole},
     {"enabled", enabling}, {"disabled", enabling}, {"message", messageShown}, {"information", messageShown},
-    {"warning", messageShown}, {"error", messageShown}, {"question", messageShown}, {"unchanged", unchanged}};
+    {"warning", messageShown}, {"question", messageShown}, {"unchanged", unchanged}};
 // clang-format on
 
 // Menus, keys and sizes: menu (an item clicked in its opened menu), item (an item on or off), shortcut (a key

@@ -10,11 +10,10 @@
 // type, paste, key (Enter Esc Tab Delete), click, pick, select and dblclick (a list's or a table's row), add
 // (coefficients, 3*C for three), copy (a label's text by mouse and Ctrl+C); the checks is (caption, text, chosen item,
 // tick), items (A|B|C, a table's cells joined by blanks, " *" after a bold row), enabled, disabled, focus, reader (the
-// name a screen reader gives), answer (the button the next question is answered with), message, information, warning,
-// error and question (a box titled Zoret of that kind; message: no icon), clipboard, whole (the caption shown whole or
-// elided with it in the tooltip), snapshot and unchanged; "within FORM" ... "end" runs the steps between in the modal
-// window FORM that the step before opens. Menus, keys and sizes: menu, item, shortcut, visible, inview, resize, size
-// and grown.
+// name a screen reader gives), answer (the button the next question is answered with), message, information, warning
+// and question (a box titled Zoret of that kind; message: no icon), clipboard, snapshot and unchanged; "within FORM"
+// ... "end" runs the steps between in the modal window FORM that the step before opens. Menus, keys and sizes: menu,
+// item, shortcut, visible, inview, resize, size and grown.
 class Scenario {
 public:
     Scenario(QWidget* window, ModalWatcher& watcher) : window_(window), watcher_(watcher) {}
@@ -36,3 +35,15 @@ QString temporaryJournal();
 // Loads the program's main window, runs the scenario from it and closes the window again; the journal is the one at
 // `journalPath`.
 bool runFromMainWindow(ModalWatcher& watcher, const QString& script, const QString& journalPath = temporaryJournal());
+
+// Base of the tests whose rows (a "steps" column) are each a scenario run from the program's main window.
+class MainWindowScenarios : public WindowTestCase {
+    Q_OBJECT
+
+private slots:
+    void scenarios()
+    {
+        QFETCH(QString, steps);
+        runFromMainWindow(*watcher, steps);
+    }
+};

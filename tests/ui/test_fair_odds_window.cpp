@@ -6,7 +6,7 @@
 // The fair odds window reached through the main window's menu: which box is
 // read, where each figure goes, what a bad number or a size change keeps,
 // how the window grows. The figures themselves are the core's.
-class FairOddsWindowTest : public WindowTestCase {
+class FairOddsWindowTest : public MainWindowScenarios {
     Q_OBJECT
 
 private slots:
@@ -73,12 +73,6 @@ private slots:
             click Command2 ; end
         )";
         // clang-format on
-    }
-
-    void scenarios()
-    {
-        QFETCH(QString, steps);
-        runFromMainWindow(*watcher, steps);
     }
 };
 

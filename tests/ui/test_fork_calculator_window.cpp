@@ -5,7 +5,7 @@
 
 // The fork calculator reached through the main window's menu: which box is read, where each figure goes, what a tick or
 // a size change keeps, how the window grows. The figures themselves are the core's.
-class ForkCalculatorWindowTest : public WindowTestCase {
+class ForkCalculatorWindowTest : public MainWindowScenarios {
     Q_OBJECT
 
 private slots:
@@ -54,12 +54,6 @@ private slots:
             grown Grid1 320 280 ; grown Command2 0 0 ; grown Text1 0 0 ; resize 100 100 ; size Form5 580 420 ; click Command2 ; end
         )";
         // clang-format on
-    }
-
-    void scenarios()
-    {
-        QFETCH(QString, steps);
-        runFromMainWindow(*watcher, steps);
     }
 };
 

@@ -6,7 +6,7 @@
 // The fork on handicaps and totals reached from the main window's menu: which
 // box is read, where each figure goes, what a market, a tick or a size change
 // does. The figures themselves are the core's.
-class LineForkWindowTest : public WindowTestCase {
+class LineForkWindowTest : public MainWindowScenarios {
     Q_OBJECT
 
 private slots:
@@ -71,12 +71,6 @@ private slots:
             click Command2 ; end
         )";
         // clang-format on
-    }
-
-    void scenarios()
-    {
-        QFETCH(QString, steps);
-        runFromMainWindow(*watcher, steps);
     }
 };
 

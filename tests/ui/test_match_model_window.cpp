@@ -45,7 +45,7 @@ QString tablesOfPoisson()
 // The match model window reached through the main window's menu: which box
 // is read, where each figure and table goes, what a bad number keeps. The
 // figures themselves are the core's.
-class MatchModelWindowTest : public WindowTestCase {
+class MatchModelWindowTest : public MainWindowScenarios {
     Q_OBJECT
 
 private slots:
@@ -90,12 +90,6 @@ private slots:
             reader lbNote Замечание ; resize 1200 900 ; grown Command2 0 0 ; click Command2 ; end
         )";
         // clang-format on
-    }
-
-    void scenarios()
-    {
-        QFETCH(QString, steps);
-        runFromMainWindow(*watcher, steps);
     }
 };
 

@@ -6,7 +6,7 @@
 
 // The main window's menu bar: each item does what its button does, the
 // about box names the program and its licence, Ctrl+Q ends it.
-class MenuBarTest : public WindowTestCase {
+class MenuBarTest : public MainWindowScenarios {
     Q_OBJECT
 
 private slots:
@@ -22,12 +22,6 @@ private slots:
             shortcut List1 F10 ; visible menuFile ; key menuFile Esc ; menu actionForkCalculator ; within Form5 ; key Combo1 Esc ; end
         )";
         // clang-format on
-    }
-
-    void scenarios()
-    {
-        QFETCH(QString, steps);
-        runFromMainWindow(*watcher, steps);
     }
 
     void aboutAndExit()

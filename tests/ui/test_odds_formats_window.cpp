@@ -8,7 +8,7 @@
 // copy, what a bad text and reopening keep, how the window grows; and a
 // fraction and American odds typed in the odds boxes of the calculators,
 // which keep what was typed. The figures themselves are the core's.
-class OddsFormatsWindowTest : public WindowTestCase {
+class OddsFormatsWindowTest : public MainWindowScenarios {
     Q_OBJECT
 
 private slots:
@@ -58,12 +58,6 @@ private slots:
             type Odds2 1/2/3 ; is lbNote Исход 2: неверный коэффициент ; click Command2 ; end
         )";
         // clang-format on
-    }
-
-    void scenarios()
-    {
-        QFETCH(QString, steps);
-        runFromMainWindow(*watcher, steps);
     }
 };
 

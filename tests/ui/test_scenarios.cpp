@@ -7,11 +7,11 @@
 // The main window driven as a user does: each row a scenario named after the
 // behaviour it checks, a line an action and what it shows. The digits are
 // the core's; one row per computation shows where they go.
-class Scenarios : public WindowTestCase {
+class Scenarios : public MainWindowScenarios {
     Q_OBJECT
 
 private slots:
-    void mainWindow_data()
+    void scenarios_data()
     {
         QTest::addColumn<QString>("steps");
         QTest::newRow("start-up: the count, the answer and what is off") << R"(
@@ -78,12 +78,6 @@ private slots:
         QTest::newRow("help opens again after OK and after Esc") << R"(
             click Command10 ; within Form2 ; is Command1 OK ; click Command1 ; end ; click Command10 ; within Form2
             key Command1 Esc ; end)";
-    }
-
-    void mainWindow()
-    {
-        QFETCH(QString, steps);
-        runFromMainWindow(*watcher, steps);
     }
 
     // The stake panel keeps the figures of its last answer in the window's variables.

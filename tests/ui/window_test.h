@@ -65,8 +65,6 @@ inline void addOdds(QWidget* window, const QStringList& typed)
         box->setText(coefficient), QTest::keyClick(box, Qt::Key_Return);
 }
 
-inline QStringList repeated(const QString& coefficient, int times) { return QList<QString>(times, coefficient); }
-
 // Answers the message boxes a test provokes, keeping "title: text" and the box's kind (" (warning)"), runs the
 // script given for a modal window once it is active, and closes and keeps a modal window nobody scripted.
 class ModalWatcher : public QTimer {
@@ -116,8 +114,6 @@ private:
             return " (information)";
         case QMessageBox::Warning:
             return " (warning)";
-        case QMessageBox::Critical:
-            return " (error)";
         case QMessageBox::Question:
             return " (question)";
         default:
