@@ -44,7 +44,7 @@ private slots:
         )";
         QTest::newRow("a row added at the end is reached by Tab and brought into view") << R"(
             menu actionForkCalculator ; within Form5 ; pick Combo1 20 ; key Share19 Tab ; focus Odds20 ; inview Odds20
-            key Odds1 Tab ; inview Odds1 ; click Command2 ; end
+            key Share20 Tab ; focus Command1 ; key Odds1 Tab ; inview Odds1 ; click Command2 ; end
         )";
         QTest::newRow("the table takes what the window grows by; the window keeps its least size") << R"(
             menu actionForkCalculator ; within Form5 ; size Form5 580 420 ; resize 900 700 ; grown Form5 320 280
