@@ -60,18 +60,20 @@ class JournalWindowTest : public WindowTestCase {
         store.open(journal);
         return store.bets().value_or(std::vector<JournalBet>{});
     }
-    // The worked example: 100 at 2.00 won, 100 at 1.50 lost, 50 at 3.00 void; the lost one two years ago.
-    void storeThreeBets() const
+    // The journal with these bets added, before the window opens it.
+    void store(const std::vector<JournalBet>& bets) const
     {
         JournalStore store;
         QCOMPARE(store.open(journal), JournalState::Ready);
+        QVERIFY(store.addMany(bets).has_value());
+    }
+    // The worked example: 100 at 2.00 won, 100 at 1.50 lost, 50 at 3.00 void; the lost one two years ago.
+    void storeThreeBets() const
+    {
         const QString lastYear = QString::number(QDate::currentDate().year() - 2) + "-03-15 12:00:00";
-        QVERIFY(
-            store
-                .addMany(std::vector{bet(thisMonth(1), "Лига", "100", " 2.00", Outcome::Won),
-                                     bet(lastYear, "Марафон", "100", " 1.50", Outcome::Lost),
-                                     bet(thisMonth(1).replace("10:", "11:"), "Марафон", "50", " 3.00", Outcome::Void)})
-                .has_value());
+        store({bet(thisMonth(1), "Лига", "100", " 2.00", Outcome::Won),
+               bet(lastYear, "Марафон", "100", " 1.50", Outcome::Lost),
+               bet(thisMonth(1).replace("10:", "11:"), "Марафон", "50", " 3.00", Outcome::Void)});
     }
 
     QTemporaryDir settings; // the remembered sizes of this run only
@@ -152,9 +154,7 @@ private slots:
     void statusDatesAndTheBank()
     {
         storeThreeBets();
-        JournalStore store;
-        QCOMPARE(store.open(journal), JournalState::Ready);
-        QVERIFY(store.add(bet(thisMonth(2), "Лига", "20", " 2.00", Outcome::Open)));
+        store({bet(thisMonth(2), "Лига", "20", " 2.00", Outcome::Open)});
         const QString twoYearsAgo = QString::number(QDate::currentDate().year() - 2);
         run(QString(R"(
             menu actionJournal ; within Form6 ; is lbCount 4 ; is lbBalance -20.00 ; disabled DateFrom DateTo
@@ -177,9 +177,7 @@ private slots:
         std::vector<JournalBet> bets(300, bet(thisMonth(1), "Лига", "10", " 2.00", Outcome::Won));
         bets.push_back(bet("2020-01-01 10:00:00", "Марафон", "100", " 1.50", Outcome::Lost));
         bets.push_back(bet("2021-01-01 10:00:00", "Олимп", "10", " 2.00", Outcome::Won));
-        JournalStore store;
-        QCOMPARE(store.open(journal), JournalState::Ready);
-        QVERIFY(store.addMany(bets).has_value());
+        store(bets);
         run(R"(
             menu actionJournal ; within Form6 ; is lbCount 302 ; is lbProfit 2910.00 ; enabled Command4
             items Combo2 Все|Лига|Марафон|Олимп ; pick Combo2 Марафон ; is lbCount 1 ; click Command2 ; end
@@ -193,11 +191,9 @@ private slots:
     // Sorting goes by the figure, not by its text, both ways; a selected row stays the same bet.
     void sortingKeepsTheSelectedBet()
     {
-        JournalStore store;
-        store.open(journal);
-        QVERIFY(store.addMany(std::vector{bet(thisMonth(3), "Лига", "100", " 2.00", Outcome::Won),
-                                          bet(thisMonth(2), "Лига", "9", " 2.00", Outcome::Lost),
-                                          bet(thisMonth(1), "Лига", "50", " 2.00", Outcome::Open)}));
+        store({bet(thisMonth(3), "Лига", "100", " 2.00", Outcome::Won),
+               bet(thisMonth(2), "Лига", "9", " 2.00", Outcome::Lost),
+               bet(thisMonth(1), "Лига", "50", " 2.00", Outcome::Open)});
         watcher->onWindow("Form6", [&](QWidget* window) {
             auto* view = control<QTableView>(window, "Grid1");
             auto* header = view->horizontalHeader();
@@ -347,9 +343,7 @@ private slots:
         accumulator.bet = {zoret::BetKind::Accumulator, 0};
         accumulator.events = {{" 2.00", Outcome::Won, false, "Спартак – ЦСКА, П1", "1,9"},
                               {" 1.50", Outcome::Won, false, "Зенит – Локомотив, ТБ 2,5", ""}};
-        JournalStore store;
-        QCOMPARE(store.open(journal), JournalState::Ready);
-        QVERIFY(store.addMany(std::vector{bet(thisMonth(1), "Лига", "100", " 2.00", Outcome::Lost), accumulator}));
+        store({bet(thisMonth(1), "Лига", "100", " 2.00", Outcome::Lost), accumulator});
         watcher->onWindow("Form6", [&](QWidget* window) {
             QAbstractItemModel* rows = control<QTableView>(window, "Grid1")->model();
             QCOMPARE(rows->index(0, 3).data(Qt::ToolTipRole).toString(),
@@ -369,9 +363,7 @@ private slots:
     // A hostile bookmaker is kept verbatim and shown on one line.
     void hostileTextOnOneLine()
     {
-        JournalStore store;
-        store.open(journal);
-        QVERIFY(store.add(bet(thisMonth(1), "'); DROP TABLE bets; --\nЛига", "10", " 2.00", Outcome::Won)));
+        store({bet(thisMonth(1), "'); DROP TABLE bets; --\nЛига", "10", " 2.00", Outcome::Won)});
         run(R"(menu actionJournal ; within Form6 ; items Combo2 Все|'); DROP TABLE bets; --␊Лига ; is lbCount 1
                pick Combo2 '); DROP TABLE bets; --␊Лига ; is lbCount 1 ; click Command2 ; end)");
     }

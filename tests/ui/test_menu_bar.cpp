@@ -15,7 +15,7 @@ private slots:
         QTest::addColumn<QString>("steps");
         // clang-format off
         QTest::newRow("each menu item does what its button does") << R"(
-            reader menuBar Главное меню ; item actionSettlement off ; add 2 ; item actionSettlement on
+            item actionSettlement off ; add 2 ; item actionSettlement on
             menu actionSettlement ; within Form3 ; click Command1 ; end ; select List1 0 ; click Command2
             item actionSettlement off ; menu actionFork ; within Form1 ; click Command2 ; end
             menu actionHelp ; within Form2 ; click Command1 ; end ; shortcut List1 F1 ; within Form2 ; click Command1 ; end

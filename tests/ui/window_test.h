@@ -83,12 +83,11 @@ private:
             shown_ << box->windowTitle() + ": " + box->text() + kindOf(box);
             // A question is answered with its default button, any other box with its only one.
             QAbstractButton* answer = box->defaultButton() ? box->defaultButton() : box->buttons().value(0);
-            if (box->icon() == QMessageBox::Question && !answers_.isEmpty())
-                for (QAbstractButton* button : box->buttons())
-                    if (button->text() == answers_.first())
-                        answer = button;
-            if (box->icon() == QMessageBox::Question && !answers_.isEmpty())
-                answers_.removeFirst();
+            const QString asked =
+                box->icon() == QMessageBox::Question && !answers_.isEmpty() ? answers_.takeFirst() : "";
+            for (QAbstractButton* button : box->buttons())
+                if (!asked.isEmpty() && button->text() == asked)
+                    answer = button;
             if (answer)
                 answer->click();
         } else if (modal && !qobject_cast<QMessageBox*>(modal) && !running_.contains(modal)) {
@@ -109,16 +108,10 @@ private:
     // The kind of box after its text, as the scenario verbs name them; nothing for a plain message.
     static QString kindOf(const QMessageBox* box)
     {
-        switch (box->icon()) {
-        case QMessageBox::Information:
-            return " (information)";
-        case QMessageBox::Warning:
-            return " (warning)";
-        case QMessageBox::Question:
-            return " (question)";
-        default:
-            return "";
-        }
+        static const QHash<int, QString> kinds{{QMessageBox::Information, " (information)"},
+                                               {QMessageBox::Warning, " (warning)"},
+                                               {QMessageBox::Question, " (question)"}};
+        return kinds.value(box->icon());
     }
     QStringList shown_;
     QStringList answers_;
