@@ -168,6 +168,7 @@ TEST(Bets, Table)
         {"MissingStakeKeepsTheWin", [&] { return stake(Coefficient, 10, {185, 0, 0, 0}); }, verdict(StakeVerdict::AskStake) + " 185 0 0 0|1"},
         {"ListDecimal", [&] { return decimal(readListNumber(" 1.85")); }, "37/20"},
         {"ListBeyondAnyDouble", [&] { return decimal(readListNumber("1E99999")); }, "none"},
+        {"ListWithoutDigitsIsZero", [&] { return decimal(readListNumber("-x")); }, "0"},
         {"SumPlus", [&] { return decimal(readSum("+5")); }, "5"},
         {"SumPoint", [&] { return decimal(readSum(" 12.5 ")); }, "25/2"},
         {"SumLeadingMark", [&] { return decimal(readSum(",05")); }, "1/20"},
