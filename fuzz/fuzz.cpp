@@ -27,8 +27,6 @@
 #include "core/system_bet.h"
 #include "core/typed_number.h"
 #include "fuzz/fuzz_input.h"
-#include "fuzz/line_fork_fuzz.h"
-#include "fuzz/match_model_fuzz.h"
 
 #include <algorithm>
 #include <array>
@@ -571,8 +569,7 @@ auto targetNamed(const std::string& name)
              {"fuzz_fork_rounding", forkRounding}, {"fuzz_fair_odds", fairOdds},
              {"fuzz_journal_csv", journalCsvFile},
              {"fuzz_odds_formats", oddsFormats},
-             {"fuzz_match_model", [](Input in) { zoret::fuzz::matchModel({in.data, in.size}); }},
-             {"fuzz_line_fork", [](Input in) { zoret::fuzz::lineFork({in.data, in.size}); }}})
+             {"fuzz_match_model", zoret::fuzz::matchModel}, {"fuzz_line_fork", zoret::fuzz::lineFork}})
         if (known == name)
             return [f = run](const std::string& in) { f({reinterpret_cast<const std::uint8_t*>(in.data()), in.size()}); };
     // clang-format on
