@@ -6,6 +6,7 @@
 #include "core/journal_statistics.h"
 #include "core/journal_summary.h"
 #include "core/system_bet.h"
+#include "tests/core/journal_rows.h"
 #include "tests/core/rows.h"
 
 #include <numeric>
@@ -21,16 +22,6 @@ constexpr auto O = Outcome::Open, W = Outcome::Won, L = Outcome::Lost, V = Outco
 const Bet single{BetKind::Single, 0}, acc{BetKind::Accumulator, 0};
 constexpr Bet systemOf(int size) { return {BetKind::System, size}; }
 
-JournalEvent ev(const char* coefficient, Outcome outcome, bool banker = false, std::string description = "",
-                std::string closing = "")
-{
-    return {coefficient, outcome, banker, std::move(description), std::move(closing)};
-}
-JournalBet bet(Bet kind, const char* sum, std::vector<JournalEvent> events, SumMode mode = SumMode::PerLine,
-               const char* placedAt = "2026-12-07 10:15:30", std::string bookmaker = "", std::string note = "")
-{
-    return {0, placedAt, std::move(bookmaker), std::move(note), kind, sum, mode, std::move(events)};
-}
 JournalBet dated(const char* placedAt, const char* sum, Outcome outcome, std::string bookmaker = "")
 {
     return bet(single, sum, {ev(" 2", outcome)}, SumMode::PerLine, placedAt, std::move(bookmaker));
@@ -42,23 +33,6 @@ std::string row(const JournalBet& b)
            + t.status + "|" + t.payout + "|" + t.profit;
 }
 std::string problem(const JournalBet& b) { return betProblem(b).value_or("ok"); }
-// Count|settled|turnover|profit|ROI|strike|average of the kept positions.
-// What the journal keeps of each bet, as the window reads it.
-std::vector<BetSummary> summariesOf(const std::vector<JournalBet>& bets)
-{
-    std::vector<BetSummary> summaries;
-    for (const auto& b : bets)
-        summaries.push_back(summaryOf(b));
-    return summaries;
-}
-
-std::vector<BetFigures> figuresOf(const std::vector<JournalBet>& bets)
-{
-    std::vector<BetFigures> figures;
-    for (const auto& b : bets)
-        figures.push_back(betFigures(b));
-    return figures;
-}
 std::vector<std::size_t> every(const std::vector<JournalBet>& bets)
 {
     std::vector<std::size_t> kept(bets.size());
@@ -66,28 +40,31 @@ std::vector<std::size_t> every(const std::vector<JournalBet>& bets)
     return kept;
 }
 
+// Count|settled|turnover|profit|ROI|strike|average of the kept positions.
 std::string statistics(const std::vector<JournalBet>& bets, std::vector<std::size_t> kept = {})
 {
-    const auto figures = figuresOf(bets);
+    const auto s = summaries(bets);
     if (kept.empty())
         kept = every(bets);
-    const auto t = statisticsTexts(journalStatistics(summariesOf(bets), figures, kept));
+    const auto t = statisticsTexts(journalStatistics(s.bets, s.figures, kept));
     std::string out = t.count + "|" + t.settled + "|" + t.turnover + "|" + t.profit + "|" + t.roi + "|" + t.strike + "|"
                       + t.averageCoefficient;
-    for (const auto& p : profitCurve(summariesOf(bets), figures, kept))
+    for (const auto& p : profitCurve(s.bets, s.figures, kept))
         out += " " + p.at + ":" + moneyText(p.profit) + ":" + exact(p.plotted);
     return out;
 }
 // CLV|better than the close|drawdown of every bet.
 std::string depth(const std::vector<JournalBet>& bets)
 {
-    const auto t = statisticsTexts(journalStatistics(summariesOf(bets), figuresOf(bets), every(bets)));
+    const auto s = summaries(bets);
+    const auto t = statisticsTexts(journalStatistics(s.bets, s.figures, every(bets)));
     return t.clv + "|" + t.beatClose + "|" + t.drawdown;
 }
 std::string kept(const std::vector<JournalBet>& bets, JournalFilter filter, const char* today)
 {
     std::string out;
-    for (auto i : filteredBets(summariesOf(bets), figuresOf(bets), filter, today))
+    const auto s = summaries(bets);
+    for (auto i : filteredBets(s.bets, s.figures, filter, today))
         out += exact(i);
     return out;
 }
@@ -151,7 +128,8 @@ std::string readable(std::string_view record, Bet kind, const char* placedAt = "
 // The exact profit of the kept bets.
 std::string profitOf(const std::vector<JournalBet>& bets)
 {
-    return journalStatistics(summariesOf(bets), figuresOf(bets), every(bets)).profit.get_str();
+    const auto s = summaries(bets);
+    return journalStatistics(s.bets, s.figures, every(bets)).profit.get_str();
 }
 
 TEST(Journal, Summaries)
@@ -262,7 +240,7 @@ TEST(Journal, Table)
         {"AllTime", [&] { return kept(days, JournalPeriod::AllTime, "2026-03-01"); }, "0123456"},
         {"Bookmaker", [&] { return kept(days, JournalPeriod::AllTime, "2026-03-01", "Лига"); }, "02"},
         {"NoBookmaker", [&] { return kept(days, JournalPeriod::ThisMonth, "2026-01-01", ""); }, "1"},
-        {"BookmakersUsed", [&] { return exact(bookmakersUsed(summariesOf(days)).size()) + bookmakersUsed(summariesOf(days))[0]; }, "2Лига"},
+        {"BookmakersUsed", [&] { return exact(bookmakersUsed(summaries(days).bets).size()) + bookmakersUsed(summaries(days).bets)[0]; }, "2Лига"},
         {"BadToday", [&] { try { return kept(days, JournalPeriod::AllTime, "2026-3-1"); } catch (const std::invalid_argument&) { return std::string("refused"); } }, "refused"},
         {"CsvBytes", [&] { return journalCsv(std::vector<JournalBet>{bet(acc, " 100.50", {ev(" 1.85", W, false, "", "1.80"), ev("2,5", L, true, "blank ", "2,4")}, whole, "2026-12-07 10:15:00", "Лига; Ставок", "say \"hi\""),
                                             bet(single, "5", {ev(" 1E+1", O, false, "line\r\nbreak")}, SumMode::PerLine, "2026-12-08 09:00:00", " Лига")}); },
