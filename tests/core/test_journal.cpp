@@ -271,12 +271,8 @@ TEST(Journal, Depth)
     const JournalBet closedAcc = bet(acc, "300", {ev(" 1.80", O, false, "", "1.70"), ev(" 2", W, false, "", "2.05")});
     const JournalBet fourOfTwo = bet(systemOf(2), "1", {ev(" 1.85", W), ev(" 2.1", W), ev(" 1.5", W), ev(" 3", W)});
     const std::vector<std::string> fourOdds{" 1.85", " 2.1", " 1.5", " 3"};
-    const auto profits = [](std::vector<const char*> outcomes) {
-        std::vector<JournalBet> bets;
-        for (const char* o : outcomes) // newest first, as the journal lists them
-            bets.insert(bets.begin(), dated("2026-01-01 10:00:00", "100", *o == 'W' ? W : L));
-        return bets;
-    };
+    // 100 at even money; lists of them run newest first, as the journal lists them.
+    const auto hundred = [](Outcome o) { return dated("2026-01-01 10:00:00", "100", o); };
     const auto key = [](const JournalBet& b) { return duplicateKey(b); };
     const std::vector<JournalBet> mixed{dated("2026-01-05 10:00:00", "1", O), dated("2026-01-04 10:00:00", "1", W),
                                         dated("2026-01-03 10:00:00", "1", L), dated("2026-01-02 10:00:00", "1", O)};
@@ -294,8 +290,8 @@ TEST(Journal, Depth)
         {"ClosingNotOdds", [&] { return problem(bet(acc, "1", {ev(" 2", W, false, "", "2"), ev(" 2", W, false, "", "1")})); }, "Коэф. закрытия события 2 не читается"},
         {"SystemIsTheMainWindowsFigure", [&] { return betTexts(fourOfTwo, betFigures(fourOfTwo)).coefficient + "|" + systemTotalText(2, evaluateSystem(fourOdds, 2).total); }, "26.16| 26.16"},
         {"AverageLeavesSystemsOut", [&] { return statistics({fourOfTwo, dated("2026-01-01 10:00:00", "1", W)}).substr(0, 44); }, "2|2|7.00|21.16|302.29 %|100.00 %|2.00 2026-0"},
-        {"DrawdownRisesFallsAndPeaksAgain", [&] { return depth(profits({"W", "L", "L", "W", "W", "W"})); }, "—|—|200.00"},
-        {"DrawdownBelowTheStart", [&] { return depth(profits({"L"})); }, "—|—|100.00"},
+        {"DrawdownRisesFallsAndPeaksAgain", [&] { return depth({hundred(W), hundred(W), hundred(W), hundred(L), hundred(L), hundred(W)}); }, "—|—|200.00"},
+        {"DrawdownBelowTheStart", [&] { return depth({hundred(L)}); }, "—|—|100.00"},
         {"DrawdownInHalvesAndQuarters", [&] { return depth({dated("2026-01-03 10:00:00", "0,25", L), dated("2026-01-02 10:00:00", "0,5", L), dated("2026-01-01 10:00:00", "100", W)}); }, "—|—|0.75"},
         {"DrawdownInTheOrderPlaced", [&] { return depth({dated("2026-01-03 10:00:00", "100", L), dated("2026-01-01 10:00:00", "100", W), dated("2026-01-04 10:00:00", "100", L), dated("2026-01-02 10:00:00", "100", W)}); }, "—|—|200.00"},
         {"CurveOfOneDayIsAPointABet", [&] { return statistics({dated("2026-01-01 12:00:00", "1", L), dated("2026-01-01 09:30:00", "1", W)}); }, "2|2|2.00|0.00|0.00 %|50.00 %|2.00 2026-01-01 09:30:00:1.00:1 2026-01-01 12:00:00:0.00:0"},
