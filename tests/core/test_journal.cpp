@@ -220,7 +220,6 @@ TEST(Journal, Table)
         {"ProblemSystemNotOffered", [&] { return problem(bet(systemOf(2), "1", {ev(" 2", W), ev(" 2", W)})); }, "Такой ставки на эти события нет"},
         {"ProblemSingleWithASize", [&] { return problem(bet({BetKind::Single, 3}, "1", {ev(" 2", W)})); }, "Такой ставки на эти события нет"},
         {"WorkedStatistics", [&] { return statistics(worked); }, "3|3|250.00|0.00|0.00 %|33.33 %|2.17 2026-01-01:100.00:100 2026-12-07:0.00:0"},
-        {"OpenBetsAreCountedOnly", [&] { auto bets = worked; bets.push_back(dated("2026-01-01 09:00:00", "1000", O)); return statistics(bets); }, "4|3|250.00|0.00|0.00 %|33.33 %|2.17 2026-01-01:100.00:100 2026-12-07:0.00:0"},
         {"NothingSettled", [&] { return statistics({dated("2026-01-01 09:00:00", "1000", O)}); }, "1|0|0.00|0.00|—|—|—"},
         {"KeptOnly", [&] { return statistics({dated("2026-01-02 00:00:00", "100", L), dated("2026-01-01 00:00:00", "33.33", W), dated("2026-01-03 00:00:00", "100,5", W)}, {0, 1}); }, "2|2|133.33|-66.67|-50.00 %|50.00 %|2.00 2026-01-01:33.33:33.33 2026-01-02:-66.67:-66.67"},
         {"LastThirtyDays", [&] { return kept(days, JournalPeriod::Last30Days, "2026-03-01"); }, "01"},
