@@ -42,4 +42,15 @@ inline void check(bool holds, const char* property)
         std::fprintf(stderr, "property violated on %s: %s\n", trying.c_str(), property), std::abort();
 }
 
+// The targets with files of their own. Expected goals in (0.05, 6) and rho anywhere in its range: the fit of the
+// model's own 1X2 and total finds the model again to 1e-9. The same bytes then as typed texts: the match model's
+// captions never throw.
+void matchModel(Input in);
+// Up to 4 bets on lines (any market, a line of -3 to +3 or a total of 0 to 6, odds 1.01 to 21, a commission, back or
+// lay): the classes hold every score of a box once and settle it as the score does; the split matches an independent
+// solver that tries every vertex of the weights where n - 1 of "weight i is 0" and "class j pays as class k" hold,
+// keeping the one whose sorted results are largest, then the one giving the earlier row most; the rounding matches
+// the best of every choice of each stake down or up.
+void lineFork(Input in);
+
 } // namespace zoret::fuzz

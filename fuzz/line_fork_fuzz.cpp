@@ -1,8 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Zoret developers <zoret@example.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "fuzz/line_fork_fuzz.h"
-
 #include "core/line_fork.h"
 #include "fuzz/fuzz_input.h"
 
@@ -130,9 +128,8 @@ void lineForkRounding(const std::vector<LineBet>& bets, const std::vector<ScoreC
 
 } // namespace
 
-void lineFork(std::span<const std::uint8_t> bytes)
+void lineFork(Input in)
 {
-    Input in{bytes.data(), bytes.size()};
     static const mpq_class steps[] = {mpq_class(1, 100), mpq_class(1, 10), 1, 5, 10, 50};
     const std::uint8_t flags = in.byte();
     std::vector<LineBet> bets(2 + in.byte() % 3);

@@ -1,8 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Zoret developers <zoret@example.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "fuzz/match_model_fuzz.h"
-
 #include "core/fair_odds_captions.h"
 #include "core/line_value.h"
 #include "core/match_model.h"
@@ -47,11 +45,10 @@ void fitOwnOdds(Input& in)
 
 } // namespace
 
-void matchModel(std::span<const std::uint8_t> bytes)
+void matchModel(Input typed)
 {
-    Input model{bytes.data(), bytes.size()};
+    Input model = typed;
     fitOwnOdds(model);
-    Input typed{bytes.data(), bytes.size()};
     MatchModelEntry e;
     e.method = marginMethodOrder[typed.byte() % 4];
     e.market = allMarkets[typed.byte() % allMarkets.size()];

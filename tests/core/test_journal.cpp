@@ -6,6 +6,7 @@
 #include "core/journal_statistics.h"
 #include "core/journal_summary.h"
 #include "core/system_bet.h"
+#include "tests/core/journal_rows.h"
 #include "tests/core/rows.h"
 
 #include <numeric>
@@ -21,16 +22,6 @@ constexpr auto O = Outcome::Open, W = Outcome::Won, L = Outcome::Lost, V = Outco
 const Bet single{BetKind::Single, 0}, acc{BetKind::Accumulator, 0};
 constexpr Bet systemOf(int size) { return {BetKind::System, size}; }
 
-JournalEvent ev(const char* coefficient, Outcome outcome, bool banker = false, std::string description = "",
-                std::string closing = "")
-{
-    return {coefficient, outcome, banker, std::move(description), std::move(closing)};
-}
-JournalBet bet(Bet kind, const char* sum, std::vector<JournalEvent> events, SumMode mode = SumMode::PerLine,
-               const char* placedAt = "2026-12-07 10:15:30", std::string bookmaker = "", std::string note = "")
-{
-    return {0, placedAt, std::move(bookmaker), std::move(note), kind, sum, mode, std::move(events)};
-}
 JournalBet dated(const char* placedAt, const char* sum, Outcome outcome, std::string bookmaker = "")
 {
     return bet(single, sum, {ev(" 2", outcome)}, SumMode::PerLine, placedAt, std::move(bookmaker));
@@ -42,23 +33,6 @@ std::string row(const JournalBet& b)
            + t.status + "|" + t.payout + "|" + t.profit;
 }
 std::string problem(const JournalBet& b) { return betProblem(b).value_or("ok"); }
-// Count|settled|turnover|profit|ROI|strike|average of the kept positions.
-// What the journal keeps of each bet, as the window reads it.
-std::vector<BetSummary> summariesOf(const std::vector<JournalBet>& bets)
-{
-    std::vector<BetSummary> summaries;
-    for (const auto& b : bets)
-        summaries.push_back(summaryOf(b));
-    return summaries;
-}
-
-std::vector<BetFigures> figuresOf(const std::vector<JournalBet>& bets)
-{
-    std::vector<BetFigures> figures;
-    for (const auto& b : bets)
-        figures.push_back(betFigures(b));
-    return figures;
-}
 std::vector<std::size_t> every(const std::vector<JournalBet>& bets)
 {
     std::vector<std::size_t> kept(bets.size());
@@ -66,28 +40,31 @@ std::vector<std::size_t> every(const std::vector<JournalBet>& bets)
     return kept;
 }
 
+// Count|settled|turnover|profit|ROI|strike|average of the kept positions.
 std::string statistics(const std::vector<JournalBet>& bets, std::vector<std::size_t> kept = {})
 {
-    const auto figures = figuresOf(bets);
+    const auto s = summaries(bets);
     if (kept.empty())
         kept = every(bets);
-    const auto t = statisticsTexts(journalStatistics(summariesOf(bets), figures, kept));
+    const auto t = statisticsTexts(journalStatistics(s.bets, s.figures, kept));
     std::string out = t.count + "|" + t.settled + "|" + t.turnover + "|" + t.profit + "|" + t.roi + "|" + t.strike + "|"
                       + t.averageCoefficient;
-    for (const auto& p : profitCurve(summariesOf(bets), figures, kept))
+    for (const auto& p : profitCurve(s.bets, s.figures, kept))
         out += " " + p.at + ":" + moneyText(p.profit) + ":" + exact(p.plotted);
     return out;
 }
 // CLV|better than the close|drawdown of every bet.
 std::string depth(const std::vector<JournalBet>& bets)
 {
-    const auto t = statisticsTexts(journalStatistics(summariesOf(bets), figuresOf(bets), every(bets)));
+    const auto s = summaries(bets);
+    const auto t = statisticsTexts(journalStatistics(s.bets, s.figures, every(bets)));
     return t.clv + "|" + t.beatClose + "|" + t.drawdown;
 }
 std::string kept(const std::vector<JournalBet>& bets, JournalFilter filter, const char* today)
 {
     std::string out;
-    for (auto i : filteredBets(summariesOf(bets), figuresOf(bets), filter, today))
+    const auto s = summaries(bets);
+    for (auto i : filteredBets(s.bets, s.figures, filter, today))
         out += exact(i);
     return out;
 }
@@ -148,12 +125,6 @@ std::string readable(std::string_view record, Bet kind, const char* placedAt = "
     BetFigures figures;
     return readSettledRecord(record, summary, figures) ? "ok" : "refused";
 }
-// The exact profit of the kept bets.
-std::string profitOf(const std::vector<JournalBet>& bets)
-{
-    return journalStatistics(summariesOf(bets), figuresOf(bets), every(bets)).profit.get_str();
-}
-
 TEST(Journal, Summaries)
 {
     std::vector<JournalBet> tenths;
@@ -180,22 +151,17 @@ TEST(Journal, Summaries)
         {"RecordZeroDenominatorRefused", [&] { return readable("won 1 0 2/1 1/0 2/1 2/1 1/1 1/1 - 2", single); }, "refused"},
         {"RecordZeroStakeRefused", [&] { return readable("won 1 0 2/1 0/1 2/1 2/1 1/1 1/1 - 2", single); }, "refused"},
         {"RecordNegativeStakeRefused", [&] { return readable("won 1 0 2/1 -1/1 2/1 2/1 1/1 1/1 - 2", single); }, "refused"},
-        {"RecordNegativeDenominatorRefused", [&] { return readable("won 1 0 2/1 1/-1 2/1 2/1 1/1 1/1 - 2", single); }, "refused"},
         {"RecordFigureWithoutDenominatorRefused", [&] { return readable("won 1 0 2/1 1 2/1 2/1 1/1 1/1 - 2", single); }, "refused"},
         {"RecordFigureWithoutNumeratorRefused", [&] { return readable("won 1 0 2/1 /1 2/1 2/1 1/1 1/1 - 2", single); }, "refused"},
         {"RecordFigureTrailingLetterRefused", [&] { return readable("won 1 0 2/1 1/1x 2/1 2/1 1/1 1/1 - 2", single); }, "refused"},
-        {"RecordHugeNumerator", [&] { return readable("won 1 0 2/1 99999999999999999999999/3 2/1 2/1 1/1 1/1 - 2", single); }, "ok"},
         {"RecordNoEventsRefused", [&] { return readable("won 0 0 2/1 1/1 2/1 2/1 1/1 1/1 - 2", single); }, "refused"},
         {"RecordSingleOfTwoEventsRefused", [&] { return readable("won 2 0 2/1 1/1 2/1 2/1 1/1 1/1 - 2", single); }, "refused"},
-        {"RecordNegativeEventsRefused", [&] { return readable("won -1 0 2/1 1/1 2/1 2/1 1/1 1/1 - 2", single); }, "refused"},
         {"RecordNegativeBankersRefused", [&] { return readable("won 1 -1 2/1 1/1 2/1 2/1 1/1 1/1 - 2", single); }, "refused"},
         {"RecordBankersNotANumberRefused", [&] { return readable("won 1 x 2/1 1/1 2/1 2/1 1/1 1/1 - 2", single); }, "refused"},
         {"RecordSystemNotOfferedRefused", [&] { return readable("won 3 1 2/1 1/1 2/1 2/1 1/1 1/1 - 2", systemOf(2)); }, "refused"},
         {"RecordSystemWithABanker", [&] { return readable("won 4 1 2/1 1/1 2/1 2/1 1/1 1/1 - 2", systemOf(2)); }, "ok"},
         {"RecordAccumulatorOfThree", [&] { return readable("won 3 0 2/1 1/1 2/1 2/1 1/1 1/1 - 2", acc); }, "ok"},
-        {"ManyDenominatorsSumExactly", [&] { return profitOf(tenths); }, "11111111111111111111/100000000000000000000"},
-        {"CurveOnePointADay", [&] { return statistics({dated("2026-01-03 00:00:00", "1", W), dated("2026-01-02 23:59:59", "1", W), dated("2026-01-02 00:00:00", "2", L), dated("2026-01-01 00:00:00", "1", W)}); },
-            "4|4|5.00|1.00|20.00 %|75.00 %|2.00 2026-01-01:1.00:1 2026-01-02:0.00:0 2026-01-03:1.00:1"},
+        {"ManyDenominatorsSumExactly", [&] { const auto s = summaries(tenths); return journalStatistics(s.bets, s.figures, every(tenths)).profit.get_str(); }, "11111111111111111111/100000000000000000000"},
         {"CurveOfBetsOutOfOrder", [&] { return statistics({dated("2026-01-02 00:00:00", "2", L), dated("2026-01-03 00:00:00", "1", W), dated("2026-01-01 00:00:00", "1", W), dated("2026-01-02 12:00:00", "1", W)}); },
             "4|4|5.00|1.00|20.00 %|75.00 %|2.00 2026-01-01:1.00:1 2026-01-02:0.00:0 2026-01-03:1.00:1"},
         {"PlottedBeyondBillionths", [&] { return statistics({dated("2026-01-02 00:00:00", "20000000,5", L), dated("2026-01-03 00:00:00", "0,75", W)}); },
@@ -234,8 +200,6 @@ TEST(Journal, Table)
         {"SystemLineLostPaysTheStake", [&] { return row(bet(systemOf(2), "10", {ev(" 1.5", W), ev(" 2", W), ev(" 3", L)})); }, "2026-12-07 10:15|||Система 3/2|13.50|30.00|Возврат|30.00|0.00"},
         {"SystemLineLostPaysMore", [&] { return row(bet(systemOf(2), "10", {ev(" 2", L), ev(" 3", W), ev(" 4", W)})); }, "2026-12-07 10:15|||Система 3/2|26.00|30.00|Частично|120.00|90.00"},
         {"SystemBankerWholeBet", [&] { return row(bet(systemOf(2), "90", {ev(" 2", W, true), ev(" 1.5", O), ev(" 2", O), ev(" 3", O)}, whole)); }, "2026-12-07 10:15|||Система 3/2|27.00|90.00|Ожидается|0.00 – 810.00|-90.00 – 720.00"},
-        {"SingleLost", [&] { return row(bet(single, "100", {ev(" 2", L)})); }, "2026-12-07 10:15|||Ординар 2|2.00|100.00|Проигрыш|0.00|-100.00"},
-        {"SingleVoid", [&] { return row(bet(single, "100", {ev(" 2", V)})); }, "2026-12-07 10:15|||Ординар 2|2.00|100.00|Возврат|100.00|0.00"},
         {"HalfLostPaysPart", [&] { return row(bet(single, "100", {ev(" 3", HL)})); }, "2026-12-07 10:15|||Ординар 3|3.00|100.00|Частично|50.00|-50.00"},
         {"ControlsOnOneLine", [&] { return row(bet(single, "1", {ev(" 2", HW)}, whole, "2026-12-07 10:15:30", controls, hostile)); }, "2026-12-07 10:15|a␀b␁␉␊␍␟␡z|" + hostile + "|Ординар 2|2.00|1.00|Выигрыш|1.50|0.50"},
         {"ProblemDate", [&] { return problem(dated("2026-02-29 10:00:00", "1", W)); }, "Дата ставки должна быть вида ГГГГ-ММ-ДД ЧЧ:ММ:СС"},
@@ -244,7 +208,6 @@ TEST(Journal, Table)
         {"LeapDayOf2000", [&] { return problem(dated("2000-02-29 23:59:59", "1", W)); }, "ok"},
         {"NoLeapDayIn1900", [&] { return problem(dated("1900-02-29 10:00:00", "1", W)).substr(0, 8); }, "Дата"},
         {"ProblemNotUtf8", [&] { return problem(dated("2026-12-07 10:00:00", "1", W, "\xC1\xEA")); }, "Текст не в кодировке UTF-8"},
-        {"ProblemOverlongTwoBytes", [&] { return problem(dated("2026-12-07 10:00:00", "1", W, "\xC0\xAF")); }, "Текст не в кодировке UTF-8"},
         {"ProblemSurrogate", [&] { return problem(dated("2026-12-07 10:00:00", "1", W, "\xED\xA0\x80")); }, "Текст не в кодировке UTF-8"},
         {"ProblemOverlongThreeBytes", [&] { return problem(dated("2026-12-07 10:00:00", "1", W, "\xE0\x80\xAF")); }, "Текст не в кодировке UTF-8"},
         {"ProblemPastUnicode", [&] { return problem(dated("2026-12-07 10:00:00", "1", W, "\xF4\x90\x80\x80")); }, "Текст не в кодировке UTF-8"},
@@ -256,9 +219,7 @@ TEST(Journal, Table)
         {"ProblemLettersForSum", [&] { return problem(bet(single, "сто", {ev(" 2", W)})); }, "Сумма ставки должна быть положительным числом"},
         {"ProblemSystemNotOffered", [&] { return problem(bet(systemOf(2), "1", {ev(" 2", W), ev(" 2", W)})); }, "Такой ставки на эти события нет"},
         {"ProblemSingleWithASize", [&] { return problem(bet({BetKind::Single, 3}, "1", {ev(" 2", W)})); }, "Такой ставки на эти события нет"},
-        {"ProblemAccumulatorOfOne", [&] { return problem(bet(acc, "1", {ev(" 2", W)})); }, "Такой ставки на эти события нет"},
         {"WorkedStatistics", [&] { return statistics(worked); }, "3|3|250.00|0.00|0.00 %|33.33 %|2.17 2026-01-01:100.00:100 2026-12-07:0.00:0"},
-        {"OpenBetsAreCountedOnly", [&] { auto bets = worked; bets.push_back(dated("2026-01-01 09:00:00", "1000", O)); return statistics(bets); }, "4|3|250.00|0.00|0.00 %|33.33 %|2.17 2026-01-01:100.00:100 2026-12-07:0.00:0"},
         {"NothingSettled", [&] { return statistics({dated("2026-01-01 09:00:00", "1000", O)}); }, "1|0|0.00|0.00|—|—|—"},
         {"KeptOnly", [&] { return statistics({dated("2026-01-02 00:00:00", "100", L), dated("2026-01-01 00:00:00", "33.33", W), dated("2026-01-03 00:00:00", "100,5", W)}, {0, 1}); }, "2|2|133.33|-66.67|-50.00 %|50.00 %|2.00 2026-01-01:33.33:33.33 2026-01-02:-66.67:-66.67"},
         {"LastThirtyDays", [&] { return kept(days, JournalPeriod::Last30Days, "2026-03-01"); }, "01"},
@@ -269,7 +230,7 @@ TEST(Journal, Table)
         {"AllTime", [&] { return kept(days, JournalPeriod::AllTime, "2026-03-01"); }, "0123456"},
         {"Bookmaker", [&] { return kept(days, JournalPeriod::AllTime, "2026-03-01", "Лига"); }, "02"},
         {"NoBookmaker", [&] { return kept(days, JournalPeriod::ThisMonth, "2026-01-01", ""); }, "1"},
-        {"BookmakersUsed", [&] { return exact(bookmakersUsed(summariesOf(days)).size()) + bookmakersUsed(summariesOf(days))[0]; }, "2Лига"},
+        {"BookmakersUsed", [&] { return exact(bookmakersUsed(summaries(days).bets).size()) + bookmakersUsed(summaries(days).bets)[0]; }, "2Лига"},
         {"BadToday", [&] { try { return kept(days, JournalPeriod::AllTime, "2026-3-1"); } catch (const std::invalid_argument&) { return std::string("refused"); } }, "refused"},
         {"CsvBytes", [&] { return journalCsv(std::vector<JournalBet>{bet(acc, " 100.50", {ev(" 1.85", W, false, "", "1.80"), ev("2,5", L, true, "blank ", "2,4")}, whole, "2026-12-07 10:15:00", "Лига; Ставок", "say \"hi\""),
                                             bet(single, "5", {ev(" 1E+1", O, false, "line\r\nbreak")}, SumMode::PerLine, "2026-12-08 09:00:00", " Лига")}); },
@@ -309,12 +270,8 @@ TEST(Journal, Depth)
     const JournalBet closedAcc = bet(acc, "300", {ev(" 1.80", O, false, "", "1.70"), ev(" 2", W, false, "", "2.05")});
     const JournalBet fourOfTwo = bet(systemOf(2), "1", {ev(" 1.85", W), ev(" 2.1", W), ev(" 1.5", W), ev(" 3", W)});
     const std::vector<std::string> fourOdds{" 1.85", " 2.1", " 1.5", " 3"};
-    const auto profits = [](std::vector<const char*> outcomes) {
-        std::vector<JournalBet> bets;
-        for (const char* o : outcomes) // newest first, as the journal lists them
-            bets.insert(bets.begin(), dated("2026-01-01 10:00:00", "100", *o == 'W' ? W : L));
-        return bets;
-    };
+    // 100 at even money; lists of them run newest first, as the journal lists them.
+    const auto hundred = [](Outcome o) { return dated("2026-01-01 10:00:00", "100", o); };
     const auto key = [](const JournalBet& b) { return duplicateKey(b); };
     const std::vector<JournalBet> mixed{dated("2026-01-05 10:00:00", "1", O), dated("2026-01-04 10:00:00", "1", W),
                                         dated("2026-01-03 10:00:00", "1", L), dated("2026-01-02 10:00:00", "1", O)};
@@ -324,7 +281,6 @@ TEST(Journal, Depth)
     // clang-format off
     checkRows({
         {"ClvOfASingle", [&] { return clv(closedSingle); }, "+7.69 %|"},
-        {"ClvOfAnAccumulator", [&] { return clv(closedAcc); }, "+3.30 %|"},
         {"ClvWeightedByStakes", [&] { return depth({closedSingle, closedAcc}); }, "+4.40 %|100.00 %|0.00"},
         {"ClvBelowTheClose", [&] { return depth({closedSingle, bet(single, "100", {ev(" 1.5", O, false, "", "-200")})}); }, "+3.85 %|50.00 %|0.00"},
         {"ClvOfASystem", [&] { return clv(bet(systemOf(2), "1", {ev(" 2", W, false, "", "2"), ev(" 2", W, false, "", "2"), ev(" 2", W, false, "", "2")})); }, "—|У системы нет одной линии закрытия"},
@@ -333,10 +289,9 @@ TEST(Journal, Depth)
         {"ClosingNotOdds", [&] { return problem(bet(acc, "1", {ev(" 2", W, false, "", "2"), ev(" 2", W, false, "", "1")})); }, "Коэф. закрытия события 2 не читается"},
         {"SystemIsTheMainWindowsFigure", [&] { return betTexts(fourOfTwo, betFigures(fourOfTwo)).coefficient + "|" + systemTotalText(2, evaluateSystem(fourOdds, 2).total); }, "26.16| 26.16"},
         {"AverageLeavesSystemsOut", [&] { return statistics({fourOfTwo, dated("2026-01-01 10:00:00", "1", W)}).substr(0, 44); }, "2|2|7.00|21.16|302.29 %|100.00 %|2.00 2026-0"},
-        {"DrawdownRisesFallsAndPeaksAgain", [&] { return depth(profits({"W", "L", "L", "W", "W", "W"})); }, "—|—|200.00"},
-        {"DrawdownBelowTheStart", [&] { return depth(profits({"L"})); }, "—|—|100.00"},
+        {"DrawdownRisesFallsAndPeaksAgain", [&] { return depth({hundred(W), hundred(W), hundred(W), hundred(L), hundred(L), hundred(W)}); }, "—|—|200.00"},
+        {"DrawdownBelowTheStart", [&] { return depth({hundred(L)}); }, "—|—|100.00"},
         {"DrawdownInHalvesAndQuarters", [&] { return depth({dated("2026-01-03 10:00:00", "0,25", L), dated("2026-01-02 10:00:00", "0,5", L), dated("2026-01-01 10:00:00", "100", W)}); }, "—|—|0.75"},
-        {"DrawdownNeverFalls", [&] { return depth(profits({"W", "W"})); }, "—|—|0.00"},
         {"DrawdownInTheOrderPlaced", [&] { return depth({dated("2026-01-03 10:00:00", "100", L), dated("2026-01-01 10:00:00", "100", W), dated("2026-01-04 10:00:00", "100", L), dated("2026-01-02 10:00:00", "100", W)}); }, "—|—|200.00"},
         {"CurveOfOneDayIsAPointABet", [&] { return statistics({dated("2026-01-01 12:00:00", "1", L), dated("2026-01-01 09:30:00", "1", W)}); }, "2|2|2.00|0.00|0.00 %|50.00 %|2.00 2026-01-01 09:30:00:1.00:1 2026-01-01 12:00:00:0.00:0"},
         {"StatusOpen", [&] { return kept(mixed, {JournalPeriod::AllTime, {}, StatusFilter::Open, {}, {}}, "2026-01-05"); }, "03"},

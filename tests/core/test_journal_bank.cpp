@@ -5,6 +5,7 @@
 #include "core/exact_decimal.h"
 #include "core/journal_csv.h"
 #include "core/text_encoding.h"
+#include "tests/core/journal_rows.h"
 #include "tests/core/rows.h"
 
 #include <vector>
@@ -22,25 +23,15 @@ BankMovement move(const char* bookmaker, MovementKind kind, const char* amount, 
 }
 JournalBet single(const char* bookmaker, const char* sum, Outcome outcome)
 {
-    return {0,
-            "2026-12-07 11:00:00",
-            bookmaker,
-            "",
-            {BetKind::Single, 0},
-            sum,
-            SumMode::PerLine,
-            {{" 2", outcome, false, "", ""}}};
+    return bet({BetKind::Single, 0}, sum, {ev(" 2", outcome)}, SumMode::PerLine, "2026-12-07 11:00:00", bookmaker);
 }
 
 // The bank of the bookmaker (every one when nothing), as money.
 std::string bank(const std::vector<BankMovement>& movements, const std::vector<JournalBet>& bets,
                  std::optional<std::string> bookmaker)
 {
-    std::vector<BetSummary> summaries;
-    std::vector<BetFigures> figures;
-    for (const auto& b : bets)
-        summaries.push_back(summaryOf(b)), figures.push_back(betFigures(b));
-    return moneyText(balance(movements, summaries, figures, bookmaker));
+    const auto kept = summaries(bets);
+    return moneyText(balance(movements, kept.bets, kept.figures, bookmaker));
 }
 std::string problem(const BankMovement& m) { return movementProblem(m).value_or("ok"); }
 std::string same(const BankMovement& a, const BankMovement& b)
@@ -65,16 +56,8 @@ TEST(JournalBank, Table)
 {
     // Its won line pays 4 whatever comes, yet the bank holds none of it
     // before the bet is settled.
-    const JournalBet openSystem{0,
-                                "2026-12-07 11:00:00",
-                                "",
-                                "",
-                                {BetKind::System, 2},
-                                "1",
-                                SumMode::PerLine,
-                                {{" 2", Outcome::Won, false, "", ""},
-                                 {" 2", Outcome::Won, false, "", ""},
-                                 {" 2", Outcome::Open, false, "", ""}}};
+    const JournalBet openSystem =
+        bet({BetKind::System, 2}, "1", {ev(" 2", Outcome::Won), ev(" 2", Outcome::Won), ev(" 2", Outcome::Open)});
     const std::vector<BankMovement> moves{move("Лига", deposit, "1000"), move("Лига", withdrawal, "250,50"),
                                           move("Фонбет", deposit, "100.25")};
     const std::vector<JournalBet> bets{single("Лига", "100", Outcome::Won), single("Лига", "50", Outcome::Open),

@@ -41,7 +41,6 @@ TEST(OddsFormats, Table)
         {"Worked2.50", [] { return shown(Decimal, "2.50"); }, "2.500|3/2|+150|1.50|-0.667|1.500|40.00 %|"},
         {"Worked1.91", [] { return shown(Decimal, "1.91"); }, "1.910|91/100|-109.89|0.91|0.910|-1.099|52.36 %|"},
         {"Worked2", [] { return shown(Decimal, "2"); }, "2.000|1/1|+100|1.00|1.000|1.000|50.00 %|"},
-        {"Worked11", [] { return shown(Decimal, "11"); }, "11.000|10/1|+1000|10.00|-0.100|10.000|9.09 %|"},
         {"AmericanKeepsTwoDecimalsAtMost", [] { return shown(American, "-110"); }, "1.909|10/11|-110|0.91|0.909|-1.100|52.38 %|"},
         {"HairAboveOneRoundsToZeros", [] { return shown(Decimal, "1.0001"); }, "1.000|1/10000|-1000000|0.00|0.000|-10000.000|99.99 %|"},
         {"EmptyShowsNothing", [] { return shown(Malay, " "); }, "|||||||"},
