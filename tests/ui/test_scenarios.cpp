@@ -6,7 +6,10 @@
 
 // The main window driven as a user does: each row a scenario named after the
 // behaviour it checks, a line an action and what it shows. The digits are
-// the core's; one row per computation shows where they go.
+// the core's; one row per computation shows where they go. Then what a
+// first-time user runs into (numbers too long for their frame, pasted columns
+// of odds, copying results, deleting with the keyboard, the names a screen
+// reader gives the boxes) and the menu bar, whose items do what the buttons do.
 class Scenarios : public MainWindowScenarios {
     Q_OBJECT
 
@@ -78,6 +81,47 @@ private slots:
         QTest::newRow("help opens again after OK and after Esc") << R"(
             click Command10 ; within Form2 ; is Command1 OK ; click Command1 ; end ; click Command10 ; within Form2
             key Command1 Esc ; end)";
+        // clang-format off
+        QTest::newRow("a product too long for its frame is copied whole with the mouse") << R"(
+            paste Text1 -1.23456789012345e300\n10\n1.5 ; click Command3 ; copy Label1
+            clipboard -1.85185183518517E+301
+        )";
+        QTest::newRow("an answer is not shown under another mode's caption") << R"(
+            click optKf ; type textSum -250 ; type textStavka 100 ; click ComBatRezult ; is lbRezultSum -2.5
+            click optBeginsum ; is lbRezultInfo Ставка равна ; is lbRezultSum 0
+        )";
+        QTest::newRow("one pasted line is only typed; a column continues it, one event a line") << R"(
+            paste Text1 1. ; items List1 ; paste Text1 5\r\n2.5\n\n ; items List1  1.5| 2.5 ; is Text1
+            is Label6 ( 2 )
+        )";
+        QTest::newRow("a pasted line the conversion rejects lists none of the column") << R"(
+            paste Text1 1.5\n1e999 ; warning Переполнение ; items List1
+        )";
+        QTest::newRow("a comma typed into a box is its decimal point; the list shows what was read") << R"(
+            type Text1 2,10 ; key Text1 Enter ; type Text1 ,5 ; click Command1 ; items List1  2.1| .5
+            click optEndsum ; type textKf 2,5 ; type textStavka 100,5 ; click ComBatRezult ; is lbRezultSum  251.25
+            click optKf ; type textSum 5,5 ; type textStavka 2,2 ; click ComBatRezult ; is lbRezultSum  2.5
+        )";
+        QTest::newRow("a pasted row of odds lists one event a number, by blanks, tabs or semicolons") << R"(
+            paste Text1 1.85 2.10 3.00 ; items List1  1.85| 2.1| 3 ; paste Text1 1,85\t2,10\t3 ; is Label6 ( 6 )
+            paste List1 1,85;П;2,10;3 ; items List1  1.85| 2.1| 3| 1.85| 2.1| 3| 1.85| 2.1| 3 ; paste Text1 кэф 1,85 ; is Text1 кэф 1,85
+            paste Text1 2 1e999 ; warning Переполнение ; is Label6 ( 9 )
+        )";
+        QTest::newRow("a paste into the list adds its lines; Delete removes the selected one") << R"(
+            paste List1 3\n4 ; paste List1 5 ; select List1 1 ; key List1 Delete ; items List1  3| 5 ; focus List1
+        )";
+        QTest::newRow("the boxes are named after their captions") << R"(
+            reader Text1 Коэффициенты ; reader textSum Выигрыш ; reader textKf Коэффициент ; reader textStavka Ставка
+            reader Combo1 Кол-во событий системы ; reader lbRezultSum Результат ; reader Label1 Коэффициент экспресса
+        )";
+        QTest::newRow("each menu item does what its button does") << R"(
+            item actionSettlement off ; add 2 ; item actionSettlement on
+            menu actionSettlement ; within Form3 ; click Command1 ; end ; select List1 0 ; click Command2
+            item actionSettlement off ; menu actionFork ; within Form1 ; click Command2 ; end
+            menu actionHelp ; within Form2 ; click Command1 ; end ; shortcut List1 F1 ; within Form2 ; click Command1 ; end
+            shortcut List1 F10 ; visible menuFile ; key menuFile Esc ; menu actionForkCalculator ; within Form5 ; key Combo1 Esc ; end
+        )";
+        // clang-format on
     }
 
     // The stake panel keeps the figures of its last answer in the window's variables.
@@ -90,6 +134,19 @@ private slots:
                  "click optEndsum ; type textKf 2 ; click ComBatRezult");
         QCOMPARE((QList<double>{form.winAmount, form.coefficient, form.stakeAmount, form.resultAmount}),
                  (QList<double>{0, 2, 4, 8}));
+    }
+
+    // The about box names the program and its licence; Ctrl+Q ends it.
+    void aboutAndExit()
+    {
+        zoret::ui::MainWindow form(temporaryJournal());
+        form.load();
+        Scenario(form.window(), *watcher).run("menu actionAbout");
+        const QString about = watcher->takeMessages().join(" / ");
+        QVERIFY2(about.startsWith("О программе: Zoret " ZORET_VERSION) && about.contains("GPL-3.0-or-later"),
+                 qPrintable(about));
+        Scenario(form.window(), *watcher).run("shortcut Text1 Ctrl+Q");
+        QVERIFY(!form.isLoaded());
     }
 
     // Выход, Esc and the close box end the program shown modal.
