@@ -281,6 +281,7 @@ TEST(Journal, Depth)
     // clang-format off
     checkRows({
         {"ClvOfASingle", [&] { return clv(closedSingle); }, "+7.69 %|"},
+        {"ClvOfAnAccumulator", [&] { return clv(closedAcc); }, "+3.30 %|"},
         {"ClvWeightedByStakes", [&] { return depth({closedSingle, closedAcc}); }, "+4.40 %|100.00 %|0.00"},
         {"ClvBelowTheClose", [&] { return depth({closedSingle, bet(single, "100", {ev(" 1.5", O, false, "", "-200")})}); }, "+3.85 %|50.00 %|0.00"},
         {"ClvOfASystem", [&] { return clv(bet(systemOf(2), "1", {ev(" 2", W, false, "", "2"), ev(" 2", W, false, "", "2"), ev(" 2", W, false, "", "2")})); }, "—|У системы нет одной линии закрытия"},
