@@ -8,6 +8,7 @@
 #include "core/journal_summary.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 inline zoret::JournalEvent ev(const char* coefficient, zoret::Outcome outcome, bool banker = false,

@@ -55,7 +55,7 @@ Layout ForkWindow::layout()
     using enum Style;
     // "1-ый коэффициент" needs the whole width at the usual size and would
     // wrap out of sight: a little smaller keeps the outcome names on one line.
-    const FontSpec smaller{nullptr, 7.5};
+    const FontChoice smaller{nullptr, 7.5};
     const Style stake = RightAligned | Framed | Shaded | Value;
     const Style result = Centred | Framed | Shaded | Off | Value;
     return {

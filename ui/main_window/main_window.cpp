@@ -27,8 +27,8 @@ namespace {
 
 constexpr const char* copyCoefficientTip = "Скопировать текущее  значение коэффициента в поле 'Коэффициент'";
 constexpr const char* systemTickTip = "Если вы работаете с коэффициентом системы - поставьте галочку";
-constexpr FontSpec infoFont{"Times New Roman", 8.25};
-constexpr FontSpec resultFont{"Arial Narrow", 9.75};
+constexpr FontChoice infoFont{"Times New Roman", 8.25};
+constexpr FontChoice resultFont{"Arial Narrow", 9.75};
 
 } // namespace
 

@@ -15,16 +15,16 @@ namespace zoret::ui {
 
 namespace {
 
-void applyFont(QWidget* widget, const FontSpec& spec)
+void applyFont(QWidget* widget, const FontChoice& choice)
 {
-    if (spec.points <= 0)
+    if (choice.points <= 0)
         return;
-    if (spec.family) {
-        widget->setFont(designFont(spec.family, spec.points));
+    if (choice.family) {
+        widget->setFont(designFont(choice.family, choice.points));
         return;
     }
     QFont font = widget->font();
-    font.setPointSizeF(spec.points);
+    font.setPointSizeF(choice.points);
     widget->setFont(font);
 }
 

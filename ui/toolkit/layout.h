@@ -14,7 +14,7 @@ namespace zoret::ui {
 
 // A font of the design: a named family at a size, or (no family) the
 // control's own family at another size. Zero points: the control's own font.
-struct FontSpec {
+struct FontChoice {
     const char* family = nullptr;
     double points = 0;
 };
@@ -31,7 +31,7 @@ struct ControlRow {
     int tabIndex; // the order of the keyboard focus, 0 first
     Style style = Style::Plain;
     std::string_view toolTip = {};
-    FontSpec font = {};
+    FontChoice font = {};
 };
 
 using Layout = std::vector<ControlRow>;
